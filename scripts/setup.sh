@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Orvanta needs on Debian 12
+# (as root) and generates the Japanese locale. Never wine32: this machine
+# runs only 64-bit Windows code, and the 64-bit build is the one we run.
+set -euo pipefail
+packages=(
+    cmake ninja-build g++ libgtest-dev googletest
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+    wine wine64 xvfb xauth x11-utils imagemagick locales
+    fonts-ipafont-gothic fonts-ipafont-mincho zip clang
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
+    sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
+    grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
+    locale-gen >/dev/null
+fi

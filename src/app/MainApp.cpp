@@ -1,0 +1,22 @@
+// Process start: one launcher window per session, run as a modal dialog;
+// the process ends with it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/CommandLine.h"
+#include "app/MainDlg.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR args, int)
+{
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&icc);
+
+    // Whoever owns a window with this title, the program is already running.
+    if (::FindWindowA(nullptr, "<Orvanta>"))
+        return 0;
+
+    CMainDlg dlg;
+    dlg.m_bAutoStart = IsStartArgument(args);
+    dlg.DoModal();
+    return 0;
+}

@@ -1,0 +1,180 @@
+#include "app/MainDlg.h"
+
+#include "app/AboutDlg.h"
+#include "app/AppState.h"
+#include "framework/MessageBox.h"
+#include "res/resource.h"
+#include "settings/SettingsFile.h"
+
+#include <objbase.h>
+
+CMainDlg::CMainDlg()
+    : CDialog(IDD_ORVANTA_DIALOG),
+      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
+{
+}
+
+void CMainDlg::DoDataExchange(CDataExchange *pDX)
+{
+    DDX_Control(pDX, IDC_GROUP, m_comboGroup);
+    DDX_Control(pDX, IDC_START, m_btnStart);
+}
+
+BOOL CMainDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+
+    HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE);
+    const std::wstring about = LoadResString(IDS_ABOUTBOX);
+    if (sysMenu && !about.empty()) {
+        ::AppendMenuW(sysMenu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+    }
+    ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+
+    ::CoInitialize(nullptr);
+    s_hwndMain = m_hWnd;
+
+    int x, y;
+    LoadOptions(x, y);
+    s_nCurrentGroup = m_groups.LoadGroups();
+    theUrlTable.count = 0;
+    FillGroupCombo();
+    PlaceWindow(x, y);
+
+    if (m_bAutoStart)
+        OnStart();
+    return TRUE;
+}
+
+void CMainDlg::LoadOptions(int &x, int &y)
+{
+    s_nUseBrowser = ReadMainInt(KEY_USE_BROWSER, 3);
+    s_nDelay = ReadMainInt(KEY_DELAY, 3);
+    x = ReadMainInt(KEY_XPOS, -1);
+    y = ReadMainInt(KEY_YPOS, -1);
+    m_bNotSurf = ReadMainInt(KEY_NOTSURF, 0);
+    s_bReuseBrowser = ReadMainInt(KEY_REUSE_BROWSER, 1);
+    s_bWaitDialup = ReadMainInt(KEY_WAIT_DIALUP, 0);
+    s_nPrevSelBrowser = ReadMainInt(KEY_PREV_SEL_BROWSER, 2);
+    s_nWindowNum = ReadMainInt(KEY_WINDOWNUM, 0);
+}
+
+// The window stands at the template's 0,0, so offsetting the normal
+// rectangle moves it without changing its size.
+void CMainDlg::PlaceWindow(int x, int y) const
+{
+    if (x < 0 || y < 0)
+        return;
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof wp;
+    ::GetWindowPlacement(m_hWnd, &wp);
+    wp.rcNormalPosition = {x, y, wp.rcNormalPosition.right + x, wp.rcNormalPosition.bottom + y};
+    ::SetWindowPlacement(m_hWnd, &wp);
+}
+
+void CMainDlg::FillGroupCombo()
+{
+    m_comboGroup.ResetContent();
+    for (int n = 1; n <= MAX_GROUPS; ++n) {
+        char name[GROUP_NAME_SIZE] = "";
+        if (!m_groups.ReadGroupName(n, name))
+            continue;
+        const int item = m_comboGroup.AddString(name);
+        m_comboGroup.SetItemData(item, n);
+        if (n == s_nCurrentGroup)
+            m_comboGroup.SetCurSel(item);
+    }
+    if (m_comboGroup.GetCurSel() == CB_ERR && m_comboGroup.GetCount() > 0)
+        m_comboGroup.SetCurSel(0);
+}
+
+BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control)
+{
+    if (id == IDC_START && code == BN_CLICKED)
+        OnStart();
+    else
+        return CDialog::OnCommand(id, code, control);
+    return TRUE;
+}
+
+BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT &result)
+{
+    switch (msg) {
+    case WM_SYSCOMMAND:
+        return OnSysCommand(static_cast<UINT>(wParam));
+    case WM_PAINT:
+        return OnPaint();
+    case WM_QUERYDRAGICON:
+        result = reinterpret_cast<LRESULT>(m_hIcon);
+        return TRUE;
+    case WM_CLOSE:
+        OnClose();
+        return FALSE;    // the default processing ends the dialog with IDCANCEL
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CMainDlg::OnSysCommand(UINT id)
+{
+    if ((id & 0xFFF0) != IDM_ABOUTBOX)
+        return FALSE;
+    CAboutDlg about(m_hWnd);
+    about.DoModal();
+    return TRUE;
+}
+
+BOOL CMainDlg::OnPaint() const
+{
+    if (!::IsIconic(m_hWnd))
+        return FALSE;
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(m_hWnd, &ps);
+    ::SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT rc;
+    ::GetClientRect(m_hWnd, &rc);
+    const int x = (rc.right - rc.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (rc.bottom - rc.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    ::DrawIcon(dc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &ps);
+    return TRUE;
+}
+
+// What the close box and Enter share; only the close box saves the position.
+void CMainDlg::ReleaseLinks(bool savePosition)
+{
+    if (savePosition) {
+        WINDOWPLACEMENT wp = {};
+        wp.length = sizeof wp;
+        ::GetWindowPlacement(m_hWnd, &wp);
+        WriteMainInt(KEY_YPOS, wp.rcNormalPosition.top);
+        WriteMainInt(KEY_XPOS, wp.rcNormalPosition.left);
+    }
+    ::CoUninitialize();
+    m_groups.WriteCurrentGroup(s_nCurrentGroup);
+}
+
+void CMainDlg::OnClose() { ReleaseLinks(true); }
+
+void CMainDlg::OnOK()
+{
+    ReleaseLinks(false);
+    CDialog::OnOK();
+}
+
+void CMainDlg::OnStart()
+{
+    const int item = m_comboGroup.GetCurSel();
+    if (item == CB_ERR) {
+        AppMessageBox(m_hWnd, IDS_NO_URL, MB_OK);
+        return;
+    }
+    const int group = static_cast<int>(m_comboGroup.GetItemData(item));
+    theUrlTable.count = m_groups.LoadGroupUrls(group);
+    if (theUrlTable.count <= 0) {
+        AppMessageBox(m_hWnd, IDS_NO_URL, MB_OK);
+        return;
+    }
+    s_nCurrentGroup = group;
+}

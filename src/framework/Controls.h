@@ -1,0 +1,55 @@
+// Thin wrappers over control windows: an HWND and one-line methods.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+class CWindow {
+public:
+    HWND m_hWnd = nullptr;
+
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageA(m_hWnd, msg, wParam, lParam); }
+    void EnableWindow(BOOL enable) const { ::EnableWindow(m_hWnd, enable); }
+    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+    void SetFocus() const { ::SetFocus(m_hWnd); }
+    void SetWindowTextA(const char *text) const { ::SetWindowTextA(m_hWnd, text); }
+    std::string GetWindowTextA() const;
+};
+
+class CButton : public CWindow {
+public:
+    int GetCheck() const { return static_cast<int>(Send(BM_GETCHECK)); }
+    void SetCheck(int state) const { Send(BM_SETCHECK, static_cast<WPARAM>(state)); }
+};
+
+class CEdit : public CWindow {
+public:
+    void LimitText(int chars) const { Send(EM_LIMITTEXT, static_cast<WPARAM>(chars)); }
+};
+
+// Item texts are in the system's code page; the item data is a number.
+class CComboBox : public CWindow {
+public:
+    void ResetContent() const { Send(CB_RESETCONTENT); }
+    int GetCount() const { return static_cast<int>(Send(CB_GETCOUNT)); }
+    // CB_ERR (-1) when nothing is selected.
+    int GetCurSel() const { return static_cast<int>(Send(CB_GETCURSEL)); }
+    void SetCurSel(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
+    int AddString(const char *text) const { return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
+    int InsertString(int index, const char *text) const
+    {
+        return static_cast<int>(Send(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
+    }
+    void DeleteString(int index) const { Send(CB_DELETESTRING, static_cast<WPARAM>(index)); }
+    LPARAM GetItemData(int index) const { return Send(CB_GETITEMDATA, static_cast<WPARAM>(index)); }
+    void SetItemData(int index, LPARAM data) const { Send(CB_SETITEMDATA, static_cast<WPARAM>(index), data); }
+    std::string GetLBText(int index) const;
+};
+
+class CSpinButtonCtrl : public CWindow {
+public:
+    void SetBuddy(HWND buddy) const { Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy)); }
+    void SetRange(int lower, int upper) const { Send(UDM_SETRANGE, 0, MAKELPARAM(upper, lower)); }
+};

@@ -1,0 +1,97 @@
+#include "TestIni.h"
+
+#include "settings/Profile.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+namespace {
+
+std::string Trim(const std::string &s)
+{
+    const size_t b = s.find_first_not_of(" \t\r");
+    const size_t e = s.find_last_not_of(" \t\r");
+    return b == std::string::npos ? std::string() : s.substr(b, e - b + 1);
+}
+
+std::vector<std::string> Lines(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(Trim(line));
+    return lines;
+}
+
+} // namespace
+
+std::string IniPath()
+{
+#ifdef _WIN32
+    char dir[MAX_PATH];
+    ::GetWindowsDirectoryA(dir, MAX_PATH);
+    return std::string(dir) + "\\Orvanta.ini";
+#else
+    static std::string dir;
+    if (dir.empty()) {
+        char pattern[] = "/tmp/orvanta-ini-XXXXXX";
+        dir = mkdtemp(pattern);
+        SetProfileDirectory(dir.c_str());
+    }
+    return dir + "/Orvanta.ini";
+#endif
+}
+
+bool IniExists()
+{
+    std::ifstream in(IniPath(), std::ios::binary);
+    return in.good();
+}
+
+void RemoveIni() { std::remove(IniPath().c_str()); }
+
+void WriteIniText(const std::string &text)
+{
+    std::ofstream out(IniPath(), std::ios::binary | std::ios::trunc);
+    out << text;
+}
+
+std::string ReadIniText()
+{
+    std::ifstream in(IniPath(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::string> KeysInOrder(const std::string &text, const std::string &section)
+{
+    std::vector<std::string> keys;
+    bool inside = false;
+    for (const std::string &line : Lines(text)) {
+        if (!line.empty() && line[0] == '[') {
+            inside = line == "[" + section + "]";
+            continue;
+        }
+        const size_t eq = line.find('=');
+        if (inside && eq != std::string::npos)
+            keys.push_back(Trim(line.substr(0, eq)));
+    }
+    return keys;
+}
+
+std::vector<std::string> SectionsInOrder(const std::string &text)
+{
+    std::vector<std::string> sections;
+    for (const std::string &line : Lines(text))
+        if (!line.empty() && line[0] == '[')
+            sections.push_back(line.substr(1, line.find(']') - 1));
+    return sections;
+}
+
+void IniTest::SetUp() { RemoveIni(); }
