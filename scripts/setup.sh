@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ libgtest-dev googletest
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-    wine wine64 xvfb xauth x11-utils imagemagick locales
+    wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3
+    xvfb xauth x11-utils imagemagick locales
     fonts-ipafont-gothic fonts-ipafont-mincho zip clang
 )
 missing=()

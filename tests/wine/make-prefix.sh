@@ -9,6 +9,9 @@ if [ -f "$prefix/.orvanta-ready" ]; then exit 0; fi
 rm -rf "$prefix"
 mkdir -p "$(dirname "$prefix")"
 wine wineboot -i >/dev/null 2>&1
+# Wine's own fonts (Marlett draws the caption buttons) are not found in
+# Debian's data folder; the prefix's font folder is always searched.
+cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
 key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 for face in "ＭＳ Ｐゴシック" "ＭＳ ゴシック" "MS UI Gothic" "MS Shell Dlg"; do
     wine reg add "$key" /v "$face" /d "IPAPGothic" /f >/dev/null 2>&1
