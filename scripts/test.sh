@@ -15,11 +15,14 @@ run_ctest() {
     ctest --test-dir "$dir" --output-on-failure "$@" || status=1
 }
 run_ctest build/native
+run_ctest build/asan
 run_ctest build/win64 -j2
+echo "== fuzz targets"
+./scripts/fuzz.sh || status=1
 
 # Sum the test cases GoogleTest reported in every run.
 passed=0 failed=0
-for log in build/native/Testing/Temporary/LastTest.log build/win64/Testing/Temporary/LastTest.log; do
+for log in build/{native,asan,win64}/Testing/Temporary/LastTest.log; do
     [ -f "$log" ] || continue
     p=$(grep -oE '^\[  PASSED  \] [0-9]+ test' "$log" | awk '{s+=$4} END {print s+0}')
     f=$(grep -oE '^\[  FAILED  \] [0-9]+ test' "$log" | awk '{s+=$4} END {print s+0}')
