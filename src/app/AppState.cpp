@@ -6,5 +6,4 @@ int s_bReuseBrowser = 1;
 int s_bWaitDialup = 0;
 int s_nPrevSelBrowser = 2;
 int s_nWindowNum = 0;
-HWND s_hwndMain = nullptr;
 int s_nCurrentGroup = 0;

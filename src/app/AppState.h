@@ -1,8 +1,6 @@
-// Process-wide values the launcher window loads at start and the rest of the
-// program reads.
+// Options the launcher window loads from "Orvanta.ini" at start and the rest
+// of the program reads; only the Settings command changes them afterwards.
 #pragma once
-
-#include <windows.h>
 
 // Bits of "USE_Browser".
 #define UB_NN 1
@@ -15,5 +13,4 @@ extern int s_bReuseBrowser;
 extern int s_bWaitDialup;
 extern int s_nPrevSelBrowser;
 extern int s_nWindowNum;
-extern HWND s_hwndMain;
 extern int s_nCurrentGroup;

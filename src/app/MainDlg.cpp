@@ -8,6 +8,8 @@
 
 #include <objbase.h>
 
+HWND s_hwndMain = nullptr;
+
 CMainDlg::CMainDlg()
     : CDialog(IDD_ORVANTA_DIALOG),
       m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))

@@ -5,6 +5,9 @@
 #include "framework/Dialog.h"
 #include "settings/GroupList.h"
 
+// The launcher window's handle, for everything that posts to it.
+extern HWND s_hwndMain;
+
 class CMainDlg : public CDialog {
 public:
     CMainDlg();

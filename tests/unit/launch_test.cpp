@@ -1,0 +1,374 @@
+// The launch sequence driven tick by tick: which page goes to which
+// browser, in which order and at what time.
+#include "LaunchSim.h"
+
+#include "app/AppState.h"
+#include "app/LaunchSequencer.h"
+#include "settings/GroupList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Entry {
+    int kind;
+    const char *url;
+};
+
+class Launch : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        s_nUseBrowser = 3;
+        s_nDelay = 3;
+        s_bReuseBrowser = 1;
+        s_bWaitDialup = 0;
+        s_nWindowNum = 0;
+        s_nDefaultKind = BK_NN;
+        std::snprintf(s_szNetscapePath, sizeof s_szNetscapePath, "C:\\Netscape\\netscape.exe");
+        LaunchInit(&sim);
+    }
+
+    // What Start does once the group's entries are loaded.
+    void Start(const std::vector<Entry> &entries)
+    {
+        theUrlTable.count = static_cast<int>(entries.size());
+        for (size_t i = 0; i < entries.size(); ++i) {
+            theUrlTable.kind[i] = entries[i].kind;
+            std::snprintf(theUrlTable.text[i], URL_TEXT_SIZE, " %s", entries[i].url);
+        }
+        sim.ended.clear();
+        LaunchStart();
+    }
+
+    std::vector<int> Order() const { return std::vector<int>(s_nOpenOrder, s_nOpenOrder + 8); }
+
+    LaunchSim sim;
+};
+
+struct OrderCase {
+    int line;
+    int useBrowser;
+    int defaultKind;
+    std::vector<int> order;
+    int phase;
+};
+
+class OpenOrder : public Launch, public ::testing::WithParamInterface<OrderCase> {};
+
+TEST_P(OpenOrder, FollowsTheBrowserChoiceAndTheDefaultBrowser)
+{
+    const OrderCase &c = GetParam();
+    s_nUseBrowser = c.useBrowser;
+    s_nDefaultKind = c.defaultKind;
+    const std::vector<Entry> entries = {{BK_NN, "a"}, {BK_IE, "b"}, {BK_NN, "c"}, {BK_DEF, "d"}};
+    theUrlTable.count = 4;
+    for (int i = 0; i < 4; ++i)
+        theUrlTable.kind[i] = entries[static_cast<size_t>(i)].kind;
+    std::vector<int> expected = c.order;
+    expected.resize(8, -1);
+    EXPECT_EQ(c.phase, BuildOpenOrder()) << "case at line " << c.line;
+    EXPECT_EQ(expected, Order()) << "case at line " << c.line;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, OpenOrder,
+    ::testing::Values(OrderCase{__LINE__, 3, BK_NN, {0, 2, 3, 1}, BK_NN}, OrderCase{__LINE__, 3, BK_IE, {1, 3, 0, 2}, BK_IE},
+                      OrderCase{__LINE__, 3, -1, {1, 0, 2}, BK_IE}, OrderCase{__LINE__, 1, BK_NN, {0, 2, 3}, BK_NN},
+                      OrderCase{__LINE__, 1, BK_IE, {0, 2}, BK_NN}, OrderCase{__LINE__, 2, BK_IE, {1, 3}, BK_IE},
+                      OrderCase{__LINE__, 2, BK_NN, {1}, BK_IE}, OrderCase{__LINE__, 4, BK_IE, {0, 1, 2, 3}, BK_NN},
+                      OrderCase{__LINE__, 7, -1, {0, 1, 2, 3}, BK_NN}, OrderCase{__LINE__, 0, BK_NN, {}, BK_NN}));
+
+TEST_F(Launch, DefaultEntriesOpenInTheDefaultBrowsersPhase)
+{
+    s_nUseBrowser = 3;
+    s_nDefaultKind = BK_IE;
+    theUrlTable.count = 2;
+    theUrlTable.kind[0] = BK_DEF;
+    theUrlTable.kind[1] = BK_NN;
+    EXPECT_EQ(BK_IE, BuildOpenOrder());
+    s_nDefaultKind = -1;
+    EXPECT_EQ(BK_NN, BuildOpenOrder());
+    EXPECT_EQ((std::vector<int>{1, -1, -1, -1, -1, -1, -1, -1}), Order());
+}
+
+TEST_F(Launch, StartedNetscapeHoldsTheSequenceUntilItRegisters)
+{
+    Start({{BK_NN, "http://1/"}, {BK_NN, "http://2/"}, {BK_IE, "http://3/"}});
+    EXPECT_TRUE(sim.minimized);
+    EXPECT_EQ(1, s_nNsDdeWait);
+    EXPECT_EQ(0u, s_nTimerId) << "no timer while held";
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {
+        {0, "NN start: http://1/"}, {3400, "NN start: http://2/"}, {6400, "IE new 0:http://3/"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ("restore", sim.ended);
+    EXPECT_EQ(6400, sim.endedAtMs) << "the end follows the last page at once";
+}
+
+TEST_F(Launch, NotSurfClosesTheProgramAtTheEnd)
+{
+    sim.notSurf = true;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}});
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}, {3000, "NN start: b"}}), sim.log);
+    EXPECT_EQ("close", sim.ended);
+    EXPECT_EQ(3000, sim.endedAtMs);
+}
+
+TEST_F(Launch, StepPeriodIsTheDelayAsHeld)
+{
+    s_nDelay = 45;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}});
+    EXPECT_EQ(45000, sim.TimerPeriod(TIMER_STEP));
+}
+
+TEST_F(Launch, NothingToOpenEndsAtOnce)
+{
+    s_nUseBrowser = 0;
+    Start({{BK_NN, "a"}, {BK_IE, "b"}});
+    sim.RunUntil(10000);
+    EXPECT_TRUE(sim.log.empty());
+    EXPECT_EQ("restore", sim.ended);
+    EXPECT_EQ(0, sim.endedAtMs);
+}
+
+TEST_F(Launch, UseDefaultOpensEveryEntryInTheDefaultBrowserInStoredOrder)
+{
+    s_nUseBrowser = 4;
+    s_nDefaultKind = BK_IE;
+    Start({{BK_NN, "a"}, {BK_DEF, "b"}, {BK_IE, "c"}});
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "IE new 0:a"}, {3000, "IE new 1:b"}, {6000, "IE new 2:c"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ(BK_DEF, s_nLaunchMode);
+}
+
+TEST_F(Launch, OpenNetscapeWindowsTakeOneEntryEachInListedOrder)
+{
+    sim.netscape = LaunchSim::Server::Full;
+    sim.netscapeWindows = {11, 7, 22};
+    sim.frameParents[7] = 11;    // a frame of window 11, not a top-level window
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_NN, "c"}});
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "NN dde 11: a"}, {3000, "NN dde 22: b"}, {6000, "NN start: c"}};
+    EXPECT_EQ(expected, sim.log);
+}
+
+TEST_F(Launch, ReuseOffAlwaysStartsNewBrowsers)
+{
+    s_bReuseBrowser = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    sim.netscapeWindows = {11};
+    Start({{BK_NN, "a"}, {BK_IE, "b"}});
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}, {3000, "IE new 0:b"}}), sim.log);
+}
+
+TEST_F(Launch, SingleWindowModeSendsEveryLaterEntryToWindowMinusOne)
+{
+    s_nWindowNum = 1;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_IE, "c"}});
+    sim.RunUntil(20000);
+    const std::vector<Opened> first = {{0, "NN start: a"}, {3000, "NN dde -1: b"}, {6000, "IE dde -1: c (no server)"}};
+    EXPECT_EQ(first, sim.log);
+
+    // The mode lasts for the run: the next sequence opens nothing anew.
+    sim.log.clear();
+    Start({{BK_NN, "d"}});
+    sim.RunUntil(40000);
+    EXPECT_EQ((std::vector<Opened>{{20000, "NN dde -1: d"}}), sim.log);
+}
+
+TEST_F(Launch, SingleWindowModeUsesTheFirstListedExplorerWindow)
+{
+    s_nWindowNum = 1;
+    s_nDefaultKind = BK_IE;
+    sim.explorerDde = true;
+    sim.explorerWindows = {5, 6};
+    Start({{BK_IE, "a"}, {BK_IE, "b"}});
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{0, "IE dde 5: a"}, {3000, "IE dde -1: b"}}), sim.log);
+}
+
+TEST_F(Launch, ExplorerWindowsOfAnEarlierSequenceAreReusedInSlotOrder)
+{
+    s_nDefaultKind = BK_IE;
+    Start({{BK_IE, "a"}, {BK_IE, "b"}});
+    sim.RunUntil(10000);
+    EXPECT_EQ((std::vector<Opened>{{0, "IE new 0:a"}, {3000, "IE new 1:b"}}), sim.log);
+
+    sim.log.clear();
+    sim.slots[0] = 2;    // the user closed the first window meanwhile
+    Start({{BK_IE, "c"}, {BK_IE, "d"}, {BK_IE, ""}});
+    sim.RunUntil(30000);
+    const std::vector<Opened> expected = {{10000, "IE new 0:c"}, {13000, "IE slot 1:d"}, {16000, "IE new 2:(home)"}};
+    EXPECT_EQ(expected, sim.log);
+}
+
+TEST_F(Launch, NoNinthExplorerWindow)
+{
+    s_nDefaultKind = BK_IE;
+    s_bReuseBrowser = 0;
+    s_nDelay = 1;
+    std::vector<Entry> eight(8, Entry{BK_IE, "x"});
+    Start(eight);
+    sim.RunUntil(10000);
+    sim.log.clear();
+    Start({{BK_IE, "ninth"}});
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{10000, "IE no window:ninth"}}), sim.log);
+    EXPECT_EQ("restore", sim.ended);
+}
+
+TEST_F(Launch, ChangeToExplorerKeepsTheTimerRunning)
+{
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_IE, "b"}, {BK_IE, "c"}});
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "NN start: a"}, {3000, "IE new 0:b"}, {6000, "IE new 1:c"}};
+    EXPECT_EQ(expected, sim.log);
+}
+
+TEST_F(Launch, ChangeToNetscapeRestartsTheTimer)
+{
+    s_nDefaultKind = BK_IE;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_IE, "a"}, {BK_NN, "b"}, {BK_NN, "c"}});
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "IE new 0:a"}, {3000, "NN start: b"}, {6000, "NN start: c"}};
+    EXPECT_EQ(expected, sim.log);
+}
+
+TEST_F(Launch, ChangeToANetscapeThatMustStartHoldsAgain)
+{
+    s_nDefaultKind = BK_IE;
+    Start({{BK_IE, "a"}, {BK_NN, "b"}, {BK_NN, "c"}});
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "IE new 0:a"}, {3000, "NN start: b"}, {6400, "NN start: c"}};
+    EXPECT_EQ(expected, sim.log);
+}
+
+TEST_F(Launch, NetscapeThatListsNoWindowsYetIsPolledOnEachTick)
+{
+    sim.netscape = LaunchSim::Server::VersionOnly;
+    sim.registerAfterMs = -1;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}});
+    EXPECT_EQ(2, s_nNsDdeWait);
+    sim.At(7000, [this] { sim.netscape = LaunchSim::Server::Full; });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}, {9000, "NN start: b"}}), sim.log);
+}
+
+TEST_F(Launch, RegistrationNoticeWhileNothingWaitsChangesNothing)
+{
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_NN, "c"}});
+    sim.At(1000, [this] { sim.PostNotify(NOTIFY_NS_READY); });
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "NN start: a"}, {3000, "NN start: b"}, {6000, "NN start: c"}};
+    EXPECT_EQ(expected, sim.log);
+}
+
+TEST_F(Launch, NewStartDuringASequenceRidesTheRunningTimer)
+{
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_NN, "c"}});
+    sim.At(1000, [this] { Start({{BK_NN, "x"}, {BK_NN, "y"}}); });
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "NN start: a"}, {1000, "NN start: x"}, {3000, "NN start: y"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ(3000, sim.endedAtMs);
+}
+
+TEST_F(Launch, GroupOfOneEndsAtOnceUnlessNetscapeMustRegister)
+{
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    sim.RunUntil(10000);
+    EXPECT_EQ(0, sim.endedAtMs);
+
+    sim.netscape = LaunchSim::Server::Absent;
+    sim.log.clear();
+    Start({{BK_NN, "b"}});
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{10000, "NN start: b"}}), sim.log);
+    EXPECT_EQ(10400, sim.endedAtMs);
+}
+
+TEST_F(Launch, NetscapeThatCannotStartIsPassedOver)
+{
+    sim.startSucceeds = false;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_IE, "c"}});
+    EXPECT_EQ(0, s_nNsDdeWait);
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {
+        {0, "NN start: a (failed)"}, {3000, "NN start: b (failed)"}, {6000, "IE new 0:c"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ("restore", sim.ended);
+}
+
+TEST_F(Launch, NetscapeThatStartsButNeverRegistersHoldsForGood)
+{
+    sim.registerAfterMs = -1;
+    Start({{BK_NN, "a"}, {BK_IE, "b"}});
+    sim.RunUntil(60000);
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}}), sim.log);
+    EXPECT_EQ("", sim.ended);
+}
+
+struct DialupCase {
+    int line;
+    int autodial, count, first;
+    bool waits;
+};
+
+class DialupWait : public Launch, public ::testing::WithParamInterface<DialupCase> {};
+
+TEST_P(DialupWait, WaitsOnlyWhenAConnectionIsExpectedButNotUp)
+{
+    const DialupCase &c = GetParam();
+    s_bWaitDialup = 1;
+    sim.netscape = LaunchSim::Server::Full;
+    sim.autodial = c.autodial;
+    sim.dialupCount = c.count;
+    sim.firstConnection = c.first;
+    Start({{BK_NN, "a"}});
+    EXPECT_EQ(c.waits ? 1 : 0, s_bDialupWaiting) << "case at line " << c.line;
+    if (!c.waits) {
+        EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}}), sim.log) << "case at line " << c.line;
+        return;
+    }
+    EXPECT_EQ(1000, sim.TimerPeriod(TIMER_DIALUP));
+    sim.RunUntil(4500);
+    EXPECT_TRUE(sim.log.empty()) << "case at line " << c.line;
+    sim.firstConnection = 1;
+    sim.RunUntil(10000);
+    EXPECT_EQ((std::vector<Opened>{{5000, "NN start: a"}}), sim.log) << "case at line " << c.line;
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_DIALUP));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DialupWait,
+                         ::testing::Values(DialupCase{__LINE__, 0, 0, 0, false}, DialupCase{__LINE__, 1, 0, 0, true},
+                                           DialupCase{__LINE__, 0, 1, 0, true}, DialupCase{__LINE__, 1, 1, 1, false},
+                                           DialupCase{__LINE__, 1, -1, -1, true}, DialupCase{__LINE__, 0, -1, -1, false}));
+
+TEST_F(Launch, DialupWaitWithoutTheLibraryNeverEndsByItself)
+{
+    s_bWaitDialup = 1;
+    sim.autodial = 1;
+    sim.firstConnection = -1;
+    Start({{BK_NN, "a"}});
+    sim.RunUntil(120000);
+    EXPECT_TRUE(sim.log.empty());
+    EXPECT_EQ(1000, sim.TimerPeriod(TIMER_DIALUP));
+}
+
+} // namespace
