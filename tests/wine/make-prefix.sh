@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Makes the Wine prefix that every Wine test copies: Japanese fonts for the
-# dialogs' "ＭＳ Ｐゴシック", nothing else changed.
+# Makes the Wine prefix that every Wine test copies: fonts set up as on a
+# Windows system with Japanese fonts installed, nothing else changed.
 set -euo pipefail
 prefix=$1
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -11,11 +11,14 @@ mkdir -p "$(dirname "$prefix")"
 wine wineboot -i >/dev/null 2>&1
 # Wine's own fonts (Marlett draws the caption buttons) are not found in
 # Debian's data folder; the prefix's font folder is always searched.
-cp /usr/share/wine/fonts/*.ttf "$prefix/drive_c/windows/Fonts/" 2>/dev/null || true
+cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
 key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 for face in "ＭＳ Ｐゴシック" "ＭＳ ゴシック" "MS UI Gothic" "MS Shell Dlg"; do
     wine reg add "$key" /v "$face" /d "IPAPGothic" /f >/dev/null 2>&1
 done
+# Window captions are drawn with Tahoma, which has no Japanese; Windows
+# links a Japanese font to it, so does this prefix (under any code page).
+wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /d IPAPGothic /f >/dev/null 2>&1
 wineserver -w
 touch "$prefix/.orvanta-ready"
 echo "prefix ready: $prefix"
