@@ -69,6 +69,13 @@ std::string ReadIniText()
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+std::string ReadIniValue(const char *section, const char *key)
+{
+    char buffer[2048];
+    GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, "Orvanta.ini");
+    return buffer;
+}
+
 std::vector<std::string> KeysInOrder(const std::string &text, const std::string &section)
 {
     std::vector<std::string> keys;

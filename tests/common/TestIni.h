@@ -14,6 +14,8 @@ bool IniExists();
 void RemoveIni();
 void WriteIniText(const std::string &text);
 std::string ReadIniText();
+// A value through the private-profile functions; "<missing>" when absent.
+std::string ReadIniValue(const char *section, const char *key);
 
 // The key names of one section in file order, taken from the raw text.
 std::vector<std::string> KeysInOrder(const std::string &text, const std::string &section);

@@ -11,13 +11,6 @@ namespace {
 
 using GroupStore = IniTest;
 
-std::string Read(const char *section, const char *key)
-{
-    char buffer[2048];
-    GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, "Orvanta.ini");
-    return buffer;
-}
-
 std::vector<int> ExistingGroups(const CGroupList &groups)
 {
     std::vector<int> numbers;
@@ -43,11 +36,11 @@ TEST_F(GroupStore, LegacyListMovesIntoGroupOne)
 
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"Delay", "G_NUM"}), KeysInOrder(text, "Orvanta")) << text;
-    EXPECT_EQ("1", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("1", ReadIniValue("Orvanta", "G_NUM"));
     EXPECT_EQ((std::vector<std::string>{"UL1", "UL2", "UL3", "URL_Num", "GNAME"}), KeysInOrder(text, "G1")) << text;
-    EXPECT_EQ("Default", Read("G1", "GNAME"));
-    EXPECT_EQ("3", Read("G1", "URL_Num"));
-    EXPECT_EQ("NN http://nn.example/", Read("G1", "UL1"));
+    EXPECT_EQ("Default", ReadIniValue("G1", "GNAME"));
+    EXPECT_EQ("3", ReadIniValue("G1", "URL_Num"));
+    EXPECT_EQ("NN http://nn.example/", ReadIniValue("G1", "UL1"));
 
     ASSERT_EQ(3, groups.LoadGroupUrls(1));
     EXPECT_EQ(BK_DEF, theUrlTable.kind[2]);
@@ -111,7 +104,7 @@ TEST_F(GroupStore, IndexIsRewrittenInAscendingOrder)
     CGroupList groups;
     groups.LoadGroups();
     groups.WriteGroupNumbers();
-    EXPECT_EQ("1 3", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("1 3", ReadIniValue("Orvanta", "G_NUM"));
 }
 
 TEST_F(GroupStore, LongIndexIsReadUpTo510Characters)
@@ -132,11 +125,11 @@ TEST_F(GroupStore, NewGroupsTakeTheLowestFreeNumber)
     CGroupList groups;
     groups.LoadGroups();
     EXPECT_EQ(3, groups.AllocGroup(0));
-    EXPECT_EQ("1 2 4", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("1 2 4", ReadIniValue("Orvanta", "G_NUM"));
     EXPECT_EQ(3, groups.AllocGroup(1));
     EXPECT_EQ(5, groups.AllocGroup(1));
-    EXPECT_EQ("1 2 3 4 5", Read("Orvanta", "G_NUM"));
-    EXPECT_EQ("<missing>", Read("G3", "GNAME"));
+    EXPECT_EQ("1 2 3 4 5", ReadIniValue("Orvanta", "G_NUM"));
+    EXPECT_EQ("<missing>", ReadIniValue("G3", "GNAME"));
 }
 
 TEST_F(GroupStore, NoSeventeenthGroup)
@@ -145,7 +138,7 @@ TEST_F(GroupStore, NoSeventeenthGroup)
     for (int n = 1; n <= MAX_GROUPS; ++n)
         ASSERT_EQ(n, groups.AllocGroup(1));
     EXPECT_EQ(-1, groups.AllocGroup(1));
-    EXPECT_EQ("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", ReadIniValue("Orvanta", "G_NUM"));
 }
 
 TEST_F(GroupStore, DeletingTheLastGroupLeavesAnEmptyIndex)
@@ -154,9 +147,9 @@ TEST_F(GroupStore, DeletingTheLastGroupLeavesAnEmptyIndex)
     CGroupList groups;
     groups.LoadGroups();
     groups.DeleteGroup(5);
-    EXPECT_EQ("2", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("2", ReadIniValue("Orvanta", "G_NUM"));
     groups.DeleteGroup(2);
-    EXPECT_EQ("", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("", ReadIniValue("Orvanta", "G_NUM"));
     EXPECT_EQ((std::vector<std::string>{"Orvanta"}), SectionsInOrder(ReadIniText()));
 }
 
@@ -225,11 +218,11 @@ TEST_F(GroupStore, SaveRewritesTheWholeSection)
     EXPECT_EQ(1, groups.SaveGroup(1, "new name", 2));
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"GNAME", "UL1", "UL2", "URL_Num"}), KeysInOrder(text, "G1")) << text;
-    EXPECT_EQ("IE http://ie/", Read("G1", "UL1"));
-    EXPECT_EQ("DEF", Read("G1", "UL2"));
-    EXPECT_EQ("2", Read("G1", "URL_Num"));
-    EXPECT_EQ("new name", Read("G1", "GNAME"));
-    EXPECT_EQ("three", Read("G3", "GNAME"));
+    EXPECT_EQ("IE http://ie/", ReadIniValue("G1", "UL1"));
+    EXPECT_EQ("DEF", ReadIniValue("G1", "UL2"));
+    EXPECT_EQ("2", ReadIniValue("G1", "URL_Num"));
+    EXPECT_EQ("new name", ReadIniValue("G1", "GNAME"));
+    EXPECT_EQ("three", ReadIniValue("G3", "GNAME"));
     EXPECT_EQ(2, groups.LoadGroupUrls(1));
 }
 
@@ -240,9 +233,9 @@ TEST_F(GroupStore, SaveNeverBreaksTheLineStructure)
     groups.LoadGroups();
     SetEntry(0, BK_NN, "http://a/\r\n[Orvanta]\r\nDelay=99");
     groups.SaveGroup(1, "two\r\nlines\x7f", 1);
-    EXPECT_EQ("twolines", Read("G1", "GNAME"));
-    EXPECT_EQ("NN http://a/[Orvanta]Delay=99", Read("G1", "UL1"));
-    EXPECT_EQ("<missing>", Read("Orvanta", "Delay"));
+    EXPECT_EQ("twolines", ReadIniValue("G1", "GNAME"));
+    EXPECT_EQ("NN http://a/[Orvanta]Delay=99", ReadIniValue("G1", "UL1"));
+    EXPECT_EQ("<missing>", ReadIniValue("Orvanta", "Delay"));
     EXPECT_EQ((std::vector<std::string>{"Orvanta", "G1"}), SectionsInOrder(ReadIniText()));
 }
 
@@ -250,9 +243,9 @@ TEST_F(GroupStore, CurrentGroupIsWrittenAsGPrev)
 {
     CGroupList groups;
     groups.WriteCurrentGroup(7);
-    EXPECT_EQ("7", Read("Orvanta", "G_PREV"));
+    EXPECT_EQ("7", ReadIniValue("Orvanta", "G_PREV"));
     WriteMainInt("XPOS", -1);
-    EXPECT_EQ("-1", Read("Orvanta", "XPOS"));
+    EXPECT_EQ("-1", ReadIniValue("Orvanta", "XPOS"));
 }
 
 } // namespace

@@ -89,13 +89,6 @@ TEST_P(IniIntRead, ReadsLeadingDecimalNumber)
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniIntRead, ::testing::ValuesIn(kIntCases));
 
-std::string Read(const char *section, const char *key)
-{
-    char buffer[256];
-    GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, FILE_NAME);
-    return buffer;
-}
-
 using IniWrite = IniTest;
 
 TEST_F(IniWrite, FirstWriteCreatesTheFile)
@@ -103,7 +96,7 @@ TEST_F(IniWrite, FirstWriteCreatesTheFile)
     ASSERT_FALSE(IniExists());
     EXPECT_NE(0, WritePrivateProfileStringA("Orvanta", "Delay", "4", FILE_NAME));
     EXPECT_TRUE(IniExists());
-    EXPECT_EQ("4", Read("Orvanta", "Delay"));
+    EXPECT_EQ("4", ReadIniValue("Orvanta", "Delay"));
 }
 
 TEST_F(IniWrite, ExistingKeyIsReplacedInPlace)
@@ -112,7 +105,7 @@ TEST_F(IniWrite, ExistingKeyIsReplacedInPlace)
     WritePrivateProfileStringA("Orvanta", "b", "9", FILE_NAME);
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"A", "B", "C"}), KeysInOrder(text, "Orvanta")) << text;
-    EXPECT_EQ("9", Read("Orvanta", "B"));
+    EXPECT_EQ("9", ReadIniValue("Orvanta", "B"));
 }
 
 TEST_F(IniWrite, NewKeyGoesToTheEndOfItsSection)
@@ -131,7 +124,7 @@ TEST_F(IniWrite, NewSectionGoesToTheEndOfTheFile)
     WritePrivateProfileStringA("S0", "K", "v", FILE_NAME);
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"S1", "S0"}), SectionsInOrder(text)) << text;
-    EXPECT_EQ("v", Read("S0", "K"));
+    EXPECT_EQ("v", ReadIniValue("S0", "K"));
 }
 
 TEST_F(IniWrite, NullValueRemovesTheKeyOnly)
@@ -140,7 +133,7 @@ TEST_F(IniWrite, NullValueRemovesTheKeyOnly)
     WritePrivateProfileStringA("S1", "B", nullptr, FILE_NAME);
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"A", "C"}), KeysInOrder(text, "S1")) << text;
-    EXPECT_EQ("<missing>", Read("S1", "B"));
+    EXPECT_EQ("<missing>", ReadIniValue("S1", "B"));
 }
 
 TEST_F(IniWrite, NullKeyRemovesTheWholeSection)
@@ -149,14 +142,14 @@ TEST_F(IniWrite, NullKeyRemovesTheWholeSection)
     WritePrivateProfileStringA("g2", nullptr, nullptr, FILE_NAME);
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"S1", "S3"}), SectionsInOrder(text)) << text;
-    EXPECT_EQ("<missing>", Read("G2", "GNAME"));
-    EXPECT_EQ("3", Read("S3", "C"));
+    EXPECT_EQ("<missing>", ReadIniValue("G2", "GNAME"));
+    EXPECT_EQ("3", ReadIniValue("S3", "C"));
 }
 
 TEST_F(IniWrite, EmptyValueKeepsTheKey)
 {
     WritePrivateProfileStringA("Orvanta", "G_NUM", "", FILE_NAME);
-    EXPECT_EQ("", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("", ReadIniValue("Orvanta", "G_NUM"));
     EXPECT_EQ((std::vector<std::string>{"G_NUM"}), KeysInOrder(ReadIniText(), "Orvanta"));
 }
 
@@ -164,7 +157,7 @@ TEST_F(IniWrite, RemovingFromAMissingFileChangesNothing)
 {
     WritePrivateProfileStringA("Orvanta", "URL_Num", nullptr, FILE_NAME);
     WritePrivateProfileStringA("G1", nullptr, nullptr, FILE_NAME);
-    EXPECT_EQ("<missing>", Read("Orvanta", "URL_Num"));
+    EXPECT_EQ("<missing>", ReadIniValue("Orvanta", "URL_Num"));
     EXPECT_TRUE(KeysInOrder(ReadIniText(), "Orvanta").empty());
 }
 
@@ -172,14 +165,14 @@ TEST_F(IniWrite, BytesOfTheSystemCodePageSurvive)
 {
     // 表示 in code page 932: the trail byte of 表 is a backslash.
     WritePrivateProfileStringA("G1", "GNAME", "\x95\x5c\x8e\xa6", FILE_NAME);
-    EXPECT_EQ("\x95\x5c\x8e\xa6", Read("G1", "GNAME"));
+    EXPECT_EQ("\x95\x5c\x8e\xa6", ReadIniValue("G1", "GNAME"));
     EXPECT_NE(std::string::npos, ReadIniText().find("GNAME=\x95\x5c\x8e\xa6"));
 }
 
 TEST_F(IniWrite, ValueWithEqualsSignReadsBackWhole)
 {
     WritePrivateProfileStringA("G1", "UL1", "NN http://a/?x=1&y=2", FILE_NAME);
-    EXPECT_EQ("NN http://a/?x=1&y=2", Read("G1", "UL1"));
+    EXPECT_EQ("NN http://a/?x=1&y=2", ReadIniValue("G1", "UL1"));
 }
 
 } // namespace

@@ -7,13 +7,6 @@
 
 namespace {
 
-std::string Read(const char *section, const char *key)
-{
-    char buffer[256];
-    GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, "Orvanta.ini");
-    return buffer;
-}
-
 using HostileSettings = IniTest;
 
 // Tests run as root here, where a read-only attribute does not stop a
@@ -47,8 +40,8 @@ TEST_F(HostileSettings, FiveMegabytesOfGarbageGiveTheDefaults)
     EXPECT_TRUE(app.Groups().empty());
     app.Close();
     ASSERT_TRUE(app.WaitExit(60000));
-    EXPECT_EQ("0", Read("Orvanta", "G_PREV"));
-    EXPECT_NE("<missing>", Read("Orvanta", "XPOS"));
+    EXPECT_EQ("0", ReadIniValue("Orvanta", "G_PREV"));
+    EXPECT_NE("<missing>", ReadIniValue("Orvanta", "XPOS"));
 }
 
 TEST_F(HostileSettings, OverlongGroupIndexListsTheGroupsInItsFirst510Characters)

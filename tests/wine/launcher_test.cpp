@@ -8,13 +8,6 @@ namespace {
 const int IDC_START = 1000;
 const UINT IDM_ABOUTBOX = 0x0010;
 
-std::string Read(const char *section, const char *key)
-{
-    char buffer[256];
-    GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, "Orvanta.ini");
-    return buffer;
-}
-
 RECT WindowRect(HWND hwnd)
 {
     RECT rc = {};
@@ -36,7 +29,7 @@ TEST_F(LauncherWindow, WithoutSettingsFileNothingIsWrittenBeforeClose)
     app.Close();
     ASSERT_TRUE(app.WaitExit());
     EXPECT_EQ((std::vector<std::string>{"YPOS", "XPOS", "G_PREV"}), KeysInOrder(ReadIniText(), "Orvanta"));
-    EXPECT_EQ("0", Read("Orvanta", "G_PREV"));
+    EXPECT_EQ("0", ReadIniValue("Orvanta", "G_PREV"));
 }
 
 TEST_F(LauncherWindow, GroupSelectorListsGroupsByNumberWithTheirNumbersAsData)
@@ -90,8 +83,8 @@ TEST_F(LauncherWindow, ReopensWhereItWasClosed)
         app.Close();
         ASSERT_TRUE(app.WaitExit());
     }
-    EXPECT_EQ("310", Read("Orvanta", "XPOS"));
-    EXPECT_EQ("260", Read("Orvanta", "YPOS"));
+    EXPECT_EQ("310", ReadIniValue("Orvanta", "XPOS"));
+    EXPECT_EQ("260", ReadIniValue("Orvanta", "YPOS"));
 
     Launcher again;
     ASSERT_TRUE(again.Start());
@@ -145,7 +138,7 @@ TEST_F(LauncherWindow, EachWayOfClosingWritesItsOwnKeys)
         if (c.command == IDCANCEL)
             EXPECT_EQ(before, text) << "Escape writes nothing";
         else
-            EXPECT_EQ("2", Read("Orvanta", "G_PREV"));
+            EXPECT_EQ("2", ReadIniValue("Orvanta", "G_PREV"));
     }
 }
 
