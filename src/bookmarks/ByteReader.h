@@ -13,11 +13,11 @@ public:
 
     // 0 with the next byte; -2 at the end of the input, -1 after a read
     // error. Once the input is exhausted it stays so.
-    int ReadByte(unsigned char &byte)
+    int ReadByte(unsigned char &c)
     {
         if (m_pos == m_len && !Fill())
             return m_status;
-        byte = m_buffer[m_pos++];
+        c = m_buffer[m_pos++];
         return 0;
     }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 // Tells whether a byte starts a double-byte character of the code page.
-typedef bool (*LeadBytePredicate)(unsigned char byte);
+typedef bool (*LeadBytePredicate)(unsigned char c);
 
 // True when the last character of path is a backslash.
 bool EndsWithBackslash(const std::string &path, LeadBytePredicate isLeadByte);

@@ -27,6 +27,8 @@ bool ShortcutName(const char *fileName, std::string &name)
     return true;
 }
 
+bool ShortcutAttributesTaken(uint32_t attributes) { return (attributes & (0x20 | 0x80)) != 0; }
+
 bool UrlFromShortcutLine(const char *line, std::string &url)
 {
     if (std::strlen(line) <= 4 || !StartsNoCase(line, "URL="))

@@ -3,6 +3,7 @@
 // first "URL=" line.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 
@@ -13,6 +14,11 @@
 // last four are ".URL" in any letter case. None of ".URL" can be the
 // second byte of a double-byte character, so bytes can be compared.
 bool ShortcutName(const char *fileName, std::string &name);
+
+// Whether a file with these attributes is listed: it needs the archive
+// (0x20) or normal (0x80) attribute, so a read-only file without the
+// archive attribute is left out.
+bool ShortcutAttributesTaken(uint32_t attributes);
 
 // True, with the URL, when the line is longer than four bytes and starts
 // with "URL=" in any letter case. The URL keeps no control characters.

@@ -40,6 +40,18 @@ TEST(ShortcutFile, NameIsTheFileNameWithoutItsDotUrlInAnyCase)
     }
 }
 
+TEST(ShortcutFile, ListedOnlyWithTheArchiveOrNormalAttribute)
+{
+    const uint32_t READONLY = 0x1, HIDDEN = 0x2, SYSTEM = 0x4, ARCHIVE = 0x20, NORMAL = 0x80;
+    EXPECT_TRUE(ShortcutAttributesTaken(ARCHIVE));
+    EXPECT_TRUE(ShortcutAttributesTaken(NORMAL));
+    EXPECT_TRUE(ShortcutAttributesTaken(READONLY | ARCHIVE));
+    EXPECT_TRUE(ShortcutAttributesTaken(HIDDEN | SYSTEM | ARCHIVE));
+    EXPECT_FALSE(ShortcutAttributesTaken(READONLY));
+    EXPECT_FALSE(ShortcutAttributesTaken(READONLY | HIDDEN | SYSTEM));
+    EXPECT_FALSE(ShortcutAttributesTaken(0));
+}
+
 TEST(ShortcutFile, UrlLine)
 {
     const struct {
