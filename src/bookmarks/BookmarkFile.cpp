@@ -3,6 +3,7 @@
 #include "bookmarks/FolderIndex.h"
 #include "bookmarks/UrlText.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -18,37 +19,59 @@ void ReadTag(CByteReader &in, std::string &tag, std::string &name, bool &end)
     name.clear();
     tag.clear();
     end = false;
-    unsigned char c = 0;
-    do {
-        if (in.ReadByte(c) < 0) {
+    const unsigned char *data = nullptr;
+    size_t size = 0;
+
+    // Bytes up to and including the next '<'.
+    for (;;) {
+        if (!in.Available(data, size)) {
             end = true;
             return;
         }
-    } while (c != '<');
+        const void *lt = std::memchr(data, '<', size);
+        if (lt) {
+            in.Skip(static_cast<size_t>(static_cast<const unsigned char *>(lt) - data) + 1);
+            break;
+        }
+        in.Skip(size);
+    }
 
+    // The name, up to a delimiter; what does not fit the name buffer is read and dropped.
     name = "<";
-    for (;;) {
-        if (in.ReadByte(c) < 0) {
+    unsigned char delimiter = 0;
+    while (!delimiter) {
+        if (!in.Available(data, size)) {
             tag = name;
             return;
         }
-        if (IsTagDelimiter(c))
-            break;
-        if (name.size() < TAG_NAME_MAX)
-            name += static_cast<char>(c);
+        size_t i = 0;
+        while (i < size && !IsTagDelimiter(data[i]))
+            ++i;
+        const size_t room = static_cast<size_t>(TAG_NAME_MAX) - name.size();
+        name.append(reinterpret_cast<const char *>(data), std::min(i, room));
+        if (i < size)
+            delimiter = data[i++];
+        in.Skip(i);
     }
     tag = name;
-    tag += static_cast<char>(c);
-    if (c == '>')
+    tag += static_cast<char>(delimiter);
+    if (delimiter == '>')
         return;
 
+    // The rest of the tag, up to a '>' outside double quotes.
     bool quoted = false;
-    while (in.ReadByte(c) == 0) {
-        tag += static_cast<char>(c);
-        if (c == '"')
-            quoted = !quoted;
-        else if (c == '>' && !quoted)
-            return;
+    while (in.Available(data, size)) {
+        for (size_t i = 0; i < size; ++i) {
+            if (data[i] == '"') {
+                quoted = !quoted;
+            } else if (data[i] == '>' && !quoted) {
+                tag.append(reinterpret_cast<const char *>(data), i + 1);
+                in.Skip(i + 1);
+                return;
+            }
+        }
+        tag.append(reinterpret_cast<const char *>(data), size);
+        in.Skip(size);
     }
 }
 
@@ -87,14 +110,10 @@ std::string GetHref(const std::string &tag)
             return std::string();
 
     // An unquoted value ends at a blank, or at the '>' that closes the tag.
-    std::string url;
-    for (; i < length; ++i) {
-        const char c = tag[i];
-        if (quotes ? c == '"' : c == ' ' || c == '>')
-            break;
-        url += c;
-    }
-    return WithoutControlChars(url);
+    size_t stop = i;
+    while (stop < length && (quotes ? tag[stop] != '"' : tag[stop] != ' ' && tag[stop] != '>'))
+        ++stop;
+    return WithoutControlChars(tag.substr(i, stop - i));
 }
 
 bool TagNameIs(const std::string &name, const char *literal)

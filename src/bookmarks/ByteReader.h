@@ -28,6 +28,20 @@ public:
             --m_pos;
     }
 
+    // The bytes buffered and not yet read, refilling the buffer when none
+    // are left; false once the input is exhausted. A scan over them and
+    // Skip is reading them one by one, without a call per byte.
+    bool Available(const unsigned char *&data, size_t &size)
+    {
+        if (m_pos == m_len && !Fill())
+            return false;
+        data = m_buffer.data() + m_pos;
+        size = m_len - m_pos;
+        return true;
+    }
+    // Counts n of the available bytes as read.
+    void Skip(size_t n) { m_pos += n; }
+
 private:
     static const size_t BUFFER_SIZE = 64 * 1024;
 

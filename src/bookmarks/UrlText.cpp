@@ -1,13 +1,10 @@
 #include "bookmarks/UrlText.h"
 
-std::string WithoutControlChars(const std::string &text)
+#include <algorithm>
+
+std::string WithoutControlChars(std::string text)
 {
-    std::string clean;
-    clean.reserve(text.size());
-    for (const char c : text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u >= 0x20 && u != 0x7F)
-            clean += c;
-    }
-    return clean;
+    const auto isControl = [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; };
+    text.erase(std::remove_if(text.begin(), text.end(), isControl), text.end());
+    return text;
 }

@@ -6,4 +6,4 @@
 // The text without its control characters (below 0x20, and 0x7F): a line
 // end or tab inside a URL is never part of the address, and a control
 // character in an entry would be written into the settings file.
-std::string WithoutControlChars(const std::string &text);
+std::string WithoutControlChars(std::string text);
