@@ -17,3 +17,17 @@
 // Texts the program shows
 #define IDS_APP_TITLE 200
 #define IDS_NO_URL 201
+
+// Bookmark picker
+#define IDC_REPLACE 3
+#define IDD_BOOKMARK 134
+#define IDB_BOOKMARK 135
+#define IDB_FOLDER_CLOSED 136
+#define IDB_FOLDER_OPEN 137
+#define IDC_BOOKMARK_TREE 1065
+#define IDC_BOOKMARK_LIST 1067
+#define IDS_PICK_NN 400
+#define IDS_PICK_IE 401
+#define IDS_FAVORITES 402
+#define IDS_COLUMN_NAME 403
+#define IDS_COLUMN_URL 404

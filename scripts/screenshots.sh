@@ -25,4 +25,51 @@ wine explorer /desktop=Orvanta,480x320 build/win64/Orvanta.exe &
 shoot_window "<Orvanta>" "docs/launcher$suffix.png"
 poke syscmd "<Orvanta>" 16
 shoot_window "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" "docs/about$suffix.png"
+
+# The bookmark picker on sample Favorites and a sample bookmark file (found
+# through the registry, as Netscape Navigator 4.08 keeps it).
+fav=$WINEPREFIX/drive_c/favorites
+rm -rf "$fav" && mkdir -p "$fav/ニュース" "$fav/仕事/表示サンプル" "$fav/趣味"
+shortcut() { printf '[InternetShortcut]\r\nURL=%s\r\n' "$2" > "$fav/$1.url"; }
+shortcut "Orvanta ホーム" http://www.example.com/orvanta/
+shortcut "検索" http://search.example.com/
+shortcut "ニュース/ニュース速報" http://news.example.jp/
+shortcut "ニュース/天気予報" http://weather.example.jp/
+shortcut "仕事/社内ポータル" http://portal.example.co.jp/
+shortcut "仕事/表計算ガイド" http://sheets.example.co.jp/guide/
+shortcut "仕事/経費精算" http://expense.example.co.jp/
+shortcut "仕事/表示サンプル/資料" http://docs.example.co.jp/
+shortcut "趣味/旅行" http://travel.example.jp/
+wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v Favorites /d 'C:\favorites' /f >/dev/null
+profile=$WINEPREFIX/drive_c/netscape/taro
+mkdir -p "$profile"
+iconv -f UTF-8 -t CP932 > "$profile/bookmark.htm" <<'HTM'
+<!DOCTYPE NETSCAPE-Bookmark-file-1>
+<TITLE>Bookmarks for Taro</TITLE>
+<H1>Taroのブックマーク</H1>
+<DL><p>
+    <DT><A HREF="http://www.example.com/">Example</A>
+    <DT><H3>ニュース</H3>
+    <DL><p>
+        <DT><A HREF="http://news.example.jp/">ニュース速報</A>
+        <DT><A HREF="http://weather.example.jp/">天気予報</A>
+        <DT><A HREF="http://sports.example.jp/">スポーツ</A>
+    </DL><p>
+    <DT><H3>趣味</H3>
+    <DL><p>
+        <DT><A HREF="http://travel.example.jp/">旅行</A>
+    </DL><p>
+</DL><p>
+HTM
+navigator='HKLM\SOFTWARE\Netscape\Netscape Navigator'
+wine reg add "$navigator" /v CurrentVersion /d '4.08 (ja)' /f >/dev/null
+wine reg add "$navigator\Users" /v CurrentUser /d taro /f >/dev/null
+wine reg add "$navigator\Users\taro" /v DirRoot /d 'C:\netscape\taro' /f >/dev/null
+picker() { wine explorer /desktop=Picker,720x480 build/win64/show_picker.exe "$@"; }
+picker ie 仕事 0 2 &
+shoot_window "IEのお気に入りから選択" "docs/picker-favorites$suffix.png"
+poke click "IEのお気に入りから選択" 2
+picker nn ニュース 1 &
+shoot_window "NNのBookMarkから選択" "docs/picker-bookmarks$suffix.png"
+poke click "NNのBookMarkから選択" 2
 echo "pictures in docs/"

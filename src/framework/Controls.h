@@ -53,3 +53,36 @@ public:
     void SetBuddy(HWND buddy) const { Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy)); }
     void SetRange(int lower, int upper) const { Send(UDM_SETRANGE, 0, MAKELPARAM(upper, lower)); }
 };
+
+// Item texts in the system's code page; program texts (column headers) in UTF-16.
+class CTreeCtrl : public CWindow {
+public:
+    HTREEITEM InsertItem(TVINSERTSTRUCTA &item) const
+    {
+        return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    }
+    HTREEITEM GetNextItem(HTREEITEM item, UINT code) const
+    {
+        return reinterpret_cast<HTREEITEM>(Send(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+    }
+    HTREEITEM GetSelectedItem() const { return GetNextItem(nullptr, TVGN_CARET); }
+    BOOL SelectItem(HTREEITEM item) const { return static_cast<BOOL>(Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item))); }
+    BOOL SetItem(TVITEMW &item) const { return static_cast<BOOL>(::SendMessageW(m_hWnd, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item))); }
+    // 0 for a null item.
+    LPARAM GetItemData(HTREEITEM item) const;
+    void SetImageList(HIMAGELIST images, int type) const { Send(TVM_SETIMAGELIST, static_cast<WPARAM>(type), reinterpret_cast<LPARAM>(images)); }
+};
+
+class CListCtrl : public CWindow {
+public:
+    int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    BOOL DeleteAllItems() const { return static_cast<BOOL>(Send(LVM_DELETEALLITEMS)); }
+    int InsertColumn(int column, LVCOLUMNW &col) const
+    {
+        return static_cast<int>(::SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col)));
+    }
+    // The new row's index, or -1.
+    int InsertItem(int row, const char *text) const;
+    BOOL SetItemText(int row, int subItem, const char *text) const;
+    UINT GetItemState(int row, UINT mask) const { return static_cast<UINT>(Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), mask)); }
+};

@@ -1,0 +1,133 @@
+// Loads a generated bookmark file of 20,000 bookmarks (about 2 MB) through
+// the real reader and compares the time with one buffered read of the same
+// file. With --bytewise it also times the reader fed one byte per read call,
+// as reading the file byte by byte did. Not a test: prints figures.
+#include "bookmarks/BookmarkFile.h"
+#include "bookmarks/MemoryFolders.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+const int BOOKMARKS = 20000;
+const int PER_FOLDER = 100;
+const int RUNS = 7;
+
+std::string TempPath()
+{
+#ifdef _WIN32
+    char dir[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, dir);
+    return std::string(dir) + "orvanta-bench-bookmark.htm";
+#else
+    return "/tmp/orvanta-bench-bookmark.htm";
+#endif
+}
+
+std::string Generate()
+{
+    std::string file = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n<TITLE>Bookmarks</TITLE>\r\n<H1>Bookmarks for Taro</H1>\r\n\r\n<DL><p>\r\n";
+    for (int i = 0; i < BOOKMARKS; ++i) {
+        const std::string n = std::to_string(i);
+        if (i % PER_FOLDER == 0)
+            file += "    <DT><H3 ADD_DATE=\"958000000\">Folder " + n + "</H3>\r\n    <DL><p>\r\n";
+        file += "        <DT><A HREF=\"http://www.example.com/pages/" + n + ".html\" ADD_DATE=\"958000000\">Page " + n +
+                "</A>\r\n";
+        if (i % PER_FOLDER == PER_FOLDER - 1)
+            file += "    </DL><p>\r\n";
+    }
+    return file + "</DL><p>\r\n";
+}
+
+// Hands out one byte per read call.
+class COneByteStream : public IByteStream {
+public:
+    explicit COneByteStream(IByteStream &file) : m_file(file) {}
+    bool Seek(uint32_t offset) override { return m_file.Seek(offset); }
+    long Read(void *buffer, size_t size) override { return m_file.Read(buffer, size < 1 ? size : 1); }
+
+private:
+    IByteStream &m_file;
+};
+
+double Milliseconds(std::chrono::steady_clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// The best of runs timings of f, in milliseconds.
+template <class F> double Best(int runs, F f)
+{
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        f();
+        best = std::min(best, Milliseconds(std::chrono::steady_clock::now() - start));
+    }
+    return best;
+}
+
+int CountEntries(const CMemoryBookmarks &b)
+{
+    int n = 0;
+    for (int f = 0; f < MAX_FOLDERS; ++f)
+        n += b.m_tables.m_nCount[f];
+    return n;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const bool bytewise = argc > 1 && !std::strcmp(argv[1], "--bytewise");
+    const std::string path = TempPath();
+    const std::string content = Generate();
+    if (std::FILE *f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(content.data(), 1, content.size(), f);
+        std::fclose(f);
+    }
+
+    std::vector<char> buffer(content.size());
+    const double readMs = Best(RUNS, [&] {
+        CFileStream file;
+        if (!file.Open(path.c_str()) || file.Read(buffer.data(), buffer.size()) != static_cast<long>(buffer.size()))
+            std::printf("buffered read failed\n");
+    });
+
+    int entries = 0;
+    size_t folders = 0;
+    const double loadMs = Best(RUNS, [&] {
+        CFileStream file;
+        file.Open(path.c_str());
+        CMemoryBookmarks b;
+        ReadBookmarks(file, b);
+        entries = CountEntries(b);
+        folders = b.m_tree.m_folders.size();
+    });
+
+    std::printf("bookmark file: %zu bytes, %d bookmarks read in %zu folders\n", content.size(), entries, folders);
+    std::printf("one buffered read: %.2f ms\n", readMs);
+    std::printf("bookmark reader:   %.2f ms (%.2f x the read; goal: within 3 x and under 100 ms: %s)\n", loadMs,
+                loadMs / readMs, loadMs <= 3 * readMs && loadMs < 100 ? "met" : "NOT met");
+    if (bytewise) {
+        const double byteMs = Best(1, [&] {
+            CFileStream file;
+            file.Open(path.c_str());
+            COneByteStream oneByte(file);
+            CMemoryBookmarks b;
+            ReadBookmarks(oneByte, b);
+        });
+        std::printf("one byte per read call: %.0f ms\n", byteMs);
+    }
+    std::remove(path.c_str());
+    return 0;
+}

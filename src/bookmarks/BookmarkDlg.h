@@ -1,0 +1,70 @@
+// The bookmark picker (dialog 134): the folders of Internet Explorer's
+// Favorites or of Netscape Navigator's bookmark file on the left, the
+// selected folder's entries on the right. The user selects entries of one
+// folder (the first eight count) and ends with "追加" (add), "入れ替え"
+// (replace) or "ｷｬﾝｾﾙ".
+#pragma once
+
+#include "bookmarks/BookmarkList.h"
+#include "bookmarks/BookmarkPick.h"
+#include "bookmarks/BookmarkTree.h"
+#include "bookmarks/EntryTables.h"
+#include "bookmarks/FolderSink.h"
+#include "framework/Dialog.h"
+#include "settings/GroupList.h"
+
+#include <string>
+
+class CBookmarkDlg : public CDialog, public IFolderSink {
+public:
+    CBookmarkDlg();
+
+    // Out, after IDOK: the folder and its chosen rows, ascending, and
+    // whether "追加" (1) or "入れ替え" (0) ended the dialog.
+    int m_nSelFolder = 0;
+    int m_nSelRows[MAX_URLS] = {};
+    int m_nSelCount = 0;
+    int m_bAppend = 0;
+    // In: BK_NN reads the bookmark file, anything else the Favorites.
+    int m_nSource = BK_NN;
+
+    CEntryTables m_tables;
+    CBookmarkTree m_tree;
+    CBookmarkList m_list;
+
+    // The chosen entries' URLs, tagged with the source's kind.
+    BookmarkPick Pick() const;
+
+    int PushFolder(const std::string &title, int id) override { return m_tree.PushFolder(title, id); }
+    int PopFolder() override { return m_tree.PopFolder(); }
+    int CurrentFolder() override { return m_tree.CurrentFolder(); }
+    int AppendFolder(const std::string &title, int parentId) override { return m_tree.AppendFolder(title, parentId); }
+    void AddEntry(int folder, const std::string &name, const std::string &url) override
+    {
+        m_tables.AddEntry(folder, name, url);
+    }
+
+protected:
+    void DoDataExchange(CDataExchange *pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    BOOL OnCommand(WORD id, WORD code, HWND control) override;
+    BOOL OnNotify(NMHDR *hdr, LRESULT &result) override;
+
+private:
+    void OnReplace();
+    void OnSelChangedTree();
+    void CollectSelection();
+
+    // Netscape Navigator's "bookmark.htm" in the current profile's directory.
+    int LoadBookmarkFile();
+    // Every folder and Internet shortcut below the Favorites folder.
+    int LoadFavorites();
+    int AddSubfolders(const std::string &path, int parentId);
+    int AddUrlFiles(const std::string &path, int folder);
+};
+
+// Runs the picker on a source (BK_IE: the Favorites, BK_NN: the bookmark
+// file) without a parent window: true with the pick when it ended with
+// "追加" or "入れ替え" and at least one entry was chosen.
+bool RunBookmarkPicker(int source, BookmarkPick &pick);

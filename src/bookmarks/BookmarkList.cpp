@@ -1,0 +1,39 @@
+#include "bookmarks/BookmarkList.h"
+
+#include "framework/MessageBox.h"
+#include "res/resource.h"
+
+void CBookmarkList::InsertColumns() const
+{
+    RECT rc = {};
+    ::GetWindowRect(m_hWnd, &rc);
+    const int width = rc.right - rc.left;
+    const struct {
+        UINT text;
+        int width;
+    } columns[] = {{IDS_COLUMN_NAME, width / 3}, {IDS_COLUMN_URL, 2 * width / 3}};
+    for (int i = 0; i < 2; ++i) {
+        std::wstring text = LoadResString(columns[i].text);
+        LVCOLUMNW col = {};
+        col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        col.fmt = LVCFMT_LEFT;
+        col.cx = columns[i].width;
+        col.pszText = &text[0];
+        col.iSubItem = i;
+        InsertColumn(i, col);
+    }
+}
+
+int CBookmarkList::ShowEntries(int count, const std::vector<std::string> &names, const std::vector<std::string> &urls) const
+{
+    DeleteAllItems();
+    // A folder of thousands of entries fills much faster without repainting.
+    Send(WM_SETREDRAW, FALSE);
+    for (int i = 0; i < count && static_cast<size_t>(i) < names.size() && static_cast<size_t>(i) < urls.size(); ++i) {
+        InsertItem(i, names[static_cast<size_t>(i)].c_str());
+        SetItemText(i, 1, urls[static_cast<size_t>(i)].c_str());
+    }
+    Send(WM_SETREDRAW, TRUE);
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    return count;
+}

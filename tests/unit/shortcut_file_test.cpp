@@ -1,0 +1,162 @@
+#include "bookmarks/PathJoin.h"
+#include "bookmarks/ShortcutFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace {
+
+TEST(ShortcutFile, NameIsTheFileNameWithoutItsDotUrlInAnyCase)
+{
+    const struct {
+        const char *file;
+        bool taken;
+        const char *name;
+    } cases[] = {
+        {"Example.URL", true, "Example"},
+        {"lower.url", true, "lower"},
+        {"Mixed.UrL", true, "Mixed"},
+        {"a.url", true, "a"},
+        {".URL", false, ""},
+        {"URL", false, ""},
+        {"page.URLX", false, ""},
+        {"page.URL~", false, ""},
+        {"\x95\x5c.URL", true, "\x95\x5c"},
+    };
+    for (const auto &c : cases) {
+        std::string name = "unchanged";
+        EXPECT_EQ(c.taken, ShortcutName(c.file, name)) << c.file;
+        if (c.taken) {
+            EXPECT_EQ(c.name, name) << c.file;
+        }
+    }
+}
+
+TEST(ShortcutFile, ListedOnlyWithTheArchiveOrNormalAttribute)
+{
+    const uint32_t READONLY = 0x1, HIDDEN = 0x2, SYSTEM = 0x4, ARCHIVE = 0x20, NORMAL = 0x80;
+    EXPECT_TRUE(ShortcutAttributesTaken(ARCHIVE));
+    EXPECT_TRUE(ShortcutAttributesTaken(NORMAL));
+    EXPECT_TRUE(ShortcutAttributesTaken(READONLY | ARCHIVE));
+    EXPECT_TRUE(ShortcutAttributesTaken(HIDDEN | SYSTEM | ARCHIVE));
+    EXPECT_FALSE(ShortcutAttributesTaken(READONLY));
+    EXPECT_FALSE(ShortcutAttributesTaken(READONLY | HIDDEN | SYSTEM));
+    EXPECT_FALSE(ShortcutAttributesTaken(0));
+}
+
+TEST(ShortcutFile, UrlLine)
+{
+    const struct {
+        const char *line;
+        bool taken;
+        const char *url;
+    } cases[] = {
+        {"URL=http://a/\n", true, "http://a/"},
+        {"URL=http://a/", true, "http://a/"},
+        {"url=http://b/\n", true, "http://b/"},
+        {"Url=http://c/\r\n", true, "http://c/"},
+        {"URL=http://d/\t \n", true, "http://d/ "},
+        {"URL=http://e/\x01x\n", true, "http://e/x"},
+        {"URL=\n", true, ""},
+        {"URL=", false, ""},
+        {"URL", false, ""},
+        {" URL=http://f/\n", false, ""},
+        {"BASEURL=http://g/\n", false, ""},
+        {"[InternetShortcut]\n", false, ""},
+        {"", false, ""},
+    };
+    for (const auto &c : cases) {
+        std::string url = "unchanged";
+        EXPECT_EQ(c.taken, UrlFromShortcutLine(c.line, url)) << c.line;
+        if (c.taken) {
+            EXPECT_EQ(c.url, url) << c.line;
+        }
+    }
+}
+
+std::string TempPath()
+{
+#ifdef _WIN32
+    char dir[260], path[260];
+    ::GetTempPathA(sizeof dir, dir);
+    ::GetTempFileNameA(dir, "url", 0, path);
+    return path;
+#else
+    char pattern[] = "/tmp/orvanta-url-XXXXXX";
+    const int fd = mkstemp(pattern);
+    close(fd);
+    return pattern;
+#endif
+}
+
+// Written as bytes, read back in text mode, as the scanner reads them.
+bool UrlOfFile(const std::string &bytes, std::string &url)
+{
+    const std::string path = TempPath();
+    std::FILE *f = std::fopen(path.c_str(), "wb");
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    f = std::fopen(path.c_str(), "r");
+    const bool found = ReadShortcutUrl(f, url);
+    std::fclose(f);
+    std::remove(path.c_str());
+    return found;
+}
+
+TEST(ShortcutFile, FirstUrlLineOfTheFileCounts)
+{
+    const struct {
+        std::string bytes;
+        bool found;
+        const char *url;
+    } cases[] = {
+        {"[InternetShortcut]\r\nURL=http://a/\r\n", true, "http://a/"},
+        {"[InternetShortcut]\r\nURL=http://last/", true, "http://last/"},
+        {"[DEFAULT]\r\nBASEURL=http://base/\r\n[InternetShortcut]\r\nurl=http://b/\r\nURL=http://c/\r\n", true,
+         "http://b/"},
+        {"[InternetShortcut]\r\nIconIndex=0\r\n", false, ""},
+        {"", false, ""},
+        {"URL=", false, ""},
+        {"x\r\n" + std::string(SHORTCUT_LINE_SIZE - 1, 'x') + "URL=http://piece/\r\n", true, "http://piece/"},
+        {std::string(2, '\0') + "URL=http://nul/\r\nURL=http://after/\r\n", true, "http://after/"},
+    };
+    for (const auto &c : cases) {
+        std::string url;
+        EXPECT_EQ(c.found, UrlOfFile(c.bytes, url)) << c.bytes;
+        if (c.found) {
+            EXPECT_EQ(c.url, url) << c.bytes;
+        }
+    }
+}
+
+bool IsLeadByte932(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+TEST(PathJoin, JoinsByCharactersOfTheCodePage)
+{
+    const struct {
+        const char *dir;
+        const char *rest;
+        const char *joined;
+    } cases[] = {
+        {"C:\\Fav", "A\\A2", "C:\\Fav\\A\\A2"},
+        {"C:\\Fav\\", "A", "C:\\Fav\\A"},
+        {"C:\\", "A", "C:\\A"},
+        // 表 ends in 0x5C, which is not a backslash there.
+        {"C:\\\x95\x5c", "A", "C:\\\x95\x5c\\A"},
+        {"C:\\\x95\x5c\\", "A", "C:\\\x95\x5c\\A"},
+        {"C:\\\x83\x5c\x95\x5c", "A", "C:\\\x83\x5c\x95\x5c\\A"},
+        {"", "A", "A"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.joined, JoinPath(c.dir, c.rest, IsLeadByte932)) << c.dir;
+}
+
+} // namespace

@@ -1,0 +1,201 @@
+#include "PickerDriver.h"
+
+#include "LauncherDriver.h"
+
+#include <shlwapi.h>
+
+#include <thread>
+
+namespace {
+
+struct ThreadDialog {
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lParam)
+{
+    wchar_t cls[32] = L"";
+    ::GetClassNameW(hwnd, cls, 32);
+    if (std::wstring(cls) != L"#32770" || !::IsWindowVisible(hwnd))
+        return TRUE;
+    reinterpret_cast<ThreadDialog *>(lParam)->found = hwnd;
+    return FALSE;
+}
+
+HWND WaitThreadDialog(DWORD thread)
+{
+    ThreadDialog d = {nullptr};
+    WaitUntil([&] {
+        ::EnumThreadWindows(thread, MatchDialog, reinterpret_cast<LPARAM>(&d));
+        return d.found != nullptr;
+    });
+    return d.found;
+}
+
+std::wstring ItemText(HWND tree, HTREEITEM item, LPARAM &data)
+{
+    wchar_t text[1024] = L"";
+    TVITEMW tvi = {};
+    tvi.mask = TVIF_TEXT | TVIF_PARAM | TVIF_HANDLE;
+    tvi.hItem = item;
+    tvi.pszText = text;
+    tvi.cchTextMax = 1024;
+    ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi));
+    data = tvi.lParam;
+    return text;
+}
+
+HTREEITEM Next(HWND tree, HTREEITEM item, UINT code)
+{
+    return reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
+void TreeLevel(HWND tree, HTREEITEM item, size_t depth, std::string &out)
+{
+    for (; item; item = Next(tree, item, TVGN_NEXT)) {
+        LPARAM data = 0;
+        const std::wstring text = ItemText(tree, item, data);
+        out += std::string(depth, ' ') + "+" + AnsiFromWide(text.c_str()) + " #" + std::to_string(data) + "\n";
+        TreeLevel(tree, Next(tree, item, TVGN_CHILD), depth + 1, out);
+    }
+}
+
+HTREEITEM FindItem(HWND tree, HTREEITEM item, const std::string &title)
+{
+    for (; item; item = Next(tree, item, TVGN_NEXT)) {
+        LPARAM data = 0;
+        if (AnsiFromWide(ItemText(tree, item, data).c_str()) == title)
+            return item;
+        if (HTREEITEM found = FindItem(tree, Next(tree, item, TVGN_CHILD), title))
+            return found;
+    }
+    return nullptr;
+}
+
+std::wstring SubItemText(HWND list, int row, int column)
+{
+    wchar_t text[1024] = L"";
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 1024;
+    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+} // namespace
+
+INT_PTR RunPicker(CBookmarkDlg &dlg, const std::function<void(HWND)> &drive)
+{
+    const DWORD thread = ::GetCurrentThreadId();
+    std::thread driver([&] {
+        HWND hwnd = WaitThreadDialog(thread);
+        if (!hwnd)
+            return;
+        drive(hwnd);
+        // Queued behind whatever drive posted, so it ends only a dialog still open.
+        ::PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+    });
+    const INT_PTR result = dlg.DoModal();
+    driver.join();
+    return result;
+}
+
+std::string TreeText(HWND tree)
+{
+    std::string out;
+    TreeLevel(tree, Next(tree, nullptr, TVGN_ROOT), 0, out);
+    return out;
+}
+
+std::vector<std::string> ListRows(HWND list)
+{
+    std::vector<std::string> rows;
+    const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i)
+        rows.push_back(AnsiFromWide(SubItemText(list, i, 0).c_str()) + " | " +
+                       AnsiFromWide(SubItemText(list, i, 1).c_str()));
+    return rows;
+}
+
+void SelectRows(HWND list, const std::vector<int> &rows)
+{
+    LVITEMW none = {};
+    none.stateMask = LVIS_SELECTED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    for (const int row : rows) {
+        LVITEMW item = {};
+        item.stateMask = LVIS_SELECTED;
+        item.state = LVIS_SELECTED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+bool SelectFolder(HWND tree, const std::string &title)
+{
+    HTREEITEM item = FindItem(tree, Next(tree, nullptr, TVGN_ROOT), title);
+    return item && ::SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+}
+
+bool WaitRows(HWND list, int count)
+{
+    return WaitUntil([&] { return ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == count; }, 5000);
+}
+
+void MakeDir(const std::string &path) { ::CreateDirectoryA(path.c_str(), nullptr); }
+
+void WriteBytes(const std::string &path, const std::string &bytes)
+{
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+void RemoveTree(const std::string &path)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = data.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string child = path + "\\" + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileA(child.c_str());
+            }
+        } while (::FindNextFileA(find, &data));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(path.c_str());
+}
+
+std::string TempDir()
+{
+    char dir[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, dir);
+    return dir;
+}
+
+std::string WindowsDir()
+{
+    char dir[MAX_PATH];
+    ::GetWindowsDirectoryA(dir, MAX_PATH);
+    return dir;
+}
+
+void SetRegString(HKEY root, const std::string &key, const char *name, const std::string &value)
+{
+    HKEY hKey;
+    if (::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+        return;
+    ::RegSetValueExA(hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
+                     static_cast<DWORD>(value.size() + 1));
+    ::RegCloseKey(hKey);
+}
+
+void DeleteKey(HKEY root, const std::string &key) { ::SHDeleteKeyA(root, key.c_str()); }

@@ -1,0 +1,41 @@
+// Runs the bookmark picker inside a test program: the dialog runs modally
+// on the test's thread while a second thread finds it and drives it with
+// messages, the way a user's clicks would arrive. Also: the registry and
+// file set-ups the picker reads.
+#pragma once
+
+#include "bookmarks/BookmarkDlg.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// Runs dlg modally; drive gets its window on another thread. When drive
+// returns, the dialog is cancelled unless what drive posted ended it. The
+// result of DoModal.
+INT_PTR RunPicker(CBookmarkDlg &dlg, const std::function<void(HWND)> &drive);
+
+// The tree as text: "+title #id" per item, indented by depth, in order.
+std::string TreeText(HWND tree);
+// The list's rows as "name | url".
+std::vector<std::string> ListRows(HWND list);
+// Selects exactly these rows (LVIS_SELECTED), as ctrl-clicks would.
+void SelectRows(HWND list, const std::vector<int> &rows);
+// Selects the tree item with this title (in the system's code page).
+bool SelectFolder(HWND tree, const std::string &title);
+// Waits until the list shows count rows.
+bool WaitRows(HWND list, int count);
+
+// Files and folders in the system's code page.
+void MakeDir(const std::string &path);
+void WriteBytes(const std::string &path, const std::string &bytes);
+void RemoveTree(const std::string &path);
+// The temporary folder, ending with a backslash.
+std::string TempDir();
+std::string WindowsDir();
+
+// Registry values the picker reads; DeleteKey removes a key and all below it.
+void SetRegString(HKEY root, const std::string &key, const char *name, const std::string &value);
+void DeleteKey(HKEY root, const std::string &key);
