@@ -2,7 +2,11 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppState.h"
+#include "app/BrowserLocation.h"
+#include "app/BrowserStart.h"
 #include "framework/MessageBox.h"
+#include "links/DdeLink.h"
+#include "links/RasLink.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 
@@ -34,6 +38,8 @@ BOOL CMainDlg::OnInitDialog()
 
     ::CoInitialize(nullptr);
     s_hwndMain = m_hWnd;
+    s_nDefaultKind = GetDefaultBrowserKind();
+    LocateNetscape(s_szNetscapePath);
 
     int x, y;
     LoadOptions(x, y);
@@ -41,6 +47,9 @@ BOOL CMainDlg::OnInitDialog()
     theUrlTable.count = 0;
     FillGroupCombo();
     PlaceWindow(x, y);
+    RasLinkLoad();
+    DdeLinkInit(s_hwndMain);
+    ResetIeBrowsers();
 
     if (m_bAutoStart)
         OnStart();
@@ -142,8 +151,10 @@ BOOL CMainDlg::OnPaint() const
 }
 
 // What the close box and Enter share; only the close box saves the position.
+// DDE goes first, so that no notice reaches the window while it closes.
 void CMainDlg::ReleaseLinks(bool savePosition)
 {
+    DdeLinkTerm();
     if (savePosition) {
         WINDOWPLACEMENT wp = {};
         wp.length = sizeof wp;
@@ -151,6 +162,8 @@ void CMainDlg::ReleaseLinks(bool savePosition)
         WriteMainInt(KEY_YPOS, wp.rcNormalPosition.top);
         WriteMainInt(KEY_XPOS, wp.rcNormalPosition.left);
     }
+    RasLinkUnload();
+    ReleaseIeBrowsers();
     ::CoUninitialize();
     m_groups.WriteCurrentGroup(s_nCurrentGroup);
 }
