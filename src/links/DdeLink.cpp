@@ -1,7 +1,5 @@
 #include "links/DdeLink.h"
 
-#include "links/DdeFormat.h"
-
 namespace {
 
 struct DdeTopic {

@@ -5,6 +5,8 @@
 // for "NETSCAPE", BK_IE for "IEXPLORE".
 #pragma once
 
+#include "links/DdeFormat.h"
+
 #include <windows.h>
 #include <ddeml.h>
 
@@ -24,7 +26,7 @@ void DdeLinkTerm();
 // A conversation with the service on the topic, or null.
 HCONV DdeLinkConnect(int topic, int service);
 
-// With ids (room for 5): how many window ids were listed into it (0 none),
+// With ids (room for DDE_MAX_WINDOWS): how many window ids were listed into it (0 none),
 // or 1 with no ids written for an empty reply. Without ids: 1 when the
 // service answered. -1 when it did not.
 int DdeListWindows(DWORD *ids, int service);
