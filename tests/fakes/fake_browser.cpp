@@ -10,7 +10,9 @@
 //              WWW_OpenURL=none             a request without data
 //              WWW_Version=block            a request never answered
 //
-// It logs "start <pid> <command line>", "register <service>", "connect
+// It logs "start <pid> <command line>", "startup <flags> <show command>
+// <x> <y> <width> <height> <priority class>" (how it was started),
+// "register <service>", "connect
 // <topic>", "request <topic> <format> <item>", "disconnect" and "exit".
 #include "FakeCommon.h"
 
@@ -110,6 +112,12 @@ DWORD RegisterWhenDue()
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     g_log.Write("start", {std::to_string(::GetCurrentProcessId()), ::GetCommandLineA()});
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    ::GetStartupInfoA(&si);
+    g_log.Write("startup", {std::to_string(si.dwFlags), std::to_string(si.wShowWindow), std::to_string(static_cast<LONG>(si.dwX)),
+                            std::to_string(static_cast<LONG>(si.dwY)), std::to_string(static_cast<LONG>(si.dwXSize)),
+                            std::to_string(static_cast<LONG>(si.dwYSize)), std::to_string(::GetPriorityClass(::GetCurrentProcess()))});
     ::DdeInitializeA(&g_inst, Callback, APPCLASS_STANDARD | CBF_SKIP_REGISTRATIONS | CBF_SKIP_UNREGISTRATIONS, 0);
     g_service = ::DdeCreateStringHandleA(g_inst, g_config.String("fake", "Service").c_str(), CP_WINANSI);
     const long delay = g_config.Number("fake", "Register", 0);

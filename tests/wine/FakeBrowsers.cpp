@@ -5,7 +5,6 @@
 #include <shlwapi.h>
 
 #include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -22,10 +21,13 @@ std::vector<FakeEvent> ReadEvents(const std::string &path, const std::string &ki
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        std::vector<std::string> fields;
-        std::istringstream split(line);
-        for (std::string field; std::getline(split, field, FAKE_LOG_SEPARATOR);)
-            fields.push_back(field);
+        std::vector<std::string> fields(1);
+        for (char c : line) {
+            if (c == FAKE_LOG_SEPARATOR)
+                fields.emplace_back();
+            else
+                fields.back() += c;
+        }
         if (fields.size() < 2 || (!kind.empty() && fields[1] != kind))
             continue;
         events.push_back({static_cast<DWORD>(std::stoul(fields[0])), fields[1], {fields.begin() + 2, fields.end()}});
@@ -143,4 +145,41 @@ bool PumpUntil(const std::function<bool()> &cond, DWORD ms)
             return false;
         ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
+}
+
+namespace {
+
+size_t HandlesInSystemTable()
+{
+    typedef LONG(WINAPI * QueryFn)(ULONG, PVOID, ULONG, PULONG);
+    struct Entry {
+        ULONG pid;
+        BYTE type;
+        BYTE flags;
+        USHORT handle;
+        PVOID object;
+        ACCESS_MASK access;
+    };
+    const auto query = reinterpret_cast<QueryFn>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    const ULONG SystemHandleInformation = 16;
+    std::vector<ULONG_PTR> buffer(1 << 17);
+    const ULONG size = static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR));
+    if (!query || query(SystemHandleInformation, buffer.data(), size, nullptr) != 0)
+        return 0;
+    const size_t fits = (size - sizeof(ULONG_PTR)) / sizeof(Entry);
+    const Entry *entries = reinterpret_cast<const Entry *>(buffer.data() + 1);
+    size_t mine = 0;
+    for (size_t i = 0; i < buffer[0] && i < fits; ++i)
+        mine += entries[i].pid == ::GetCurrentProcessId();
+    return mine;
+}
+
+} // namespace
+
+size_t ProcessHandleCount()
+{
+    DWORD count = 0;
+    ::GetProcessHandleCount(::GetCurrentProcess(), &count);
+    return count ? count : HandlesInSystemTable();
 }

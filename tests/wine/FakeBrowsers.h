@@ -69,6 +69,10 @@ bool DeleteKeyTree(HKEY root, const std::string &key);
 void WriteRasState(const std::string &settings);
 std::vector<FakeEvent> RasEvents(const std::string &kind = "");
 
+// The kernel handles this process holds. Wine answers 0 for
+// GetProcessHandleCount; its system handle table is counted then.
+size_t ProcessHandleCount();
+
 // Polls cond every 10 ms for up to ms milliseconds, dispatching this
 // thread's messages in between (DDE and COM need them).
 bool PumpUntil(const std::function<bool()> &cond, DWORD ms = 10000);

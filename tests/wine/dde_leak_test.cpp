@@ -96,40 +96,13 @@ TEST_F(DdeLeaks, EveryPathOfEveryExchangeReleasesWhatItMade)
     }
 }
 
-// The process-wide counts. Wine answers 0 for GetProcessHandleCount and
-// GetGuiResources; its system handle table and the windows of this thread
-// (DDEML's conversation windows) stand in for them there.
+// The process-wide counts. Wine answers 0 for GetGuiResources; the windows
+// of this thread (DDEML's conversation windows) are counted too.
 struct Holdings {
     DWORD handles;
     DWORD userObjects;
     size_t windows;
 };
-
-size_t HandlesInSystemTable()
-{
-    typedef LONG(WINAPI * QueryFn)(ULONG, PVOID, ULONG, PULONG);
-    struct Entry {
-        ULONG pid;
-        BYTE type;
-        BYTE flags;
-        USHORT handle;
-        PVOID object;
-        ACCESS_MASK access;
-    };
-    const auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-    const ULONG SystemHandleInformation = 16;
-    std::vector<ULONG_PTR> buffer(1 << 17);
-    const ULONG size = static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR));
-    if (!query || query(SystemHandleInformation, buffer.data(), size, nullptr) != 0)
-        return 0;
-    const size_t fits = (size - sizeof(ULONG_PTR)) / sizeof(Entry);
-    const Entry *entries = reinterpret_cast<const Entry *>(buffer.data() + 1);
-    size_t mine = 0;
-    for (size_t i = 0; i < buffer[0] && i < fits; ++i)
-        mine += entries[i].pid == ::GetCurrentProcessId();
-    return mine;
-}
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count)
 {
@@ -141,9 +114,7 @@ Holdings Measure()
 {
     PumpUntil([] { return false; }, 50);
     Holdings h = {};
-    ::GetProcessHandleCount(::GetCurrentProcess(), &h.handles);
-    if (h.handles == 0)
-        h.handles = static_cast<DWORD>(HandlesInSystemTable());
+    h.handles = static_cast<DWORD>(ProcessHandleCount());
     h.userObjects = ::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS);
     ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&h.windows));
     for (HWND w = nullptr; (w = ::FindWindowExA(HWND_MESSAGE, w, nullptr, nullptr)) != nullptr;)
