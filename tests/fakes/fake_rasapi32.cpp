@@ -13,7 +13,8 @@
 //
 // Like the platform's, it takes only records whose size field it knows,
 // the 4.0 layout here, and answers ERROR_INVALID_SIZE otherwise. It logs
-// "enum <record size> <buffer size> <result>" and "status <handle> <result>".
+// "enum <record size> <buffer size given> <result> <buffer size told>" and
+// "status <handle> <result>".
 #include "FakeCommon.h"
 
 #include <ras.h>
@@ -58,6 +59,7 @@ extern "C" __declspec(dllexport) DWORD WINAPI RasEnumConnectionsA(LPRASCONNA buf
     Conn *conns = reinterpret_cast<Conn *>(buffer);
     const FakeConfig config = Config();
     const DWORD n = static_cast<DWORD>(config.Number("ras", "Connections", 0));
+    const DWORD given = size ? *size : 0;
     DWORD result;
     if (!conns || !size || !count || conns->dwSize != sizeof(Conn)) {
         result = ERROR_INVALID_SIZE;
@@ -79,7 +81,7 @@ extern "C" __declspec(dllexport) DWORD WINAPI RasEnumConnectionsA(LPRASCONNA buf
         *count = n;
         result = static_cast<DWORD>(config.Number("ras", "EnumResult", 0));
     }
-    Log().Write("enum", {std::to_string(conns ? conns->dwSize : 0), std::to_string(size ? *size : 0), std::to_string(result)});
+    Log().Write("enum", {std::to_string(conns ? conns->dwSize : 0), std::to_string(given), std::to_string(result), std::to_string(size ? *size : 0)});
     return result;
 }
 
