@@ -14,7 +14,9 @@
 // Like the platform's, it takes only records whose size field it knows,
 // the 4.0 layout here, and answers ERROR_INVALID_SIZE otherwise. It logs
 // "enum <record size> <buffer size given> <result> <buffer size told>" and
-// "status <handle> <result>".
+// "status <handle> <result>"; and "attach <pid>" when it is loaded, "detach
+// <pid> freed" when it is unloaded, "detach <pid> exit" when the process
+// ends with it loaded.
 #include "FakeCommon.h"
 
 #include <ras.h>
@@ -108,11 +110,16 @@ extern "C" __declspec(dllexport) DWORD WINAPI RasGetConnectStatusA(HRASCONN conn
     return result;
 }
 
-BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved)
 {
+    const std::string pid = std::to_string(::GetCurrentProcessId());
     if (reason == DLL_PROCESS_ATTACH) {
         g_module = instance;
-        return Config().Number("ras", "Load", 1) != 0;
+        if (!Config().Number("ras", "Load", 1))
+            return FALSE;
+        Log().Write("attach", {pid});
+    } else if (reason == DLL_PROCESS_DETACH) {
+        Log().Write("detach", {pid, reserved ? "exit" : "freed"});
     }
     return TRUE;
 }
