@@ -122,6 +122,10 @@ bool DeleteKeyTree(HKEY root, const std::string &key)
     return error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND;
 }
 
+bool RegisterAsNetscape(const FakeProgram &fake) { return SetKeyDefault(HKEY_LOCAL_MACHINE, APP_PATHS_NETSCAPE, fake.Path()); }
+
+bool RegisterAsExplorerServer(const FakeProgram &fake) { return SetKeyDefault(HKEY_CLASSES_ROOT, CLSID_EXPLORER_SERVER, fake.Path()); }
+
 void WriteRasState(const std::string &settings)
 {
     ::CreateDirectoryA(FAKES_DIR, nullptr);

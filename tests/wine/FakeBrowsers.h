@@ -65,6 +65,12 @@ bool DeleteKeyTree(HKEY root, const std::string &key);
 #define CLSID_NETSCAPE_SERVER "CLSID\\{EF5F7050-385A-11CE-8193-0020AF18F905}\\LocalServer32"
 #define CLSID_EXPLORER_SERVER "CLSID\\{0002DF01-0000-0000-C000-000000000046}\\LocalServer32"
 
+// Where the program looks: this copy becomes Netscape Navigator's
+// executable (its App Paths value), or Internet Explorer's automation
+// server (CLSID_InternetExplorer's LocalServer32).
+bool RegisterAsNetscape(const FakeProgram &fake);
+bool RegisterAsExplorerServer(const FakeProgram &fake);
+
 // The settings of the stand-in "Rasapi32.dll" (tests/fakes/fake_rasapi32.cpp).
 void WriteRasState(const std::string &settings);
 std::vector<FakeEvent> RasEvents(const std::string &kind = "");

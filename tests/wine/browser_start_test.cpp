@@ -3,6 +3,7 @@
 // automation server (our fake, registered as CLSID_InternetExplorer's
 // local server in the test's prefix).
 #include "FakeBrowsers.h"
+#include "app/BrowserLocation.h"
 #include "app/BrowserStart.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +45,16 @@ TEST_F(StartProgramTest, StartsShownNormallyAtDefaultPlaceWithNormalPriority)
               m_netscape.Events("startup").at(0).args);
 }
 
+TEST_F(StartProgramTest, LocatedNetscapeStartsWithTheUrl)
+{
+    ASSERT_TRUE(RegisterAsNetscape(m_netscape));
+    char path[NETSCAPE_PATH_SIZE] = "";
+    ASSERT_EQ(0, LocateNetscape(path));
+    ASSERT_EQ(0, StartProgram(path, " http://located/"));
+    ASSERT_TRUE(m_netscape.WaitEvents("start"));
+    EXPECT_EQ(" http://located/", m_netscape.Events("start").at(0).args.at(1));
+}
+
 TEST_F(StartProgramTest, NothingToStartIsMinusOne)
 {
     EXPECT_EQ(-1, StartProgram("C:\\fakes\\missing.exe", " http://a/"));
@@ -68,7 +79,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_server.Install(""));
-        ASSERT_TRUE(SetKeyDefault(HKEY_CLASSES_ROOT, CLSID_EXPLORER_SERVER, m_server.Path()));
+        ASSERT_TRUE(RegisterAsExplorerServer(m_server));
         ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
         ResetIeBrowsers();
     }
