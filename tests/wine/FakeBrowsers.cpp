@@ -5,6 +5,7 @@
 #include <shlwapi.h>
 
 #include <fstream>
+#include <set>
 
 namespace {
 
@@ -71,14 +72,22 @@ bool FakeProgram::WaitEvents(const std::string &kind, size_t count, DWORD ms) co
     return PumpUntil([&] { return Events(kind).size() >= count; }, ms);
 }
 
-// Every copy that logged its start is waited for by its process id.
+// Every copy that logged its start but not yet its exit is waited for by
+// its process id (ids of ended processes are soon given to others).
 bool FakeProgram::Quit(DWORD ms)
 {
     HANDLE quit = ::CreateEventA(nullptr, TRUE, FALSE, FakeQuitEventName(m_name).c_str());
     ::SetEvent(quit);
+    std::multiset<std::string> running;
+    for (const FakeEvent &e : Events()) {
+        if (e.kind == "start")
+            running.insert(e.args.at(0));
+        else if (e.kind == "exit" && running.count(e.args.at(0)))
+            running.erase(running.find(e.args.at(0)));
+    }
     bool ended = true;
-    for (const FakeEvent &start : Events("start")) {
-        HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(std::stoul(start.args.at(0))));
+    for (const std::string &pid : running) {
+        HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(std::stoul(pid)));
         if (!process)
             continue;
         ended = PumpUntil([&] { return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, ms) && ended;
