@@ -5,10 +5,10 @@
 #include "app/LaunchSequencer.h"
 #include "settings/GroupList.h"
 
-uint32_t s_nNsWindowIds[MAX_LISTED_WINDOWS];
+uint32_t s_nNsWindowIds[DDE_MAX_WINDOWS];
 int s_nNsWindowCount;
 int s_nNsWindowNext;
-uint32_t s_nIeWindowIds[MAX_LISTED_WINDOWS];
+uint32_t s_nIeWindowIds[DDE_MAX_WINDOWS];
 int s_nIeWindowCount;
 int s_nIeWindowNext;
 int s_nIeBrowserStart;
@@ -21,7 +21,7 @@ const char *NextText() { return theUrlTable.text[s_nOpenOrder[s_nNextUrl]]; }
 
 int ReuseNetscapeWindow(ILaunchHost *host)
 {
-    for (; s_nNsWindowNext < s_nNsWindowCount && s_nNsWindowNext < MAX_LISTED_WINDOWS; ++s_nNsWindowNext) {
+    for (; s_nNsWindowNext < s_nNsWindowCount && s_nNsWindowNext < DDE_MAX_WINDOWS; ++s_nNsWindowNext) {
         const uint32_t id = s_nNsWindowIds[s_nNsWindowNext];
         if (host->DdeGetFrameParent(id) != 0)
             continue;    // not a top-level window

@@ -3,9 +3,6 @@
 #include "app/AppState.h"
 #include "settings/GroupList.h"
 
-int s_nDefaultKind = -1;
-char s_szNetscapePath[512];
-
 int s_nOpenOrder[8];
 int s_nNextUrl;
 int s_nLaunchMode;

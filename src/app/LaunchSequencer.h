@@ -6,22 +6,18 @@
 
 #include <cstdint>
 
+#include "app/BrowserLocation.h"
 #include "app/LaunchHost.h"
+#include "links/DdeFormat.h"
+#include "links/RasQuery.h"
 
 #define TIMER_STEP 1
 #define TIMER_DIALUP 2
 #define NOTIFY_NS_READY 0
 #define NOTIFY_LAUNCH_DONE 1
 
-#define RAS_QUERY_FIRST 1
-#define RAS_QUERY_COUNT 2
-
-#define MAX_LISTED_WINDOWS 5
+// Automation windows a run keeps for reuse.
 #define MAX_EXPLORER_WINDOWS 8
-
-// Read here, owned by the launcher window and browser location.
-extern int s_nDefaultKind;
-extern char s_szNetscapePath[512];
 
 extern int s_nOpenOrder[8];
 extern int s_nNextUrl;
@@ -30,10 +26,10 @@ extern int s_nNsDdeWait;
 extern unsigned s_nTimerId;
 extern int s_bDialupWaiting;
 
-extern uint32_t s_nNsWindowIds[MAX_LISTED_WINDOWS];
+extern uint32_t s_nNsWindowIds[DDE_MAX_WINDOWS];
 extern int s_nNsWindowCount;
 extern int s_nNsWindowNext;
-extern uint32_t s_nIeWindowIds[MAX_LISTED_WINDOWS];
+extern uint32_t s_nIeWindowIds[DDE_MAX_WINDOWS];
 extern int s_nIeWindowCount;
 extern int s_nIeWindowNext;
 extern int s_nIeBrowserStart;

@@ -2,7 +2,13 @@
 
 #include "app/AboutDlg.h"
 #include "app/AppState.h"
+#include "app/BrowserLocation.h"
+#include "app/BrowserStart.h"
+#include "app/LaunchHostWin32.h"
+#include "app/LaunchSequencer.h"
 #include "framework/MessageBox.h"
+#include "links/DdeLink.h"
+#include "links/RasLink.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 
@@ -36,6 +42,8 @@ BOOL CMainDlg::OnInitDialog()
 
     ::CoInitialize(nullptr);
     s_hwndMain = m_hWnd;
+    s_nDefaultKind = GetDefaultBrowserKind();
+    LocateNetscape(s_szNetscapePath);
 
     int x, y;
     LoadOptions(x, y);
@@ -43,6 +51,10 @@ BOOL CMainDlg::OnInitDialog()
     theUrlTable.count = 0;
     FillGroupCombo();
     PlaceWindow(x, y);
+    RasLinkLoad();
+    LaunchInit(WindowsLaunchHost());
+    DdeLinkInit(s_hwndMain);
+    ResetIeBrowsers();
 
     if (m_bAutoStart)
         OnStart();
@@ -100,7 +112,7 @@ BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control)
     return TRUE;
 }
 
-BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT &result)
+BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result)
 {
     switch (msg) {
     case WM_SYSCOMMAND:
@@ -113,6 +125,15 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT &result)
     case WM_CLOSE:
         OnClose();
         return FALSE;    // the default processing ends the dialog with IDCANCEL
+    case WM_TIMER:
+        // A DDE exchange waits in a message loop of its own; a tick that
+        // falls due meanwhile must not start a second step inside the first.
+        if (!m_bStepping)
+            Step(OnLaunchTimer);
+        return TRUE;
+    case WM_USER:
+        result = OnLaunchNotify(wParam, lParam, m_bNotSurf);
+        return TRUE;
     default:
         return FALSE;
     }
@@ -144,8 +165,10 @@ BOOL CMainDlg::OnPaint() const
 }
 
 // What the close box and Enter share; only the close box saves the position.
+// DDE goes first, so that no notice reaches the window while it closes.
 void CMainDlg::ReleaseLinks(bool savePosition)
 {
+    DdeLinkTerm();
     if (savePosition) {
         WINDOWPLACEMENT wp = {};
         wp.length = sizeof wp;
@@ -153,6 +176,8 @@ void CMainDlg::ReleaseLinks(bool savePosition)
         WriteMainInt(KEY_YPOS, wp.rcNormalPosition.top);
         WriteMainInt(KEY_XPOS, wp.rcNormalPosition.left);
     }
+    RasLinkUnload();
+    ReleaseIeBrowsers();
     ::CoUninitialize();
     m_groups.WriteCurrentGroup(s_nCurrentGroup);
 }
@@ -165,8 +190,17 @@ void CMainDlg::OnOK()
     CDialog::OnOK();
 }
 
+void CMainDlg::Step(void (*step)())
+{
+    m_bStepping = true;
+    step();
+    m_bStepping = false;
+}
+
 void CMainDlg::OnStart()
 {
+    if (m_bStepping)
+        return;
     const int item = m_comboGroup.GetCurSel();
     if (item == CB_ERR) {
         AppMessageBox(m_hWnd, IDS_NO_URL, MB_OK);
@@ -179,4 +213,5 @@ void CMainDlg::OnStart()
         return;
     }
     s_nCurrentGroup = group;
+    Step(LaunchStart);
 }

@@ -14,7 +14,9 @@ rm -rf "$prefix"
 # get copies of their own.
 cp -al "$root/template" "$prefix"
 for reg in "$prefix"/*.reg; do cp --remove-destination "$root/template/$(basename "$reg")" "$reg"; done
-export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml="}
+# WINE_EXTRA_OVERRIDES adds a test's own DLL overrides, e.g. "rasapi32=n".
+overrides=${WINEDLLOVERRIDES:-"mscoree,mshtml="}${WINE_EXTRA_OVERRIDES:+;$WINE_EXTRA_OVERRIDES}
+export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=$overrides
 export LANG=${TEST_LANG:-ja_JP.UTF-8}
 cleanup() { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; }
 trap cleanup EXIT

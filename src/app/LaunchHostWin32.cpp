@@ -1,0 +1,45 @@
+#include "app/LaunchHostWin32.h"
+
+#include "app/BrowserStart.h"
+#include "app/MainDlg.h"
+#include "links/DdeLink.h"
+#include "links/RasLink.h"
+
+namespace {
+
+class CWindowsLaunchHost : public ILaunchHost {
+public:
+    unsigned SetTimer(unsigned id, unsigned ms) override { return static_cast<unsigned>(::SetTimer(s_hwndMain, id, ms, nullptr)); }
+    void KillTimer(unsigned id) override { ::KillTimer(s_hwndMain, id); }
+    void PostNotify(int code) override { ::PostMessageW(s_hwndMain, WM_USER, static_cast<WPARAM>(code), 0); }
+    void PostEndCommand(bool close) override { ::PostMessageW(s_hwndMain, WM_SYSCOMMAND, close ? SC_CLOSE : SC_RESTORE, 0); }
+    void MinimizeWindow() override { ::ShowWindow(s_hwndMain, SW_MINIMIZE); }
+
+    int RasLinkAutodialEnabled() override { return ::RasLinkAutodialEnabled(); }
+    int RasLinkQuery(int query) override { return ::RasLinkQuery(query); }
+
+    int DdeListWindows(uint32_t *ids, int service) override { return ::DdeListWindows(reinterpret_cast<DWORD *>(ids), service); }
+    int DdeGetVersion() override { return ::DdeGetVersion(); }
+    uint32_t DdeGetFrameParent(uint32_t id) override { return ::DdeGetFrameParent(id); }
+    uint32_t DdeOpenURL(const char *text, int service, uint32_t id) override { return ::DdeOpenURL(text, service, id); }
+
+    int StartProgram(const char *path, const char *commandLine) override { return ::StartProgram(path, commandLine); }
+    int ExplorerWindowsCreated() override { return s_nIeBrowserCount; }
+    int NavigateExplorerSlot(int slot, const char *url) override
+    {
+        IWebBrowser2 *browser = IeBrowserAt(slot);
+        return browser ? NavigateExplorer(url, browser) : 0;
+    }
+    void ReleaseExplorerSlot(int slot) override { ReleaseIeBrowser(slot); }
+    void CreateExplorerWindow(const char *url) override { ::CreateExplorerWindow(url); }
+};
+
+static_assert(sizeof(uint32_t) == sizeof(DWORD), "window ids travel as DWORDs");
+
+} // namespace
+
+ILaunchHost *WindowsLaunchHost()
+{
+    static CWindowsLaunchHost host;
+    return &host;
+}

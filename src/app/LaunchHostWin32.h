@@ -1,0 +1,8 @@
+// The launch sequence's way out on Windows: the launcher window's timers and
+// posted messages, the DDE client, process creation, the automation slots
+// and the dial-up monitor.
+#pragma once
+
+#include "app/LaunchHost.h"
+
+ILaunchHost *WindowsLaunchHost();
