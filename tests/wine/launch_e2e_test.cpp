@@ -1,0 +1,151 @@
+// Start in the real Orvanta.exe, with our stand-ins for the browsers: which
+// browser gets which page, and when.
+#include "FakeBrowsers.h"
+#include "LauncherDriver.h"
+#include "TestIni.h"
+
+namespace {
+
+const int IDC_START = 1000;
+
+// A group of entries "KIND URL" as group 1, current, with these options.
+std::string GroupIni(const std::vector<std::string> &entries, const std::string &options)
+{
+    std::string ini = "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\n" + options + "[G1]\r\nGNAME=day\r\n";
+    for (size_t i = 0; i < entries.size(); ++i)
+        ini += "UL" + std::to_string(i + 1) + "=" + entries[i] + "\r\n";
+    return ini + "URL_Num=" + std::to_string(entries.size()) + "\r\n";
+}
+
+// The milliseconds between two events, taken from the fakes' logs.
+int Between(const FakeEvent &a, const FakeEvent &b) { return static_cast<int>(b.time - a.time); }
+
+// The text of the request items of one topic, as a DDE server saw them.
+std::vector<std::string> Items(const FakeProgram &server, const std::string &topic)
+{
+    std::vector<std::string> items;
+    for (const FakeEvent &e : server.Events("request"))
+        if (e.args.at(0) == topic)
+            items.push_back(e.args.at(2));
+    return items;
+}
+
+class LaunchEndToEnd : public IniTest {
+protected:
+    void SetUp() override
+    {
+        IniTest::SetUp();
+        ASSERT_TRUE(m_explorer.Install(""));
+        ASSERT_TRUE(RegisterAsExplorerServer(m_explorer));
+        SetDefaultBrowser("NetscapeMarkup");
+    }
+
+    static void SetDefaultBrowser(const char *htmClass) { ASSERT_TRUE(SetKeyDefault(HKEY_CLASSES_ROOT, ".htm", htmClass)); }
+
+    // Netscape Navigator that is not running yet: the program finds it
+    // through App Paths and starts it; each copy registers after this long.
+    void InstallNetscape(int registerAfter, const std::string &replies = "")
+    {
+        ASSERT_TRUE(m_netscape.Install(DdeServerSettings("NETSCAPE", replies, registerAfter)));
+        ASSERT_TRUE(RegisterAsNetscape(m_netscape));
+    }
+
+    void StartGroup(const std::vector<std::string> &entries, const std::string &options)
+    {
+        WriteIniText(GroupIni(entries, options));
+        ASSERT_TRUE(m_app.Start());
+        ASSERT_TRUE(m_app.WaitWindow());
+        m_app.Click(IDC_START);
+    }
+
+    FakeProgram m_netscape{"netscape", "fake_browser.exe"};
+    FakeProgram m_explorer{"explorer", "fake_explorer.exe"};
+    Launcher m_app;
+};
+
+TEST_F(LaunchEndToEnd, NetscapeIsStartedAndWaitedForThenThePagesFollowEveryDelay)
+{
+    InstallNetscape(300);
+    StartGroup({"NN http://one/", "NN http://two/", "IE http://three/"}, "Delay=3\r\n");
+    EXPECT_TRUE(WaitUntil([&] { return ::IsIconic(m_app.Window()); })) << "minimised while the pages open";
+
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 15000));
+    const std::vector<FakeEvent> starts = m_netscape.Events("start");
+    const std::vector<FakeEvent> registers = m_netscape.Events("register");
+    ASSERT_EQ(2u, starts.size());
+    ASSERT_GE(registers.size(), 1u);
+    EXPECT_EQ(" http://one/", starts[0].args.at(1));
+    EXPECT_EQ(" http://two/", starts[1].args.at(1));
+    const FakeEvent navigate = m_explorer.Events("navigate").at(0);
+    EXPECT_EQ((std::vector<std::string>{"1", "http://three/"}), navigate.args);
+    // The step timer starts when the first copy registers. Internet
+    // Explorer's page is asked for when COM starts its server.
+    EXPECT_NEAR(3000, Between(registers[0], starts[1]), 400);
+    EXPECT_NEAR(3000, Between(starts[1], m_explorer.Events("start").at(0)), 400);
+    // The window comes back right after the last page.
+    EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); }, 2000));
+    EXPECT_TRUE(::IsWindow(m_app.Window()));
+}
+
+TEST_F(LaunchEndToEnd, NotSurfEndsTheProgramAfterTheLastPage)
+{
+    InstallNetscape(0);
+    StartGroup({"NN http://one/", "IE http://two/"}, "Delay=2\r\nNotSurf=1\r\n");
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 15000));
+    ASSERT_TRUE(m_app.WaitExit(5000));
+    EXPECT_EQ("1", ReadIniValue("Orvanta", "G_PREV"));
+    EXPECT_NE("<missing>", ReadIniValue("Orvanta", "XPOS"));
+}
+
+TEST_F(LaunchEndToEnd, ListedNetscapeWindowsTakeTheEntries)
+{
+    ASSERT_TRUE(StartDdeServer(m_netscape, DdeServerSettings("NETSCAPE", "WWW_ListWindows=11 12 0\r\nWWW_OpenURL=11", 0)));
+    ASSERT_TRUE(RegisterAsNetscape(m_netscape));
+    StartGroup({"NN http://a/", "NN http://b/"}, "Delay=2\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return Items(m_netscape, "WWW_OpenURL").size() == 2; }, 10000));
+    EXPECT_EQ((std::vector<std::string>{" http://a/,,11,0,,,", " http://b/,,12,0,,,"}), Items(m_netscape, "WWW_OpenURL"));
+    EXPECT_EQ((std::vector<std::string>{"11", "12"}), Items(m_netscape, "WWW_GetFrameParent"));
+    EXPECT_EQ(1u, m_netscape.Events("start").size()) << "no new Netscape Navigator";
+    EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); }, 3000));
+}
+
+TEST_F(LaunchEndToEnd, SingleWindowModeSendsLaterPagesToWindowMinusOne)
+{
+    ASSERT_TRUE(StartDdeServer(m_netscape, DdeServerSettings("NETSCAPE", "WWW_ListWindows=0", 0)));
+    ASSERT_TRUE(RegisterAsNetscape(m_netscape));
+    StartGroup({"NN http://a/", "NN http://b/", "NN http://c/"}, "Delay=2\r\nWindowNum=1\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return Items(m_netscape, "WWW_OpenURL").size() == 2; }, 10000));
+    const std::vector<FakeEvent> starts = m_netscape.Events("start");
+    ASSERT_EQ(2u, starts.size()) << "the test's own copy and one for the first page";
+    EXPECT_EQ(" http://a/", starts[1].args.at(1));
+    EXPECT_EQ((std::vector<std::string>{" http://b/,,-1,0,,,", " http://c/,,-1,0,,,"}), Items(m_netscape, "WWW_OpenURL"));
+}
+
+TEST_F(LaunchEndToEnd, BrowserThatCannotBeStartedIsPassedOver)
+{
+    ASSERT_TRUE(SetKeyDefault(HKEY_LOCAL_MACHINE, APP_PATHS_NETSCAPE, "C:\\nowhere\\netscape.exe"));
+    ASSERT_TRUE(DeleteKeyTree(HKEY_CLASSES_ROOT, "CLSID\\{EF5F7050-385A-11CE-8193-0020AF18F905}"));
+    StartGroup({"NN http://lost/", "IE http://found/"}, "Delay=2\r\n");
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 10000));
+    EXPECT_EQ((std::vector<std::string>{"1", "http://found/"}), m_explorer.Events("navigate").at(0).args);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); }, 3000));
+}
+
+TEST_F(LaunchEndToEnd, WaitsForTheDialUpConnection)
+{
+    ASSERT_TRUE(SetKeyValue(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
+                            "Enable Autodial", REG_BINARY, std::string("\x01\x00\x00\x00", 4)));
+    WriteRasState("[ras]\r\nConnections=0\r\n");
+    StartGroup({"IE http://after-dialup/"}, "Delay=2\r\nWait_Dialup=1\r\n");
+    ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(m_app.Window()); }));
+    // Nothing opens while no connection is up.
+    ASSERT_TRUE(WaitUntil([] { return RasEvents("enum").size() >= 3; }, 10000));
+    EXPECT_TRUE(m_explorer.Events("navigate").empty());
+    const DWORD up = ::GetTickCount();
+    WriteRasState("[ras]\r\nConnections=1\r\n");
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 5000));
+    // Polled once a second; the page is asked for when COM starts the server.
+    EXPECT_LE(static_cast<int>(m_explorer.Events("start").at(0).time - up), 1300);
+}
+
+} // namespace
