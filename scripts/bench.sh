@@ -3,6 +3,7 @@
 # measurements, not tests. Under Wine: the 64-bit build, Japanese code page.
 #   start-up: time to the launcher's window and peak working set, against a
 #             minimal dialog program, alternating runs
+#   launch: from Start to the first page, and each interval's error
 #   bookmark reader: a generated 20,000-bookmark file under Wine (the
 #             Windows file functions) and natively, each against one
 #             buffered read of the same file
@@ -14,6 +15,8 @@ root=$PWD/build/win64/wine
 tests/wine/make-prefix.sh "$root/template" >/dev/null
 echo "== start-up under Wine"
 tests/wine/run-in-wine.sh "$root" bench_startup "$PWD/build/win64/startup_bench.exe" 15
+echo "== launch timing under Wine (five pages, Delay 2)"
+tests/wine/run-in-wine.sh "$root" bench_launch "$PWD/build/win64/launch_bench.exe" 3
 echo "== bookmark reader under Wine (build/win64)"
 tests/wine/run-in-wine.sh "$root" bench_bookmarks "$PWD/build/win64/bench/bookmark_bench.exe" --bytewise
 echo "== bookmark reader native (build/native)"
