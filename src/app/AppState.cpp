@@ -8,3 +8,5 @@ int s_nPrevSelBrowser = 2;
 int s_nWindowNum = 0;
 HWND s_hwndMain = nullptr;
 int s_nCurrentGroup = 0;
+int s_bStartupLinked = 0;
+int s_bSingleWindowOpened = 0;

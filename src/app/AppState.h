@@ -17,3 +17,8 @@ extern int s_nPrevSelBrowser;
 extern int s_nWindowNum;
 extern HWND s_hwndMain;
 extern int s_nCurrentGroup;
+// Whether the Startup shortcut existed when the settings sheet last opened.
+extern int s_bStartupLinked;
+// Single-window mode has its browser window open; a change of "WindowNum"
+// starts it afresh.
+extern int s_bSingleWindowOpened;

@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/AppState.h"
 #include "framework/MessageBox.h"
+#include "links/StartupLink.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 
@@ -34,9 +35,11 @@ BOOL CMainDlg::OnInitDialog()
 
     ::CoInitialize(nullptr);
     s_hwndMain = m_hWnd;
+    GetSelfPath();
 
     int x, y;
     LoadOptions(x, y);
+    s_bSingleWindowOpened = 0;
     s_nCurrentGroup = m_groups.LoadGroups();
     theUrlTable.count = 0;
     FillGroupCombo();
@@ -93,6 +96,8 @@ BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control)
 {
     if (id == IDC_START && code == BN_CLICKED)
         OnStart();
+    else if (id == IDC_SETTINGS && code == BN_CLICKED)
+        OnSettings();
     else
         return CDialog::OnCommand(id, code, control);
     return TRUE;

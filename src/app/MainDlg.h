@@ -33,4 +33,5 @@ private:
     void OnClose();
     void ReleaseLinks(bool savePosition);
     void OnStart();
+    void OnSettings();
 };
