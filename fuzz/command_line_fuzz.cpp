@@ -1,5 +1,8 @@
-// Any bytes as the program's arguments.
+// Any bytes as the program's arguments, as its whole command line, and as
+// the program path the Startup shortcut is named after.
 #include "app/CommandLine.h"
+#include "links/StartupLinkPath.h"
+#include "settings/AnsiText.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -13,5 +16,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (n >= sizeof token || std::strlen(token) != n)
         std::abort();
     IsStartArgument(args.c_str());
+
+    char path[1024];
+    const size_t length = ParseSelfPath(args.c_str(), path, sizeof path);
+    if (length >= sizeof path || std::strlen(path) != length)
+        std::abort();
+
+    const char *slash = FindLastBackslash(path);
+    if (slash && (slash < path || slash >= path + length || *slash != '\\'))
+        std::abort();
+    char link[260];
+    if (MakeStartupLinkPath("C:\\Startup", path, link, sizeof link) != (link[0] != '\0') || std::strlen(link) >= sizeof link)
+        std::abort();
+    if (WholeCharsPrefix(path, length / 2) > length / 2)
+        std::abort();
     return 0;
 }

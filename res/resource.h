@@ -31,3 +31,22 @@
 #define IDS_FAVORITES 402
 #define IDS_COLUMN_NAME 403
 #define IDS_COLUMN_URL 404
+
+// Settings sheet: start-up options page
+#define IDD_SETTINGS 129
+#define IDC_BROWSER_FOLLOW 1003
+#define IDC_BROWSER_NN 1006
+#define IDC_BROWSER_IE 1007
+#define IDC_BROWSER_DEFAULT 1008
+#define IDC_DELAY 1018
+#define IDC_DELAY_SPIN 1019
+#define IDC_NOTSURF 1056
+#define IDC_WAIT_DIALUP 1057
+#define IDC_REUSE_BROWSER 1058
+#define IDC_STARTUP_ADD 1059
+#define IDC_STARTUP_REMOVE 1060
+#define IDC_WINDOWNUM 1063
+
+// Texts of the settings sheet and the Startup shortcut
+#define IDS_SETTINGS_CAPTION 210
+#define IDS_STARTUP_FAILED 211

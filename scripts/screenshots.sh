@@ -19,9 +19,9 @@ case $LANG in
     *) names=('Caf\xe9' 'Work') ;;
 esac
 printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=2\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n" > "$windir/Orvanta.ini"
-poke() { wine explorer /desktop=Orvanta,480x320 build/win64/poke.exe "$@" || echo "poke $* failed: $?" >&2; }
+poke() { wine explorer /desktop=Orvanta,640x480 build/win64/poke.exe "$@" || echo "poke $* failed: $?" >&2; }
 
-wine explorer /desktop=Orvanta,480x320 build/win64/Orvanta.exe &
+wine explorer /desktop=Orvanta,640x480 build/win64/Orvanta.exe &
 shoot_window "<Orvanta>" "docs/launcher$suffix.png"
 poke syscmd "<Orvanta>" 16
 shoot_window "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" "docs/about$suffix.png"
@@ -72,4 +72,7 @@ poke click "IEのお気に入りから選択" 2
 picker nn ニュース 1 &
 shoot_window "NNのBookMarkから選択" "docs/picker-bookmarks$suffix.png"
 poke click "NNのBookMarkから選択" 2
+poke click "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" 1
+poke click "<Orvanta>" 1001
+shoot_window "Orvanta設定" "docs/settings-options$suffix.png"
 echo "pictures in docs/"

@@ -12,3 +12,5 @@ int s_nCurrentGroup = 0;
 // Filled once at start from the registry.
 char s_szNetscapePath[NETSCAPE_PATH_SIZE] = "";
 int s_nDefaultKind = -1;
+
+int s_bStartupLinked = 0;

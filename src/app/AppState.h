@@ -14,3 +14,5 @@ extern int s_bWaitDialup;
 extern int s_nPrevSelBrowser;
 extern int s_nWindowNum;
 extern int s_nCurrentGroup;
+// Whether the Startup shortcut existed when the settings sheet last opened.
+extern int s_bStartupLinked;

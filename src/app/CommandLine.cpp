@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -29,6 +30,38 @@ size_t ReadFirstToken(const char *args, char *token, size_t size)
     }
     token[n] = '\0';
     return n;
+}
+
+size_t ParseSelfPath(const char *commandLine, char *path, size_t size)
+{
+    if (size == 0)
+        return 0;
+    path[0] = '\0';
+    if (!commandLine)
+        return 0;
+    const char *begin = commandLine;
+    const char *end;
+    if (*begin == '"') {
+        ++begin;
+        for (end = begin; *end && *end != '"'; ++end) {
+        }
+    } else {
+        while (IsSpace(*begin))
+            ++begin;
+        for (end = begin; *end && !IsSpace(*end); ++end) {
+        }
+        if (begin < end && *begin == '"') {
+            ++begin;
+            if (begin < end && end[-1] == '"')
+                --end;
+        }
+    }
+    const size_t length = static_cast<size_t>(end - begin);
+    if (length >= size)
+        return 0;
+    std::memcpy(path, begin, length);
+    path[length] = '\0';
+    return length;
 }
 
 int IsStartArgument(const char *args)

@@ -9,3 +9,10 @@ size_t ReadFirstToken(const char *args, char *token, size_t size);
 
 // 1 when the first argument is "-start" in any letter case.
 int IsStartArgument(const char *args);
+
+// The program's own path from the whole process command line: the text
+// between a leading double quote and the next one (or the end), else the
+// first whitespace-delimited token without a double quote at either end.
+// Returns its length; a path that does not fit in size - 1 bytes is refused
+// (path empty, 0) rather than cut, since a cut path names another file.
+size_t ParseSelfPath(const char *commandLine, char *path, size_t size);

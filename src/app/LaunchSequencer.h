@@ -34,6 +34,8 @@ extern int s_nIeWindowCount;
 extern int s_nIeWindowNext;
 extern int s_nIeBrowserStart;
 extern int s_nIeBrowserNext;
+// Single-window mode has handed out its first entry; cleared at start and
+// when "WindowNum" changes.
 extern int s_bSingleWindowOpened;
 
 // The host every operation below goes through, set by LaunchInit, which

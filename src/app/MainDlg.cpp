@@ -9,6 +9,7 @@
 #include "framework/MessageBox.h"
 #include "links/DdeLink.h"
 #include "links/RasLink.h"
+#include "links/StartupLink.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 
@@ -44,6 +45,7 @@ BOOL CMainDlg::OnInitDialog()
     s_hwndMain = m_hWnd;
     s_nDefaultKind = GetDefaultBrowserKind();
     LocateNetscape(s_szNetscapePath);
+    GetSelfPath();
 
     int x, y;
     LoadOptions(x, y);
@@ -107,6 +109,8 @@ BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control)
 {
     if (id == IDC_START && code == BN_CLICKED)
         OnStart();
+    else if (id == IDC_SETTINGS && code == BN_CLICKED)
+        OnSettings();
     else
         return CDialog::OnCommand(id, code, control);
     return TRUE;

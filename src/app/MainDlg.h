@@ -36,6 +36,7 @@ private:
     void OnClose();
     void ReleaseLinks(bool savePosition);
     void OnStart();
+    void OnSettings();
     void Step(void (*step)());
 
     bool m_bStepping = false;    // a launch step is running

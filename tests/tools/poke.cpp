@@ -1,9 +1,12 @@
 // Sends a window of another program what a user's click would: used by the
 // screenshot script to open the program's dialogs.
 //   poke click  TITLE ID        BM_CLICK to control ID of the window TITLE
+//                               (or of the page a property sheet shows)
 //   poke syscmd TITLE ID        WM_SYSCOMMAND ID to the window TITLE
+//   poke page   TITLE N         brings page N of the property sheet TITLE to the front
 //   poke wait   TITLE           waits until a window TITLE exists
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <cwchar>
@@ -20,6 +23,15 @@ HWND WaitWindow(const wchar_t *title)
     return nullptr;
 }
 
+// The control itself, or the one on the page a property sheet shows.
+HWND Control(HWND hwnd, int id)
+{
+    if (HWND control = ::GetDlgItem(hwnd, id))
+        return control;
+    HWND page = reinterpret_cast<HWND>(::SendMessageW(hwnd, PSM_GETCURRENTPAGEHWND, 0, 0));
+    return page ? ::GetDlgItem(page, id) : nullptr;
+}
+
 } // namespace
 
 int main()
@@ -33,8 +45,10 @@ int main()
         return 1;
     const int id = argc > 3 ? static_cast<int>(std::wcstol(argv[3], nullptr, 0)) : 0;
     if (!std::wcscmp(argv[1], L"click"))
-        ::PostMessageW(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0);
+        ::PostMessageW(Control(hwnd, id), BM_CLICK, 0, 0);
     else if (!std::wcscmp(argv[1], L"syscmd"))
         ::PostMessageW(hwnd, WM_SYSCOMMAND, static_cast<WPARAM>(id), 0);
+    else if (!std::wcscmp(argv[1], L"page"))
+        ::SendMessageW(hwnd, PSM_SETCURSEL, static_cast<WPARAM>(id), 0);
     return 0;
 }

@@ -1,5 +1,9 @@
 #include "LauncherDriver.h"
 
+#include <objbase.h>
+#include <shlobj.h>
+
+#include <cstring>
 #include <vector>
 
 bool WaitUntil(const std::function<bool()> &cond, DWORD ms)
@@ -106,7 +110,12 @@ Launcher::~Launcher()
 bool Launcher::Start(const std::string &args)
 {
     const std::string exe = ProgramDir() + "\\Orvanta.exe";
-    std::string commandLine = "\"" + exe + "\"" + (args.empty() ? "" : " " + args);
+    return StartCommandLine(exe, "\"" + exe + "\"" + (args.empty() ? "" : " " + args));
+}
+
+bool Launcher::StartCommandLine(const std::string &exe, const std::string &line)
+{
+    std::string commandLine = line;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     return ::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi) != 0;
@@ -119,3 +128,150 @@ bool Launcher::WaitExit(DWORD ms) const { return ::WaitForSingleObject(m_pi.hPro
 int Launcher::SelectedGroupIndex() const { return static_cast<int>(::SendMessageA(Item(1070), CB_GETCURSEL, 0, 0)); }
 
 void Launcher::Click(int id) const { ::PostMessageW(Item(id), BM_CLICK, 0, 0); }
+
+bool Launcher::Sync() const
+{
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutW(m_hwnd, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+}
+
+HWND Launcher::OpenSettings() const
+{
+    Click(1001);
+    return WaitProcessWindow(Pid(), L"Orvanta設定");
+}
+
+LRESULT SendWait(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutW(hwnd, msg, wParam, lParam, SMTO_NORMAL, 10000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+std::wstring ControlText(HWND control)
+{
+    const LRESULT length = SendWait(control, WM_GETTEXTLENGTH);
+    std::vector<wchar_t> text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    SendWait(control, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+// WM_SETTEXT carries its text across processes only in its W form.
+void SettingsSheet::SetText(int id, const std::wstring &text) const
+{
+    SendWait(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool SettingsSheet::WaitClosed(DWORD ms) const
+{
+    return WaitUntil([&] { return !::IsWindow(m_hwnd); }, ms);
+}
+
+namespace {
+
+const char SHELL_FOLDERS[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char USER_SHELL_FOLDERS[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+// Writes value (of this type) as "Startup" under HKCU\subKey; null removes it.
+void WriteStartup(const char *subKey, const char *value, DWORD type)
+{
+    HKEY key;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, subKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    if (value)
+        ::RegSetValueExA(key, "Startup", 0, type, reinterpret_cast<const BYTE *>(value),
+                         static_cast<DWORD>(std::strlen(value) + 1));
+    else
+        ::RegDeleteValueA(key, "Startup");
+    ::RegCloseKey(key);
+}
+
+} // namespace
+
+StartupFolderValue::StartupFolderValue()
+{
+    for (auto [subKey, saved] : {std::make_pair(SHELL_FOLDERS, &m_shell), std::make_pair(USER_SHELL_FOLDERS, &m_user)}) {
+        char value[1024];
+        DWORD size = sizeof value;
+        saved->had = ::RegGetValueA(HKEY_CURRENT_USER, subKey, "Startup", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
+                                    RRF_NOEXPAND, &saved->type, value, &size) == ERROR_SUCCESS;
+        if (saved->had)
+            saved->value = value;
+    }
+}
+
+StartupFolderValue::~StartupFolderValue()
+{
+    WriteStartup(SHELL_FOLDERS, m_shell.had ? m_shell.value.c_str() : nullptr, m_shell.type);
+    WriteStartup(USER_SHELL_FOLDERS, m_user.had ? m_user.value.c_str() : nullptr, m_user.type);
+}
+
+void StartupFolderValue::Set(const char *folder)
+{
+    WriteStartup(SHELL_FOLDERS, folder, REG_SZ);
+    if (folder)
+        WriteStartup(USER_SHELL_FOLDERS, folder, REG_EXPAND_SZ);
+}
+
+namespace {
+
+// The shell's link object for one call, on a thread with COM entered.
+class LinkObject {
+public:
+    LinkObject()
+    {
+        ::CoInitialize(nullptr);
+        if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                         reinterpret_cast<void **>(&link))))
+            link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file));
+    }
+    ~LinkObject()
+    {
+        if (file)
+            file->Release();
+        if (link)
+            link->Release();
+        ::CoUninitialize();
+    }
+    LinkObject(const LinkObject &) = delete;
+    LinkObject &operator=(const LinkObject &) = delete;
+
+    IShellLinkA *link = nullptr;
+    IPersistFile *file = nullptr;
+};
+
+std::wstring WidePath(const std::string &path)
+{
+    wchar_t wide[MAX_PATH] = L"";
+    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
+    return wide;
+}
+
+} // namespace
+
+ShortcutInfo ReadShortcut(const std::string &path)
+{
+    ShortcutInfo info;
+    LinkObject object;
+    if (!object.file || FAILED(object.file->Load(WidePath(path).c_str(), STGM_READ)))
+        return info;
+    char text[1024] = "";
+    info.loaded = true;
+    object.link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
+    info.target = text;
+    text[0] = '\0';
+    object.link->GetArguments(text, sizeof text);
+    info.arguments = text;
+    text[0] = '\0';
+    object.link->GetDescription(text, sizeof text);
+    info.description = text;
+    return info;
+}
+
+bool WriteShortcut(const std::string &path, const std::string &target)
+{
+    LinkObject object;
+    return object.file && SUCCEEDED(object.link->SetPath(target.c_str())) &&
+           SUCCEEDED(object.file->Save(WidePath(path).c_str(), TRUE));
+}

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <functional>
 #include <ostream>
@@ -42,6 +43,8 @@ public:
 
     // Starts Orvanta.exe (beside the test program) with these arguments.
     bool Start(const std::string &args = "");
+    // Starts exe with exactly this command line (paths in the system's code page).
+    bool StartCommandLine(const std::string &exe, const std::string &commandLine);
     // Waits for "<Orvanta>" to be shown; null when it never was.
     HWND WaitWindow(DWORD ms = 10000);
     bool WaitExit(DWORD ms = 10000) const;
@@ -53,6 +56,11 @@ public:
     void Close() const { ::PostMessageW(m_hwnd, WM_CLOSE, 0, 0); }
     void Command(int id) const { ::PostMessageW(m_hwnd, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
     HWND Window() const { return m_hwnd; }
+    // Returns once the launcher's thread takes messages again, so whatever a
+    // command did after its modal window closed is done.
+    bool Sync() const;
+    // Clicks Settings and waits for the sheet; null when it never showed.
+    HWND OpenSettings() const;
 
 private:
     PROCESS_INFORMATION m_pi = {};
@@ -60,3 +68,68 @@ private:
 };
 
 std::string ProgramDir();
+
+// Sends a message and waits for the answer (10 s at most).
+LRESULT SendWait(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+// The text a control of another process holds (WM_GETTEXT; GetWindowText
+// does not ask another process's edit boxes).
+std::wstring ControlText(HWND control);
+
+// The settings sheet "Orvanta設定" of another process, driven like a user:
+// controls are looked up on the page it shows.
+class SettingsSheet {
+public:
+    explicit SettingsSheet(HWND sheet) : m_hwnd(sheet) {}
+
+    HWND Window() const { return m_hwnd; }
+    HWND Page() const { return reinterpret_cast<HWND>(SendWait(m_hwnd, PSM_GETCURRENTPAGEHWND)); }
+    // Brings page index to the front, as a click on its tab does.
+    void ShowPage(int index) const { SendWait(m_hwnd, PSM_SETCURSEL, static_cast<WPARAM>(index)); }
+    HWND Item(int id) const { return ::GetDlgItem(Page(), id); }
+    bool IsChecked(int id) const { return SendWait(Item(id), BM_GETCHECK) == BST_CHECKED; }
+    bool IsEnabled(int id) const { return ::IsWindowEnabled(Item(id)) != 0; }
+    // Clicks a control and returns when the page has handled the click.
+    void Press(int id) const { SendWait(Item(id), BM_CLICK); }
+    // Clicks a control that opens a window of its own; returns at once.
+    void Click(int id) const { ::PostMessageW(Item(id), BM_CLICK, 0, 0); }
+    void SetText(int id, const std::wstring &text) const;
+    std::wstring Text(int id) const { return ControlText(Item(id)); }
+    // The sheet's own buttons; the sheet closes on its own afterwards.
+    void Ok() const { ::PostMessageW(::GetDlgItem(m_hwnd, IDOK), BM_CLICK, 0, 0); }
+    void Cancel() const { ::PostMessageW(::GetDlgItem(m_hwnd, IDCANCEL), BM_CLICK, 0, 0); }
+    bool WaitClosed(DWORD ms = 10000) const;
+
+private:
+    HWND m_hwnd;
+};
+
+// The user's Startup folder: "Startup" under HKCU "Shell Folders", which the
+// program reads, and under "User Shell Folders", from which the shell
+// rewrites the first. Set to a folder, or removed with null (from "Shell
+// Folders" only); what was there comes back at destruction.
+class StartupFolderValue {
+public:
+    StartupFolderValue();
+    ~StartupFolderValue();
+    StartupFolderValue(const StartupFolderValue &) = delete;
+    StartupFolderValue &operator=(const StartupFolderValue &) = delete;
+
+    static void Set(const char *folder);
+
+private:
+    struct Saved {
+        bool had = false;
+        DWORD type = REG_SZ;
+        std::string value;
+    };
+    Saved m_shell, m_user;
+};
+
+struct ShortcutInfo {
+    bool loaded = false;
+    std::string target, arguments, description;
+};
+// Reads a shortcut file back through the shell's link object.
+ShortcutInfo ReadShortcut(const std::string &path);
+// Makes a shortcut to target.
+bool WriteShortcut(const std::string &path, const std::string &target);

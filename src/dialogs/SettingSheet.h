@@ -1,0 +1,16 @@
+// The settings sheet "Orvanta設定": the start-up options page, then the URL
+// registration page. Built for one run of the Settings command.
+#pragma once
+
+#include "dialogs/SettingsDlg.h"
+#include "framework/PropertySheet.h"
+
+class SettingSheet : public CPropertySheet {
+public:
+    SettingSheet(const wchar_t *caption, HWND parent, UINT startPage) : CPropertySheet(caption, parent, startPage) {}
+
+    // Adds the pages, without a Help button.
+    void AddPages();
+
+    CSettingsDlg m_pageOptions;
+};

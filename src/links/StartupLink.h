@@ -1,0 +1,26 @@
+// The program's shortcut in the user's Startup folder, with "-start" as its
+// arguments, through the shell's link object. COM is entered by the launcher
+// window before any of these run.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+
+// The program's own path, taken once from the command line; empty when the
+// command line's path does not fit.
+extern char s_szSelfPath[1024];
+
+void GetSelfPath();
+// The Startup folder from the user's shell folders; 0 when it cannot be read
+// or does not fit in size bytes.
+int GetStartupFolder(char *folder, size_t size);
+// The shortcut's path (MAX_PATH bytes); 0 when it cannot be built.
+int GetStartupLinkPath(const char *programPath, char *linkPath);
+// 1 when a shortcut of the program's name loads and resolves; owner parents
+// whatever the shell shows while it resolves.
+int IsStartupLinked(HWND owner, const char *programPath);
+// Shows "スタートアップへの登録に失敗しました" when the shortcut was not saved.
+void CreateStartupLink(HWND owner, const char *programPath, const char *workDir, const char *args);
+// Nonzero when a shortcut file was deleted.
+int DeleteStartupLink(const char *programPath);

@@ -1,0 +1,18 @@
+// Text in the system's code page, walked by characters. In a double-byte
+// code page such as 932 the second byte of a character can be any byte from
+// 0x40 up, the backslash and the letters included (表 is 0x95 0x5C), so such
+// text is never searched byte by byte for those.
+#pragma once
+
+#include <cstddef>
+
+// The next character after p; p itself at the terminator. Windows builds ask
+// the system (CharNextA); others follow code page 932.
+const char *NextCharA(const char *p);
+
+// The last backslash of text that is a character of its own, or null.
+const char *FindLastBackslash(const char *text);
+
+// The length of the longest start of text, at most maxBytes long, that ends
+// on a character boundary.
+size_t WholeCharsPrefix(const char *text, size_t maxBytes);

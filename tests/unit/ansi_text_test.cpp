@@ -1,0 +1,75 @@
+// Walking code-page-932 text by characters. Under Wine the same tables run
+// against CharNextA with the Japanese code page.
+#include "settings/AnsiText.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#ifdef _WIN32
+#include <windows.h>
+#define REQUIRE_CP932() \
+    if (::GetACP() != 932) \
+    GTEST_SKIP() << "needs the Japanese code page"
+#else
+#define REQUIRE_CP932()
+#endif
+
+namespace {
+
+// 表 is 0x95 0x5C and ソ is 0x83 0x5C: their second bytes are backslashes.
+const char HYOU[] = "\x95\x5c";
+const char SO[] = "\x83\x5c";
+
+TEST(AnsiText, LastBackslashIsACharacterOfItsOwn)
+{
+    REQUIRE_CP932();
+    struct {
+        std::string text;
+        long expected;    // offset, -1 for none
+    } const cases[] = {
+        {"", -1},
+        {"abc", -1},
+        {"\\", 0},
+        {"a\\b\\c", 3},
+        {"C:\\tools\\", 8},
+        {std::string("C:\\") + HYOU, 2},
+        {std::string("C:\\x\\") + HYOU + "\x8e\xa6.exe", 4},
+        {std::string(HYOU) + SO, -1},
+        {std::string("\\") + HYOU + HYOU + "a", 0},
+        {std::string("a\\") + SO + "\\", 4},
+        // A lead byte at the very end stands alone.
+        {"a\\\x95", 1},
+        // Half-width katakana (0xA1..0xDF) are single bytes.
+        {"\xb1\\\xb2", 1},
+    };
+    for (const auto &c : cases) {
+        const char *found = FindLastBackslash(c.text.c_str());
+        EXPECT_EQ(c.expected, found ? found - c.text.c_str() : -1) << c.text;
+    }
+}
+
+TEST(AnsiText, PrefixEndsOnACharacterBoundary)
+{
+    REQUIRE_CP932();
+    const std::string hyouji = std::string(HYOU) + "\x8e\xa6";    // 表示
+    struct {
+        std::string text;
+        size_t max;
+        size_t expected;
+    } const cases[] = {
+        {"abcdef", 3, 3},
+        {"abc", 10, 3},
+        {"abc", 0, 0},
+        {"", 5, 0},
+        {hyouji, 4, 4},
+        {hyouji, 3, 2},
+        {hyouji, 1, 0},
+        {"a" + hyouji, 2, 1},
+        {"a" + hyouji, 3, 3},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.expected, WholeCharsPrefix(c.text.c_str(), c.max)) << c.text << " " << c.max;
+}
+
+} // namespace

@@ -1,0 +1,258 @@
+// The settings sheet's start-up options page, opened from the real
+// launcher's Settings button and driven like a user.
+#include "LauncherDriver.h"
+#include "TestIni.h"
+
+#include <set>
+
+namespace {
+
+const int RADIOS[] = {1003, 1006, 1007, 1008};
+const int IDC_DELAY = 1018, IDC_NOTSURF = 1056, IDC_WAIT_DIALUP = 1057, IDC_REUSE_BROWSER = 1058,
+          IDC_STARTUP_ADD = 1059, IDC_STARTUP_REMOVE = 1060, IDC_WINDOWNUM = 1063;
+
+std::string Read(const char *key)
+{
+    char buffer[256];
+    GetPrivateProfileStringA("Orvanta", key, "<missing>", buffer, sizeof buffer, "Orvanta.ini");
+    return buffer;
+}
+
+class OptionsPage : public IniTest {
+protected:
+    void StartLauncher()
+    {
+        ASSERT_TRUE(m_app.Start());
+        ASSERT_TRUE(m_app.WaitWindow());
+    }
+    // The sheet as the Settings button opens it; null when it did not.
+    SettingsSheet Open() const
+    {
+        HWND sheet = m_app.OpenSettings();
+        EXPECT_NE(nullptr, sheet);
+        return SettingsSheet(sheet);
+    }
+    // OK or Cancel, then waits until the launcher has acted on it.
+    void Close(const SettingsSheet &sheet, bool ok) const
+    {
+        ok ? sheet.Ok() : sheet.Cancel();
+        ASSERT_TRUE(sheet.WaitClosed());
+        ASSERT_TRUE(m_app.Sync());
+    }
+    std::set<int> CheckedRadios(const SettingsSheet &sheet) const
+    {
+        std::set<int> checked;
+        for (int id : RADIOS)
+            if (sheet.IsChecked(id))
+                checked.insert(id);
+        return checked;
+    }
+
+    Launcher m_app;
+};
+
+TEST_F(OptionsPage, ShowsTheOptionsFromTheFile)
+{
+    struct {
+        const char *ini;
+        bool notSurf, waitDialup, reuse, windowNum;
+        std::set<int> radios;
+        const wchar_t *delay;
+    } const cases[] = {
+        {"", false, false, true, false, {1003}, L"3"},
+        {"NotSurf=1\r\nWait_Dialup=1\r\nReuse_Browser=0\r\nWindowNum=1\r\nUSE_Browser=2\r\nDelay=12\r\n", true, true,
+         false, true, {1007}, L"12"},
+        {"USE_Browser=0\r\n", false, false, true, false, {}, L"3"},
+        {"USE_Browser=1\r\n", false, false, true, false, {1006}, L"3"},
+        {"USE_Browser=4\r\nDelay=30\r\n", false, false, true, false, {1008}, L"30"},
+        {"USE_Browser=5\r\n", false, false, true, false, {1006}, L"3"},
+        {"USE_Browser=7\r\nDelay=99\r\n", false, false, true, false, {1003}, L"99"},
+        // Values outside 0..2 show as unchecked.
+        {"NotSurf=5\r\nReuse_Browser=-1\r\n", false, false, false, false, {1003}, L"3"},
+    };
+    for (const auto &c : cases) {
+        WriteIniText(std::string("[Orvanta]\r\n") + c.ini);
+        Launcher app;
+        ASSERT_TRUE(app.Start());
+        ASSERT_TRUE(app.WaitWindow());
+        HWND hwnd = app.OpenSettings();
+        ASSERT_NE(nullptr, hwnd) << c.ini;
+        const SettingsSheet sheet(hwnd);
+        EXPECT_EQ(c.notSurf, sheet.IsChecked(IDC_NOTSURF)) << c.ini;
+        EXPECT_EQ(c.waitDialup, sheet.IsChecked(IDC_WAIT_DIALUP)) << c.ini;
+        EXPECT_EQ(c.reuse, sheet.IsChecked(IDC_REUSE_BROWSER)) << c.ini;
+        EXPECT_EQ(c.windowNum, sheet.IsChecked(IDC_WINDOWNUM)) << c.ini;
+        EXPECT_EQ(c.radios, CheckedRadios(sheet)) << c.ini;
+        EXPECT_EQ(c.delay, sheet.Text(IDC_DELAY)) << c.ini;
+        sheet.Cancel();
+        EXPECT_TRUE(sheet.WaitClosed());
+    }
+}
+
+TEST_F(OptionsPage, SheetHasTheOptionsPageAndNoHelpButton)
+{
+    StartLauncher();
+    const SettingsSheet sheet = Open();
+    HWND tabs = ::GetDlgItem(sheet.Window(), 0x3020);    // the sheet's tab control
+    ASSERT_NE(nullptr, tabs);
+    EXPECT_EQ(L"起動関係", WindowText(sheet.Page()));
+    HWND help = ::GetDlgItem(sheet.Window(), 9);    // IDHELP
+    EXPECT_TRUE(!help || !::IsWindowVisible(help));
+    HWND apply = ::GetDlgItem(sheet.Window(), 0x3021);
+    ASSERT_NE(nullptr, apply);
+    sheet.Press(IDC_NOTSURF);
+    sheet.Press(1007);
+    EXPECT_FALSE(::IsWindowEnabled(apply)) << "no page reports a change";
+    EXPECT_FALSE(::IsWindowEnabled(m_app.Window())) << "the sheet is modal";
+    Close(sheet, false);
+    EXPECT_TRUE(::IsWindowEnabled(m_app.Window()));
+}
+
+TEST_F(OptionsPage, OkWritesExactlyTheChangedOptionsInOrder)
+{
+    WriteIniText("[Orvanta]\r\nG_NUM=\r\nReuse_Browser=1\r\n");
+    StartLauncher();
+    const SettingsSheet sheet = Open();
+    sheet.Press(IDC_WINDOWNUM);
+    sheet.Press(IDC_WAIT_DIALUP);
+    sheet.SetText(IDC_DELAY, L"9");
+    sheet.Press(IDC_NOTSURF);
+    sheet.Press(1008);
+    Close(sheet, true);
+    const std::string text = ReadIniText();
+    EXPECT_EQ((std::vector<std::string>{"G_NUM", "Reuse_Browser", "USE_Browser", "Delay", "NotSurf", "Wait_Dialup",
+                                        "WindowNum"}),
+              KeysInOrder(text, "Orvanta"))
+        << text;
+    EXPECT_EQ("4", Read("USE_Browser"));
+    EXPECT_EQ("9", Read("Delay"));
+    EXPECT_EQ("1", Read("NotSurf"));
+    EXPECT_EQ("1", Read("Wait_Dialup"));
+    EXPECT_EQ("1", Read("WindowNum"));
+    EXPECT_EQ("1", Read("Reuse_Browser"));
+
+    // The launcher keeps the new values: the next opening shows them, and
+    // turning one back writes only that one.
+    const SettingsSheet again = Open();
+    EXPECT_TRUE(again.IsChecked(IDC_NOTSURF));
+    EXPECT_EQ(std::set<int>{1008}, CheckedRadios(again));
+    EXPECT_EQ(L"9", again.Text(IDC_DELAY));
+    again.Press(IDC_REUSE_BROWSER);
+    Close(again, true);
+    EXPECT_EQ("0", Read("Reuse_Browser"));
+    EXPECT_EQ(KeysInOrder(text, "Orvanta"), KeysInOrder(ReadIniText(), "Orvanta"));
+}
+
+TEST_F(OptionsPage, OkWithoutChangesWritesNothing)
+{
+    const std::string before = "[Orvanta]\r\nUSE_Browser=5\r\nDelay=7\r\nNotSurf=1\r\nReuse_Browser=0\r\n"
+                               "Wait_Dialup=1\r\nWindowNum=1\r\n";
+    for (const char *ini : {"", before.c_str(), "[Orvanta]\r\nUSE_Browser=0\r\n"}) {
+        WriteIniText(ini);
+        if (!*ini)
+            RemoveIni();
+        Launcher app;
+        ASSERT_TRUE(app.Start());
+        ASSERT_TRUE(app.WaitWindow());
+        HWND hwnd = app.OpenSettings();
+        ASSERT_NE(nullptr, hwnd);
+        const SettingsSheet sheet(hwnd);
+        sheet.Ok();
+        ASSERT_TRUE(sheet.WaitClosed());
+        ASSERT_TRUE(app.Sync());
+        if (*ini)
+            EXPECT_EQ(ini, ReadIniText());
+        else
+            EXPECT_FALSE(IniExists());
+    }
+}
+
+TEST_F(OptionsPage, DelayTextIsCorrectedOnOk)
+{
+    WriteIniText("[Orvanta]\r\nDelay=10\r\n");
+    StartLauncher();
+    const struct {
+        const wchar_t *text;
+        const char *written;
+    } cases[] = {{L"1", "2"}, {L"45", "30"}, {L"abc", "2"}, {L"7x", "7"}, {L"", "3"}, {L" -4", "2"}, {L"+12", "12"}};
+    for (const auto &c : cases) {
+        const SettingsSheet sheet = Open();
+        sheet.SetText(IDC_DELAY, c.text);
+        Close(sheet, true);
+        EXPECT_EQ(c.written, Read("Delay")) << AnsiFromWide(c.text);
+    }
+    const SettingsSheet sheet = Open();
+    EXPECT_EQ(L"12", sheet.Text(IDC_DELAY));
+    Close(sheet, false);
+}
+
+TEST_F(OptionsPage, UpDownArrowsStopAtTwoAndThirty)
+{
+    StartLauncher();
+    const SettingsSheet sheet = Open();
+    HWND edit = sheet.Item(IDC_DELAY);
+    const struct {
+        const wchar_t *start;
+        WPARAM key;
+        int presses;
+        const wchar_t *shown;
+    } cases[] = {{L"28", VK_UP, 1, L"29"}, {L"29", VK_UP, 3, L"30"}, {L"4", VK_DOWN, 1, L"3"}, {L"3", VK_DOWN, 4, L"2"}};
+    for (const auto &c : cases) {
+        sheet.SetText(IDC_DELAY, c.start);
+        for (int i = 0; i < c.presses; ++i) {
+            SendWait(edit, WM_KEYDOWN, c.key, 1);
+            SendWait(edit, WM_KEYUP, c.key, 0xC0000001);
+        }
+        EXPECT_EQ(c.shown, sheet.Text(IDC_DELAY)) << AnsiFromWide(c.start);
+    }
+    Close(sheet, true);
+    EXPECT_EQ("2", Read("Delay"));
+}
+
+TEST_F(OptionsPage, BrowserChoiceChangesOnlyByAClick)
+{
+    WriteIniText("[Orvanta]\r\nUSE_Browser=5\r\n");
+    StartLauncher();
+    // 5 shows as 1006 but stays 5 while nothing is clicked.
+    SettingsSheet sheet = Open();
+    EXPECT_EQ(std::set<int>{1006}, CheckedRadios(sheet));
+    Close(sheet, true);
+    EXPECT_EQ("5", Read("USE_Browser"));
+
+    // Cancel after a click keeps the launcher's value.
+    sheet = Open();
+    sheet.Press(1007);
+    EXPECT_EQ(std::set<int>{1007}, CheckedRadios(sheet));
+    Close(sheet, false);
+    EXPECT_EQ("[Orvanta]\r\nUSE_Browser=5\r\n", ReadIniText());
+    sheet = Open();
+    EXPECT_EQ(std::set<int>{1006}, CheckedRadios(sheet));
+
+    // Each radio button gives its code.
+    const struct {
+        int radio;
+        const char *code;
+    } cases[] = {{1006, "1"}, {1003, "3"}, {1008, "4"}, {1007, "2"}};
+    for (const auto &c : cases) {
+        sheet.Press(c.radio);
+        Close(sheet, true);
+        EXPECT_EQ(c.code, Read("USE_Browser")) << c.radio;
+        sheet = Open();
+    }
+    Close(sheet, false);
+}
+
+TEST_F(OptionsPage, StartupPairShowsThatNoShortcutExists)
+{
+    StartupFolderValue saved;
+    StartupFolderValue::Set(nullptr);
+    StartLauncher();
+    const SettingsSheet sheet = Open();
+    EXPECT_TRUE(sheet.IsChecked(IDC_STARTUP_REMOVE));
+    EXPECT_FALSE(sheet.IsEnabled(IDC_STARTUP_REMOVE));
+    EXPECT_FALSE(sheet.IsChecked(IDC_STARTUP_ADD));
+    EXPECT_TRUE(sheet.IsEnabled(IDC_STARTUP_ADD));
+    Close(sheet, false);
+}
+
+} // namespace

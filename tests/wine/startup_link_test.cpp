@@ -1,0 +1,255 @@
+// The Startup shortcut through the options page of the real launcher: the
+// folder comes from the user's shell folders, which each test points at a
+// folder of its own.
+#include "LauncherDriver.h"
+#include "TestIni.h"
+
+namespace {
+
+const int IDC_STARTUP_ADD = 1059, IDC_STARTUP_REMOVE = 1060;
+
+// スタート表 and 表\表示.exe in code page 932: the second byte of 表 is 0x5C.
+const char JAPANESE_FOLDER[] = "\x83\x58\x83\x5e\x81\x5b\x83\x67\x95\x5c";
+const char HYOU[] = "\x95\x5c";
+const char HYOUJI[] = "\x95\x5c\x8e\xa6";
+
+bool Exists(const std::string &path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+class StartupShortcut : public IniTest {
+protected:
+    void SetUp() override
+    {
+        IniTest::SetUp();
+        char temp[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, temp);
+        m_strTemp = temp;
+    }
+    void TearDown() override
+    {
+        for (auto it = m_created.rbegin(); it != m_created.rend(); ++it)
+            if (!::DeleteFileA(it->c_str()))
+                ::RemoveDirectoryA(it->c_str());
+        IniTest::TearDown();
+    }
+    // A fresh folder under the temporary folder, removed after the test.
+    std::string MakeFolder(const std::string &name)
+    {
+        const std::string path = m_strTemp + name;
+        ::CreateDirectoryA(path.c_str(), nullptr);
+        m_created.push_back(path);
+        return path;
+    }
+    void Remember(const std::string &file) { m_created.push_back(file); }
+
+    // Opens the sheet, sets the Startup choice with a click on box (0: no
+    // click) and presses OK.
+    static void ChangeStartup(const Launcher &app, int box)
+    {
+        HWND hwnd = app.OpenSettings();
+        ASSERT_NE(nullptr, hwnd);
+        const SettingsSheet sheet(hwnd);
+        if (box)
+            sheet.Press(box);
+        sheet.Ok();
+        ASSERT_TRUE(sheet.WaitClosed());
+    }
+    // Whether the page shows the shortcut as there: its box ticked and disabled.
+    static void ExpectShown(const Launcher &app, bool linked)
+    {
+        HWND hwnd = app.OpenSettings();
+        ASSERT_NE(nullptr, hwnd);
+        const SettingsSheet sheet(hwnd);
+        const int present = linked ? IDC_STARTUP_ADD : IDC_STARTUP_REMOVE;
+        const int change = linked ? IDC_STARTUP_REMOVE : IDC_STARTUP_ADD;
+        EXPECT_TRUE(sheet.IsChecked(present)) << linked;
+        EXPECT_FALSE(sheet.IsEnabled(present)) << linked;
+        EXPECT_FALSE(sheet.IsChecked(change)) << linked;
+        EXPECT_TRUE(sheet.IsEnabled(change)) << linked;
+        sheet.Cancel();
+        EXPECT_TRUE(sheet.WaitClosed());
+    }
+    static void ExpectFailureMessage(const Launcher &app)
+    {
+        HWND box = WaitProcessWindow(app.Pid(), L"Orvanta");
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(L"スタートアップへの登録に失敗しました", MessageBoxText(box));
+        PressButton(box, IDOK);
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
+        EXPECT_TRUE(app.Sync());
+    }
+
+    StartupFolderValue m_saved;
+    std::string m_strTemp;
+    std::vector<std::string> m_created;
+};
+
+TEST_F(StartupShortcut, IsCreatedWithStartArgumentAndRemovedAgain)
+{
+    const std::string folder = MakeFolder("orvanta-startup");
+    const std::string link = folder + "\\Orvanta.lnk";
+    Remember(link);
+    StartupFolderValue::Set(folder.c_str());
+    Launcher app;
+    ASSERT_TRUE(app.Start());
+    ASSERT_TRUE(app.WaitWindow());
+    ExpectShown(app, false);
+
+    ChangeStartup(app, IDC_STARTUP_ADD);
+    ASSERT_TRUE(app.Sync());
+    EXPECT_EQ(nullptr, FindProcessWindow(app.Pid(), L"Orvanta"));
+    const ShortcutInfo info = ReadShortcut(link);
+    ASSERT_TRUE(info.loaded);
+    EXPECT_EQ(ProgramDir() + "\\Orvanta.exe", info.target);
+    EXPECT_EQ("-start", info.arguments);
+    EXPECT_EQ("Link to Orvanta", info.description);
+    EXPECT_FALSE(IniExists()) << "the shortcut is no setting";
+    ExpectShown(app, true);
+
+    // OK without a change leaves it alone.
+    ChangeStartup(app, 0);
+    ASSERT_TRUE(app.Sync());
+    EXPECT_TRUE(Exists(link));
+
+    ChangeStartup(app, IDC_STARTUP_REMOVE);
+    ASSERT_TRUE(app.Sync());
+    EXPECT_FALSE(Exists(link));
+    ExpectShown(app, false);
+}
+
+TEST_F(StartupShortcut, JapaneseFolderAndProgramNameAreSplitByCharacters)
+{
+    const std::string folder = MakeFolder(JAPANESE_FOLDER);
+    const std::string programDir = MakeFolder(HYOU);
+    const std::string program = programDir + "\\" + HYOUJI + ".exe";
+    ASSERT_TRUE(::CopyFileA((ProgramDir() + "\\Orvanta.exe").c_str(), program.c_str(), FALSE));
+    Remember(program);
+    const std::string link = folder + "\\" + HYOUJI + ".lnk";
+    Remember(link);
+    StartupFolderValue::Set(folder.c_str());
+    {
+        Launcher app;
+        ASSERT_TRUE(app.StartCommandLine(program, "\"" + program + "\" -x"));
+        ASSERT_TRUE(app.WaitWindow());
+        ChangeStartup(app, IDC_STARTUP_ADD);
+        ASSERT_TRUE(app.Sync());
+        EXPECT_EQ(nullptr, FindProcessWindow(app.Pid(), L"Orvanta"));
+        const ShortcutInfo info = ReadShortcut(link);
+        ASSERT_TRUE(info.loaded) << "no " << link;
+        EXPECT_EQ(program, info.target);
+        EXPECT_EQ("-start", info.arguments);
+        ExpectShown(app, true);
+        ChangeStartup(app, IDC_STARTUP_REMOVE);
+        ASSERT_TRUE(app.Sync());
+        EXPECT_FALSE(Exists(link));
+        app.Command(IDCANCEL);
+        ASSERT_TRUE(app.WaitExit());
+    }
+    // Only the one shortcut was ever made: no name cut inside 表.
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((folder + "\\*.lnk").c_str(), &data);
+    EXPECT_EQ(INVALID_HANDLE_VALUE, find) << data.cFileName;
+    if (find != INVALID_HANDLE_VALUE)
+        ::FindClose(find);
+}
+
+TEST_F(StartupShortcut, UnquotedAndRelativeProgramPathsAreTakenAsTyped)
+{
+    const std::string folder = MakeFolder("orvanta-relative");
+    const std::string link = folder + "\\Orvanta.lnk";
+    Remember(link);
+    StartupFolderValue::Set(folder.c_str());
+    const std::string exe = ProgramDir() + "\\Orvanta.exe";
+    for (const std::string &commandLine : {exe + " -x", std::string(".\\Orvanta.exe")}) {
+        Launcher app;
+        ASSERT_TRUE(app.StartCommandLine(exe, commandLine));
+        ASSERT_TRUE(app.WaitWindow());
+        ChangeStartup(app, IDC_STARTUP_ADD);
+        ASSERT_TRUE(app.Sync());
+        EXPECT_EQ(nullptr, FindProcessWindow(app.Pid(), L"Orvanta")) << commandLine;
+        EXPECT_TRUE(ReadShortcut(link).loaded) << commandLine;
+        ChangeStartup(app, IDC_STARTUP_REMOVE);
+        ASSERT_TRUE(app.Sync());
+        EXPECT_FALSE(Exists(link)) << commandLine;
+        app.Command(IDCANCEL);
+        ASSERT_TRUE(app.WaitExit());
+    }
+}
+
+TEST_F(StartupShortcut, ShortcutOfTheSameNamePointingElsewhereCounts)
+{
+    const std::string folder = MakeFolder("orvanta-elsewhere");
+    const std::string link = folder + "\\Orvanta.lnk";
+    Remember(link);
+    char windir[MAX_PATH];
+    ::GetWindowsDirectoryA(windir, MAX_PATH);
+    ASSERT_TRUE(WriteShortcut(link, std::string(windir) + "\\notepad.exe"));
+    StartupFolderValue::Set(folder.c_str());
+    Launcher app;
+    ASSERT_TRUE(app.Start());
+    ASSERT_TRUE(app.WaitWindow());
+    ExpectShown(app, true);
+}
+
+TEST_F(StartupShortcut, DeletingAShortcutThatWentAwayShowsNothing)
+{
+    const std::string folder = MakeFolder("orvanta-gone");
+    const std::string link = folder + "\\Orvanta.lnk";
+    Remember(link);
+    ASSERT_TRUE(WriteShortcut(link, ProgramDir() + "\\Orvanta.exe"));
+    StartupFolderValue::Set(folder.c_str());
+    Launcher app;
+    ASSERT_TRUE(app.Start());
+    ASSERT_TRUE(app.WaitWindow());
+    HWND hwnd = app.OpenSettings();
+    ASSERT_NE(nullptr, hwnd);
+    const SettingsSheet sheet(hwnd);
+    EXPECT_TRUE(sheet.IsChecked(IDC_STARTUP_ADD));
+    ASSERT_TRUE(::DeleteFileA(link.c_str()));
+    sheet.Press(IDC_STARTUP_REMOVE);
+    sheet.Ok();
+    ASSERT_TRUE(sheet.WaitClosed());
+    ASSERT_TRUE(app.Sync());
+    EXPECT_EQ(nullptr, FindProcessWindow(app.Pid(), L"Orvanta"));
+    EXPECT_FALSE(Exists(link));
+    ExpectShown(app, false);
+}
+
+TEST_F(StartupShortcut, UnreadableFolderOrBareProgramNameFails)
+{
+    const std::string folder = MakeFolder("orvanta-fails");
+    const std::string exe = ProgramDir() + "\\Orvanta.exe";
+    const struct {
+        const char *why;
+        std::string startup;    // empty: no "Startup" value
+        std::string commandLine;
+    } cases[] = {
+        {"no Startup value", "", "\"" + exe + "\""},
+        {"folder longer than a path may be", folder + "\\" + std::string(300, 'x'), "\"" + exe + "\""},
+        {"program named without a folder", folder, "Orvanta"},
+    };
+    for (const auto &c : cases) {
+        StartupFolderValue::Set(c.startup.empty() ? nullptr : c.startup.c_str());
+        Launcher app;
+        ASSERT_TRUE(app.StartCommandLine(exe, c.commandLine)) << c.why;
+        ASSERT_TRUE(app.WaitWindow()) << c.why;
+        ExpectShown(app, false);
+        ChangeStartup(app, IDC_STARTUP_ADD);
+        ExpectFailureMessage(app);
+        // The failure is not remembered: the next opening asks again.
+        ExpectShown(app, false);
+        app.Command(IDCANCEL);
+        ASSERT_TRUE(app.WaitExit()) << c.why;
+    }
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &data);
+    int entries = 0;
+    if (find != INVALID_HANDLE_VALUE) {
+        do
+            ++entries;
+        while (::FindNextFileA(find, &data));
+        ::FindClose(find);
+    }
+    EXPECT_EQ(2, entries) << "only . and ..";
+}
+
+} // namespace
