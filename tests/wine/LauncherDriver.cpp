@@ -121,7 +121,16 @@ bool Launcher::StartCommandLine(const std::string &exe, const std::string &line)
     return ::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi) != 0;
 }
 
-HWND Launcher::WaitWindow(DWORD ms) { return m_hwnd = WaitProcessWindow(m_pi.dwProcessId, L"<Orvanta>", ms); }
+// The window shows before its dialog loop runs, and the dialog manager
+// shows it once more on entering that loop: a click in between would be
+// undone. A user's click comes when the program waits for input.
+HWND Launcher::WaitWindow(DWORD ms)
+{
+    m_hwnd = WaitProcessWindow(m_pi.dwProcessId, L"<Orvanta>", ms);
+    if (m_hwnd)
+        ::WaitForInputIdle(m_pi.hProcess, ms);
+    return m_hwnd;
+}
 
 bool Launcher::WaitExit(DWORD ms) const { return ::WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0; }
 

@@ -45,7 +45,8 @@ public:
     bool Start(const std::string &args = "");
     // Starts exe with exactly this command line (paths in the system's code page).
     bool StartCommandLine(const std::string &exe, const std::string &commandLine);
-    // Waits for "<Orvanta>" to be shown; null when it never was.
+    // Waits for "<Orvanta>" to be shown and the program to wait for
+    // input; null when it never was shown.
     HWND WaitWindow(DWORD ms = 10000);
     bool WaitExit(DWORD ms = 10000) const;
     DWORD Pid() const { return m_pi.dwProcessId; }

@@ -19,9 +19,11 @@ done
 # Window captions are drawn with Tahoma, which has no Japanese; Windows
 # links a Japanese font to it, so does this prefix (under any code page).
 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /d IPAPGothic /f >/dev/null 2>&1
-# Tests run on Xvfb without a window manager: Wine keeps the windows' state
-# itself instead of waiting for a manager to confirm a minimise.
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# Tests run on Xvfb without a window manager: every program runs in a Wine
+# desktop of its own, where Wine itself minimises and restores windows
+# instead of waiting for a window manager that is not there.
+wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
 wineserver -w
 touch "$prefix/.orvanta-ready"
 echo "prefix ready: $prefix"
