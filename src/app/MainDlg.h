@@ -5,6 +5,8 @@
 #include "framework/Dialog.h"
 #include "settings/GroupList.h"
 
+class CSettingsDlg;
+
 class CMainDlg : public CDialog {
 public:
     CMainDlg();
@@ -34,4 +36,5 @@ private:
     void ReleaseLinks(bool savePosition);
     void OnStart();
     void OnSettings();
+    void WriteBack(const CSettingsDlg &options, int kind);
 };

@@ -19,3 +19,47 @@ std::string CComboBox::GetLBText(int index) const
     const LRESULT got = Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
+
+int CListCtrl::InsertItem(int item, LPARAM data) const
+{
+    LVITEMA lvi = {};
+    lvi.mask = LVIF_PARAM;
+    lvi.iItem = item;
+    lvi.lParam = data;
+    return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lvi)));
+}
+
+void CListCtrl::SetItemData(int item, LPARAM data) const
+{
+    LVITEMA lvi = {};
+    lvi.mask = LVIF_PARAM;
+    lvi.iItem = item;
+    lvi.lParam = data;
+    Send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&lvi));
+}
+
+void CListCtrl::SetItemText(int item, int column, const char *text) const
+{
+    LVITEMA lvi = {};
+    lvi.iSubItem = column;
+    lvi.pszText = const_cast<char *>(text);
+    Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+}
+
+void CListCtrl::SetItemText(int item, int column, const wchar_t *text) const
+{
+    LVITEMW lvi = {};
+    lvi.iSubItem = column;
+    lvi.pszText = const_cast<wchar_t *>(text);
+    Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+}
+
+int CListCtrl::InsertColumn(int column, const wchar_t *heading, int width) const
+{
+    LVCOLUMNW lvc = {};
+    lvc.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    lvc.fmt = LVCFMT_LEFT;
+    lvc.cx = width;
+    lvc.pszText = const_cast<wchar_t *>(heading);
+    return static_cast<int>(Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&lvc)));
+}

@@ -15,6 +15,7 @@ public:
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     void SetFocus() const { ::SetFocus(m_hWnd); }
     void SetWindowTextA(const char *text) const { ::SetWindowTextA(m_hWnd, text); }
+    void SetWindowTextW(const wchar_t *text) const { ::SetWindowTextW(m_hWnd, text); }
     std::string GetWindowTextA() const;
 };
 
@@ -52,4 +53,27 @@ class CSpinButtonCtrl : public CWindow {
 public:
     void SetBuddy(HWND buddy) const { Send(UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy)); }
     void SetRange(int lower, int upper) const { Send(UDM_SETRANGE, 0, MAKELPARAM(upper, lower)); }
+};
+
+// A list view in report view. Texts are in the system's code page (A), or
+// UTF-16 (W) for the program's own; the item data is a number.
+class CListCtrl : public CWindow {
+public:
+    int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    void DeleteItem(int item) const { Send(LVM_DELETEITEM, static_cast<WPARAM>(item)); }
+    // -1 when no item after start has these states (LVNI_SELECTED).
+    int GetNextItem(int start, UINT flags) const
+    {
+        return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
+    }
+    int InsertItem(int item, LPARAM data) const;
+    void SetItemData(int item, LPARAM data) const;
+    void SetItemText(int item, int column, const char *text) const;
+    void SetItemText(int item, int column, const wchar_t *text) const;
+    int InsertColumn(int column, const wchar_t *heading, int width) const;
+    // Pixel width of text in the list's font.
+    int GetStringWidth(const wchar_t *text) const
+    {
+        return static_cast<int>(Send(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
+    }
 };
