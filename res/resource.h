@@ -30,7 +30,7 @@
 #define IDS_PICK_IE 401
 #define IDS_FAVORITES 402
 #define IDS_COLUMN_NAME 403
-#define IDS_COLUMN_URL 404
+#define IDS_COLUMN_PICKER_URL 404
 
 // Settings sheet: start-up options page
 #define IDD_SETTINGS 129
@@ -50,3 +50,42 @@
 // Texts of the settings sheet and the Startup shortcut
 #define IDS_SETTINGS_CAPTION 210
 #define IDS_STARTUP_FAILED 211
+
+// Settings sheet: URL registration page
+#define IDD_SET_URLS 138
+#define IDC_URL_LIST 1004
+#define IDC_URL_FRAME 1005
+#define IDC_URL_EDIT 1009
+#define IDC_URL_DELETE 1013
+#define IDC_URL_REGISTER 1014
+#define IDC_KIND_NN 1015
+#define IDC_KIND_IE 1016
+#define IDC_KIND_DEF 1017
+#define IDC_HTTP_PREFIX 1033
+#define IDC_HOME_PAGE 1061
+#define IDC_BLANK_PAGE 1062
+#define IDC_IMPORT_IE 1064
+#define IDC_IMPORT_NN 1065
+#define IDC_URL_CLEAR 1066
+#define IDC_URL_RESTORE 1067
+#define IDC_GROUP_LIST 1068
+#define IDC_GROUP_SAVE 1069
+#define IDC_GROUP_DELETE 1070
+#define IDC_GROUP_NEW 1071
+#define IDC_GROUP_RENAME 1072
+
+// Group name dialog
+#define IDD_GROUP_NAME 139
+#define IDC_GROUP_NAME 1072
+
+// Texts of the URL registration page and the group name dialog
+#define IDS_ENTER_URL 212
+#define IDS_DELETE_GROUP 213
+#define IDS_NEW_ROW_KIND 214
+#define IDS_NEW_ROW_URL 215
+#define IDS_COLUMN_BROWSER 216
+#define IDS_COLUMN_PAGE_URL 217
+#define IDS_REGISTER 218
+#define IDS_UPDATE 219
+#define IDS_URL_TOO_LONG 220
+#define IDS_NAME_TOO_LONG 221

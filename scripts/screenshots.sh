@@ -75,4 +75,8 @@ poke click "NNのBookMarkから選択" 2
 poke click "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" 1
 poke click "<Orvanta>" 1001
 shoot_window "Orvanta設定" "docs/settings-options$suffix.png"
+poke page "Orvanta設定" 1
+shoot_window "Orvanta設定" "docs/settings-urls$suffix.png"
+poke click "Orvanta設定" 1072
+shoot_window "グループ名設定" "docs/group-name$suffix.png"
 echo "pictures in docs/"

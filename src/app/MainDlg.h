@@ -8,6 +8,8 @@
 // The launcher window's handle, for everything that posts to it.
 extern HWND s_hwndMain;
 
+class CSettingsDlg;
+
 class CMainDlg : public CDialog {
 public:
     CMainDlg();
@@ -40,4 +42,5 @@ private:
     void Step(void (*step)());
 
     bool m_bStepping = false;    // a launch step is running
+    void WriteBack(const CSettingsDlg &options, int kind);
 };

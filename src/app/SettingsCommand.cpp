@@ -1,6 +1,7 @@
 // The launcher's Settings button: runs the settings sheet on copies of the
-// options, then writes back what changed and adds or removes the Startup
-// shortcut.
+// options and the group context, then writes back what changed, adds or
+// removes the Startup shortcut, and refills the group selector when the
+// groups changed.
 #include "app/AppState.h"
 #include "app/LaunchSequencer.h"
 #include "app/MainDlg.h"
@@ -30,7 +31,9 @@ void CMainDlg::OnSettings()
     SettingSheet sheet(caption.c_str(), m_hWnd, 0);
     sheet.AddPages();
     CSettingsDlg &options = sheet.m_pageOptions;
+    SetURLsPage &urls = sheet.m_pageURLs;
     options.m_psp.dwFlags &= ~static_cast<DWORD>(PSP_HASHELP);
+    urls.m_psp.dwFlags &= ~static_cast<DWORD>(PSP_HASHELP);
 
     s_bStartupLinked = IsStartupLinked(m_hWnd, s_szSelfPath);
     options.m_nBrowser = s_nUseBrowser;
@@ -41,8 +44,21 @@ void CMainDlg::OnSettings()
     options.m_bWindowNum = s_nWindowNum;
     options.m_bStartup = s_bStartupLinked;
 
-    if (sheet.DoModal() != IDOK)
-        return;
+    urls.m_nKind = s_nPrevSelBrowser;
+    const int item = m_comboGroup.GetCurSel();
+    urls.m_nGroup = item == CB_ERR ? 0 : static_cast<int>(m_comboGroup.GetItemData(item));
+    urls.m_pMainCombo = &m_comboGroup;
+    urls.m_pGroups = &m_groups;
+
+    if (sheet.DoModal() == IDOK)
+        WriteBack(options, urls.m_nKind);
+    // Groups created or deleted are in the file even after Cancel.
+    if (urls.m_bGroupsChanged)
+        FillGroupCombo();
+}
+
+void CMainDlg::WriteBack(const CSettingsDlg &options, int kind)
+{
     UpdateOption(s_nUseBrowser, options.m_nBrowser, KEY_USE_BROWSER);
     UpdateOption(s_nDelay, options.m_nDelay, KEY_DELAY);
     UpdateOption(m_bNotSurf, options.m_bNotSurf, KEY_NOTSURF);
@@ -55,6 +71,7 @@ void CMainDlg::OnSettings()
             DeleteStartupLink(s_szSelfPath);
     }
     s_bStartupLinked = options.m_bStartup;
+    UpdateOption(s_nPrevSelBrowser, kind, KEY_PREV_SEL_BROWSER);
     if (UpdateOption(s_nWindowNum, options.m_bWindowNum, KEY_WINDOWNUM))
         s_bSingleWindowOpened = 0;
 }

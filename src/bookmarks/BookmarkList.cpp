@@ -11,17 +11,9 @@ void CBookmarkList::InsertColumns() const
     const struct {
         UINT text;
         int width;
-    } columns[] = {{IDS_COLUMN_NAME, width / 3}, {IDS_COLUMN_URL, 2 * width / 3}};
-    for (int i = 0; i < 2; ++i) {
-        std::wstring text = LoadResString(columns[i].text);
-        LVCOLUMNW col = {};
-        col.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        col.fmt = LVCFMT_LEFT;
-        col.cx = columns[i].width;
-        col.pszText = &text[0];
-        col.iSubItem = i;
-        InsertColumn(i, col);
-    }
+    } columns[] = {{IDS_COLUMN_NAME, width / 3}, {IDS_COLUMN_PICKER_URL, 2 * width / 3}};
+    for (int i = 0; i < 2; ++i)
+        InsertColumn(i, LoadResString(columns[i].text).c_str(), columns[i].width);
 }
 
 int CBookmarkList::ShowEntries(int count, const std::vector<std::string> &names, const std::vector<std::string> &urls) const

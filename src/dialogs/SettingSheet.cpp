@@ -4,4 +4,5 @@ void SettingSheet::AddPages()
 {
     m_psh.dwFlags &= ~static_cast<DWORD>(PSH_HASHELP);
     AddPage(&m_pageOptions);
+    AddPage(&m_pageURLs);
 }

@@ -2,6 +2,7 @@
 // registration page. Built for one run of the Settings command.
 #pragma once
 
+#include "dialogs/SetURLsPage.h"
 #include "dialogs/SettingsDlg.h"
 #include "framework/PropertySheet.h"
 
@@ -12,5 +13,6 @@ public:
     // Adds the pages, without a Help button.
     void AddPages();
 
+    SetURLsPage m_pageURLs;
     CSettingsDlg m_pageOptions;
 };

@@ -30,19 +30,56 @@ LPARAM CTreeCtrl::GetItemData(HTREEITEM item) const
     return Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi)) ? tvi.lParam : 0;
 }
 
-int CListCtrl::InsertItem(int row, const char *text) const
+int CListCtrl::InsertItem(int item, const char *text) const
 {
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.pszText = const_cast<char *>(text);
-    return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    LVITEMA lvi = {};
+    lvi.mask = LVIF_TEXT;
+    lvi.iItem = item;
+    lvi.pszText = const_cast<char *>(text);
+    return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lvi)));
 }
 
-BOOL CListCtrl::SetItemText(int row, int subItem, const char *text) const
+int CListCtrl::InsertItem(int item, LPARAM data) const
 {
-    LVITEMA item = {};
-    item.iSubItem = subItem;
-    item.pszText = const_cast<char *>(text);
-    return static_cast<BOOL>(Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+    LVITEMA lvi = {};
+    lvi.mask = LVIF_PARAM;
+    lvi.iItem = item;
+    lvi.lParam = data;
+    return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lvi)));
+}
+
+void CListCtrl::SetItemData(int item, LPARAM data) const
+{
+    LVITEMA lvi = {};
+    lvi.mask = LVIF_PARAM;
+    lvi.iItem = item;
+    lvi.lParam = data;
+    Send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&lvi));
+}
+
+void CListCtrl::SetItemText(int item, int column, const char *text) const
+{
+    LVITEMA lvi = {};
+    lvi.iSubItem = column;
+    lvi.pszText = const_cast<char *>(text);
+    Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+}
+
+void CListCtrl::SetItemText(int item, int column, const wchar_t *text) const
+{
+    LVITEMW lvi = {};
+    lvi.iSubItem = column;
+    lvi.pszText = const_cast<wchar_t *>(text);
+    Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+}
+
+int CListCtrl::InsertColumn(int column, const wchar_t *heading, int width) const
+{
+    LVCOLUMNW lvc = {};
+    lvc.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    lvc.fmt = LVCFMT_LEFT;
+    lvc.cx = width;
+    lvc.pszText = const_cast<wchar_t *>(heading);
+    lvc.iSubItem = column;
+    return static_cast<int>(Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&lvc)));
 }

@@ -15,6 +15,7 @@ public:
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     void SetFocus() const { ::SetFocus(m_hWnd); }
     void SetWindowTextA(const char *text) const { ::SetWindowTextA(m_hWnd, text); }
+    void SetWindowTextW(const wchar_t *text) const { ::SetWindowTextW(m_hWnd, text); }
     std::string GetWindowTextA() const;
 };
 
@@ -73,16 +74,29 @@ public:
     void SetImageList(HIMAGELIST images, int type) const { Send(TVM_SETIMAGELIST, static_cast<WPARAM>(type), reinterpret_cast<LPARAM>(images)); }
 };
 
+// A list view in report view. Texts are in the system's code page (A), or
+// UTF-16 (W) for the program's own; the item data is a number.
 class CListCtrl : public CWindow {
 public:
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
     BOOL DeleteAllItems() const { return static_cast<BOOL>(Send(LVM_DELETEALLITEMS)); }
-    int InsertColumn(int column, LVCOLUMNW &col) const
+    void DeleteItem(int item) const { Send(LVM_DELETEITEM, static_cast<WPARAM>(item)); }
+    // -1 when no item after start has these states (LVNI_SELECTED).
+    int GetNextItem(int start, UINT flags) const
     {
-        return static_cast<int>(::SendMessageW(m_hWnd, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col)));
+        return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(start), MAKELPARAM(flags, 0)));
     }
-    // The new row's index, or -1.
-    int InsertItem(int row, const char *text) const;
-    BOOL SetItemText(int row, int subItem, const char *text) const;
-    UINT GetItemState(int row, UINT mask) const { return static_cast<UINT>(Send(LVM_GETITEMSTATE, static_cast<WPARAM>(row), mask)); }
+    UINT GetItemState(int item, UINT mask) const { return static_cast<UINT>(Send(LVM_GETITEMSTATE, static_cast<WPARAM>(item), mask)); }
+    // The new item's index, or -1: with its text in column 0, or with its data.
+    int InsertItem(int item, const char *text) const;
+    int InsertItem(int item, LPARAM data) const;
+    void SetItemData(int item, LPARAM data) const;
+    void SetItemText(int item, int column, const char *text) const;
+    void SetItemText(int item, int column, const wchar_t *text) const;
+    int InsertColumn(int column, const wchar_t *heading, int width) const;
+    // Pixel width of text in the list's font.
+    int GetStringWidth(const wchar_t *text) const
+    {
+        return static_cast<int>(Send(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
+    }
 };

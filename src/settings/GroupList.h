@@ -8,6 +8,11 @@ enum BrowserKind { BK_NN = 0, BK_IE = 1, BK_DEF = 2 };
 #define MAX_URLS 8
 #define URL_TEXT_SIZE 1024    // an entry's text: a blank, then the URL
 #define GROUP_NAME_SIZE 1024
+// The longest texts the file gives back whole: values are read up to 1022
+// characters, and an entry's value holds its tag (up to 3), a blank and the
+// URL.
+#define MAX_URL_CHARS 1018
+#define MAX_GROUP_NAME_CHARS 1022
 
 struct UrlTable {
     int count;

@@ -2,18 +2,9 @@
 // against CharNextA with the Japanese code page.
 #include "settings/AnsiText.h"
 
-#include <gtest/gtest.h>
+#include "Cp932.h"
 
 #include <string>
-
-#ifdef _WIN32
-#include <windows.h>
-#define REQUIRE_CP932() \
-    if (::GetACP() != 932) \
-    GTEST_SKIP() << "needs the Japanese code page"
-#else
-#define REQUIRE_CP932()
-#endif
 
 namespace {
 

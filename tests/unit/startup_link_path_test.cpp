@@ -1,22 +1,15 @@
 // The Startup shortcut's path from the Startup folder and the program path.
 #include "links/StartupLinkPath.h"
 
-#include <gtest/gtest.h>
+#include "Cp932.h"
 
 #include <string>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace {
 
 TEST(StartupLinkPath, NameIsTheFileNameUpToItsFirstDot)
 {
-#ifdef _WIN32
-    if (::GetACP() != 932)
-        GTEST_SKIP() << "needs the Japanese code page";
-#endif
+    REQUIRE_CP932();
     struct {
         const char *program;
         const char *expected;    // null: refused

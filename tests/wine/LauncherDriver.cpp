@@ -165,6 +165,141 @@ std::wstring ControlText(HWND control)
     return text.data();
 }
 
+void Sync(HWND window) { SendWait(window, WM_NULL); }
+
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+bool CloseDialog(HWND dialog, int id)
+{
+    HWND owner = ::GetWindow(dialog, GW_OWNER);
+    PressButton(dialog, id);
+    if (!WaitUntil([&] { return !::IsWindow(dialog); }))
+        return false;
+    if (owner)
+        Sync(owner);
+    return true;
+}
+
+namespace {
+
+// Memory in the process that owns a window, for messages that carry
+// pointers: the list view's messages are not carried across processes.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HWND window, size_t size)
+    {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(window, &pid);
+        m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (m_process)
+            m_address = static_cast<BYTE *>(::VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    }
+    ~RemoteBuffer()
+    {
+        if (m_address)
+            ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+        if (m_process)
+            ::CloseHandle(m_process);
+    }
+    RemoteBuffer(const RemoteBuffer &) = delete;
+    RemoteBuffer &operator=(const RemoteBuffer &) = delete;
+
+    BYTE *At(size_t offset) const { return m_address + offset; }
+    LPARAM Param(size_t offset = 0) const { return reinterpret_cast<LPARAM>(At(offset)); }
+    void Write(const void *data, size_t size, size_t offset = 0) const
+    {
+        ::WriteProcessMemory(m_process, At(offset), data, size, nullptr);
+    }
+    void Read(void *data, size_t size, size_t offset = 0) const
+    {
+        ::ReadProcessMemory(m_process, At(offset), data, size, nullptr);
+    }
+
+private:
+    HANDLE m_process = nullptr;
+    BYTE *m_address = nullptr;
+};
+
+const size_t TEXT_OFFSET = 256;
+const int TEXT_CHARS = 2048;
+
+std::wstring ItemText(HWND list, const RemoteBuffer &remote, int row, int column)
+{
+    LVITEMW item = {};
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<wchar_t *>(remote.At(TEXT_OFFSET));
+    item.cchTextMax = TEXT_CHARS;
+    remote.Write(&item, sizeof item);
+    const LRESULT length = SendWait(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), remote.Param());
+    std::vector<wchar_t> text(TEXT_CHARS, L'\0');
+    remote.Read(text.data(), text.size() * sizeof(wchar_t), TEXT_OFFSET);
+    return std::wstring(text.data(), static_cast<size_t>(length > 0 ? length : 0));
+}
+
+} // namespace
+
+void PrintTo(const ListRow &row, std::ostream *os)
+{
+    *os << "{" << AnsiFromWide(row.kind.c_str()) << ", \"" << AnsiFromWide(row.url.c_str()) << "\", " << row.data << "}";
+}
+
+std::vector<ListRow> ListRows(HWND list)
+{
+    std::vector<ListRow> rows;
+    const RemoteBuffer remote(list, TEXT_OFFSET + TEXT_CHARS * sizeof(wchar_t));
+    const int count = static_cast<int>(SendWait(list, LVM_GETITEMCOUNT));
+    for (int i = 0; i < count; ++i) {
+        LVITEMW item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = i;
+        remote.Write(&item, sizeof item);
+        SendWait(list, LVM_GETITEMW, 0, remote.Param());
+        remote.Read(&item, sizeof item);
+        rows.push_back({ItemText(list, remote, i, 0), ItemText(list, remote, i, 1), item.lParam});
+    }
+    return rows;
+}
+
+bool ClickListRow(HWND list, int row)
+{
+    SendWait(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    RECT rc = {LVIR_LABEL, 0, 0, 0};
+    {
+        const RemoteBuffer remote(list, sizeof rc);
+        remote.Write(&rc, sizeof rc);
+        SendWait(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), remote.Param());
+        remote.Read(&rc, sizeof rc);
+    }
+    const LPARAM at = MAKELPARAM((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ::PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::PostMessageW(list, WM_LBUTTONUP, 0, at);
+    // Posted messages are handled in order: once this one has been, so has
+    // the click. The hot item means nothing without hot tracking.
+    static int marker = -100;
+    --marker;
+    ::PostMessageW(list, LVM_SETHOTITEM, static_cast<WPARAM>(marker), 0);
+    return WaitUntil([&] { return SendWait(list, LVM_GETHOTITEM) == marker; }) &&
+           SendWait(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) == LVIS_SELECTED;
+}
+
+void PasteText(HWND edit, const std::wstring &text)
+{
+    if (!::OpenClipboard(nullptr))
+        return;
+    ::EmptyClipboard();
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(::GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    ::GlobalUnlock(memory);
+    ::SetClipboardData(CF_UNICODETEXT, memory);
+    ::CloseClipboard();
+    SendWait(edit, WM_PASTE);
+}
+
 // WM_SETTEXT carries its text across processes only in its W form.
 void SettingsSheet::SetText(int id, const std::wstring &text) const
 {

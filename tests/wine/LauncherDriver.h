@@ -76,6 +76,33 @@ LRESULT SendWait(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 // does not ask another process's edit boxes).
 std::wstring ControlText(HWND control);
 
+// Returns once the thread of window takes messages again.
+void Sync(HWND window);
+// The window with the keyboard focus on the thread of window.
+HWND FocusOf(HWND window);
+
+// A window of the process that owns hwnd, a modal dialog or a message box,
+// closed with its button id; returns when the dialog is gone and its owner's
+// code has run on.
+bool CloseDialog(HWND dialog, int id);
+
+// One row of a list view of another process, as shown.
+struct ListRow {
+    std::wstring kind, url;    // columns 0 and 1
+    LPARAM data;
+    bool operator==(const ListRow &o) const { return kind == o.kind && url == o.url && data == o.data; }
+};
+
+void PrintTo(const ListRow &row, std::ostream *os);
+
+std::vector<ListRow> ListRows(HWND list);
+// Scrolls a row into view and clicks its first column, as the mouse does;
+// returns when the list has handled the click, true when the row is selected.
+bool ClickListRow(HWND list, int row);
+
+// Puts text on the clipboard and pastes it into an edit box, as a user would.
+void PasteText(HWND edit, const std::wstring &text);
+
 // The settings sheet "Orvanta設定" of another process, driven like a user:
 // controls are looked up on the page it shows.
 class SettingsSheet {
@@ -89,10 +116,20 @@ public:
     HWND Item(int id) const { return ::GetDlgItem(Page(), id); }
     bool IsChecked(int id) const { return SendWait(Item(id), BM_GETCHECK) == BST_CHECKED; }
     bool IsEnabled(int id) const { return ::IsWindowEnabled(Item(id)) != 0; }
-    // Clicks a control and returns when the page has handled the click.
-    void Press(int id) const { SendWait(Item(id), BM_CLICK); }
+    // Clicks a control and returns when the page has handled the click. A
+    // disabled control takes no click, as from the mouse (Wine's auto radio
+    // buttons would search their group for ever).
+    void Press(int id) const
+    {
+        if (IsEnabled(id))
+            SendWait(Item(id), BM_CLICK);
+    }
     // Clicks a control that opens a window of its own; returns at once.
-    void Click(int id) const { ::PostMessageW(Item(id), BM_CLICK, 0, 0); }
+    void Click(int id) const
+    {
+        if (IsEnabled(id))
+            ::PostMessageW(Item(id), BM_CLICK, 0, 0);
+    }
     void SetText(int id, const std::wstring &text) const;
     std::wstring Text(int id) const { return ControlText(Item(id)); }
     // The sheet's own buttons; the sheet closes on its own afterwards.

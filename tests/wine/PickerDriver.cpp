@@ -108,7 +108,7 @@ std::string TreeText(HWND tree)
     return out;
 }
 
-std::vector<std::string> ListRows(HWND list)
+std::vector<std::string> PickerRows(HWND list)
 {
     std::vector<std::string> rows;
     const int count = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));

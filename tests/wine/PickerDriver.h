@@ -20,7 +20,7 @@ INT_PTR RunPicker(CBookmarkDlg &dlg, const std::function<void(HWND)> &drive);
 // The tree as text: "+title #id" per item, indented by depth, in order.
 std::string TreeText(HWND tree);
 // The list's rows as "name | url".
-std::vector<std::string> ListRows(HWND list);
+std::vector<std::string> PickerRows(HWND list);
 // Selects exactly these rows (LVIS_SELECTED), as ctrl-clicks would.
 void SelectRows(HWND list, const std::vector<int> &rows);
 // Selects the tree item with this title (in the system's code page).

@@ -77,7 +77,7 @@ TEST_F(BookmarkPicker, OpensOnTheRootFolderWithItsEntries)
         EXPECT_EQ(L"NNのBookMarkから選択", WindowText(hwnd));
         HWND tree = ::GetDlgItem(hwnd, IDC_TREE), list = ::GetDlgItem(hwnd, IDC_LIST);
         EXPECT_EQ("+Taro #0\n +Sub #1\n +Folders only #2\n  +Inner #3\n", TreeText(tree));
-        const std::vector<std::string> rows = ListRows(list);
+        const std::vector<std::string> rows = PickerRows(list);
         ASSERT_EQ(12u, rows.size());
         EXPECT_EQ("E0 | http://e0/", rows[0]);
         EXPECT_EQ("E11 | http://e11/", rows[11]);
@@ -156,7 +156,7 @@ TEST_F(BookmarkPicker, OnlyRowsOfTheFolderSelectedLastCount)
                   SelectRows(list, {0, 1, 2});
                   ASSERT_TRUE(SelectFolder(::GetDlgItem(hwnd, IDC_TREE), "Sub"));
                   ASSERT_TRUE(WaitRows(list, 2));
-                  rows = ListRows(list);
+                  rows = PickerRows(list);
                   SelectRows(list, {1});
                   Click(hwnd, IDOK);
               }));
@@ -202,7 +202,7 @@ TEST_F(BookmarkPicker, WithoutABookmarkFileThePickerIsEmpty)
     dlg.m_nSource = BK_NN;
     const INT_PTR result = RunPicker(dlg, [](HWND hwnd) {
         EXPECT_EQ("", TreeText(::GetDlgItem(hwnd, IDC_TREE)));
-        EXPECT_TRUE(ListRows(::GetDlgItem(hwnd, IDC_LIST)).empty());
+        EXPECT_TRUE(PickerRows(::GetDlgItem(hwnd, IDC_LIST)).empty());
         Click(hwnd, IDOK);
     });
     EXPECT_EQ(IDOK, result);

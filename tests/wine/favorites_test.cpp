@@ -43,7 +43,7 @@ protected:
         RunPicker(dlg, [&](HWND hwnd) {
             EXPECT_EQ(L"IEのお気に入りから選択", WindowText(hwnd));
             tree = TreeText(::GetDlgItem(hwnd, 1065));
-            rows = ListRows(::GetDlgItem(hwnd, 1067));
+            rows = PickerRows(::GetDlgItem(hwnd, 1067));
         });
     }
 

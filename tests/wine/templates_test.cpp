@@ -17,6 +17,7 @@ protected:
     }
     static void TearDownTestSuite() { ::FreeLibrary(s_module); }
 
+    // Caption, size and the font every dialog of the program uses.
     static void ExpectPage(const DialogTemplate &dlg, const wchar_t *caption, short cx, short cy)
     {
         ASSERT_TRUE(dlg.loaded);
@@ -55,6 +56,54 @@ TEST_F(Templates, StartupOptionsPage)
         {1060, L"Button", L"スタートアップから削除する", check, 153, 59, 96, 15},
         {1063, L"Button", L"窓の数は1個で実行", check, 17, 67, 82, 13},
         {-1, L"Button", L"スタートアップ関係", CHILD | BS_GROUPBOX, 139, 33, 117, 49},
+    };
+    EXPECT_EQ(expected, dlg.items);
+}
+
+TEST_F(Templates, UrlRegistrationPage)
+{
+    const DialogTemplate dlg = LoadDialogTemplate(s_module, 138);
+    ExpectPage(dlg, L"URL登録", 295, 199);
+    EXPECT_EQ(static_cast<DWORD>(WS_CHILD | WS_CAPTION | DS_SETFONT), dlg.style);
+    const DWORD button = CHILD | BS_PUSHBUTTON, check = CHILD | BS_AUTOCHECKBOX, radio = CHILD | BS_AUTORADIOBUTTON;
+    const std::vector<DialogItem> expected = {
+        {1004, L"SysListView32", L"",
+         CHILD | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_BORDER | WS_TABSTOP, 31, 51, 243, 87},
+        {1005, L"Button", L"登録項目", CHILD | BS_GROUPBOX, 15, 24, 272, 168},
+        {1009, L"Edit", L"", CHILD | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 32, 158, 241, 14},
+        {1013, L"Button", L"削除", button, 232, 177, 41, 12},
+        {1014, L"Button", L"登録", button, 183, 177, 41, 12},
+        {-1, L"Static", L"ＵＲＬ", CHILD | SS_LEFT, 30, 144, 25, 9},
+        {1015, L"Button", L"NN", check, 33, 177, 28, 12},
+        {1016, L"Button", L"IE", check, 67, 177, 27, 12},
+        {1017, L"Button", L"通常使うブラウザ", check, 101, 177, 70, 12},
+        {1033, L"Button", L"http://", check, 61, 144, 40, 8},
+        {1061, L"Button", L"ブラウザのホームページ", radio, 180, 143, 96, 11},
+        {1062, L"Button", L"空白ページ", radio, 119, 143, 54, 11},
+        {1064, L"Button", L"IEのお気に入り", button, 61, 34, 64, 14},
+        {1065, L"Button", L"NNのブックマーク", button, 127, 34, 64, 14},
+        {1066, L"Button", L"クリア", button, 240, 34, 37, 14},
+        {1067, L"Button", L"元の設定に", button, 196, 34, 43, 14},
+        {-1, L"Static", L"グループ名", CHILD | SS_LEFT, 5, 8, 39, 10},
+        {1069, L"Button", L"保存", button, 128, 5, 38, 13},
+        {1070, L"Button", L"削除", button, 168, 5, 38, 13},
+        {1068, L"ComboBox", L"", CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, 45, 5, 79, 52},
+        {1071, L"Button", L"新規", button, 209, 5, 38, 13},
+        {1072, L"Button", L"名称変更", button, 250, 5, 38, 13},
+    };
+    EXPECT_EQ(expected, dlg.items);
+}
+
+TEST_F(Templates, GroupNameDialog)
+{
+    const DialogTemplate dlg = LoadDialogTemplate(s_module, 139);
+    ExpectPage(dlg, L"グループ名設定", 187, 45);
+    EXPECT_EQ(static_cast<DWORD>(DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT), dlg.style);
+    const std::vector<DialogItem> expected = {
+        {IDOK, L"Button", L"OK", CHILD | BS_DEFPUSHBUTTON | WS_TABSTOP, 144, 7, 36, 14},
+        {IDCANCEL, L"Button", L"ｷｬﾝｾﾙ", CHILD | BS_PUSHBUTTON | WS_TABSTOP, 144, 24, 36, 14},
+        {1072, L"Edit", L"", CHILD | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 21, 130, 16},
+        {-1, L"Static", L"グループ名を入力して下さい", CHILD | SS_LEFT, 7, 7, 99, 10},
     };
     EXPECT_EQ(expected, dlg.items);
 }

@@ -1,0 +1,34 @@
+#include "dialogs/GroupNameDlg.h"
+
+#include "framework/MessageBox.h"
+#include "res/resource.h"
+#include "settings/GroupList.h"
+
+CGroupNameDlg::CGroupNameDlg(HWND parent) : CDialog(IDD_GROUP_NAME, parent) {}
+
+void CGroupNameDlg::DoDataExchange(CDataExchange *pDX)
+{
+    DDX_Control(pDX, IDC_GROUP_NAME, m_editName);
+    DDX_Text(pDX, IDC_GROUP_NAME, m_strName);
+}
+
+// The settings file gives back names of MAX_GROUP_NAME_CHARS bytes: a longer
+// one would come back cut, so it is not taken.
+BOOL CGroupNameDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    m_editName.LimitText(MAX_GROUP_NAME_CHARS);
+    return TRUE;
+}
+
+// The limit counts characters; a name of double-byte characters can still
+// be too long in bytes.
+void CGroupNameDlg::OnOK()
+{
+    if (m_editName.GetWindowTextA().size() > MAX_GROUP_NAME_CHARS) {
+        AppMessageBox(m_hWnd, IDS_NAME_TOO_LONG, MB_OK | MB_ICONWARNING);
+        m_editName.SetFocus();
+        return;
+    }
+    CDialog::OnOK();
+}

@@ -1,0 +1,300 @@
+#include "dialogs/SetURLsPage.h"
+
+#include "dialogs/GroupNameDlg.h"
+#include "framework/MessageBox.h"
+#include "res/resource.h"
+
+// The kind and the row being edited outlive the page: they are the
+// program's, not one opening's.
+int s_nSelKind = BK_DEF;
+int s_nEditRow = -1;
+
+SetURLsPage::SetURLsPage() : CPropertyPage(IDD_SET_URLS) {}
+
+void SetURLsPage::DoDataExchange(CDataExchange *pDX)
+{
+    DDX_Control(pDX, IDC_GROUP_LIST, m_comboGroup);
+    DDX_Control(pDX, IDC_HTTP_PREFIX, m_btnHttp);
+    DDX_Control(pDX, IDC_KIND_DEF, m_btnDefault);
+    DDX_Control(pDX, IDC_KIND_IE, m_btnIE);
+    DDX_Control(pDX, IDC_KIND_NN, m_btnNN);
+    DDX_Control(pDX, IDC_URL_REGISTER, m_btnRegister);
+    DDX_Control(pDX, IDC_URL_DELETE, m_btnDelete);
+    DDX_Control(pDX, IDC_URL_LIST, m_listUrls);
+    DDX_Control(pDX, IDC_URL_EDIT, m_editUrl);
+    DDX_Control(pDX, IDC_HOME_PAGE, m_radioHome);
+    DDX_Control(pDX, IDC_BLANK_PAGE, m_radioBlank);
+}
+
+BOOL SetURLsPage::OnInitDialog()
+{
+    CPropertyPage::OnInitDialog();
+    m_bGroupsChanged = 0;
+    const std::wstring browser = LoadResString(IDS_COLUMN_BROWSER);
+    const int kindWidth = m_listUrls.GetStringWidth(browser.c_str()) + 16;
+    RECT rc;
+    ::GetWindowRect(m_listUrls.m_hWnd, &rc);
+    m_listUrls.InsertColumn(0, browser.c_str(), kindWidth);
+    m_listUrls.InsertColumn(1, LoadResString(IDS_COLUMN_PAGE_URL).c_str(), rc.right - rc.left - kindWidth);
+    m_editUrl.LimitText(MAX_URL_CHARS);
+    EnableEditControls(FALSE);
+    m_btnHttp.SetCheck(BST_CHECKED);
+    m_radioHome.SetCheck(BST_UNCHECKED);
+    m_radioBlank.SetCheck(BST_UNCHECKED);
+    s_nSelKind = m_nKind;
+    CheckKind(s_nSelKind);
+    CopyGroups();
+    if (m_nGroup > 0)
+        ShowGroup(m_nGroup);
+    return TRUE;
+}
+
+void SetURLsPage::CopyGroups()
+{
+    for (int i = 0; i < m_pMainCombo->GetCount(); ++i) {
+        const LPARAM group = m_pMainCombo->GetItemData(i);
+        const int item = m_comboGroup.AddString(m_pMainCombo->GetLBText(i).c_str());
+        m_comboGroup.SetItemData(item, group);
+        if (group == m_nGroup)
+            m_comboGroup.SetCurSel(item);
+    }
+}
+
+// The controls that edit one entry, enabled by a click on a row.
+void SetURLsPage::EnableEditControls(BOOL enable) const
+{
+    for (int id : {IDC_URL_EDIT, IDC_KIND_DEF, IDC_KIND_NN, IDC_KIND_IE, IDC_URL_REGISTER, IDC_URL_DELETE, IDC_HOME_PAGE,
+                   IDC_BLANK_PAGE})
+        ::EnableWindow(GetDlgItem(id), enable);
+}
+
+void SetURLsPage::CheckKind(int kind) const
+{
+    m_btnNN.SetCheck(kind == BK_NN ? BST_CHECKED : BST_UNCHECKED);
+    m_btnIE.SetCheck(kind == BK_IE ? BST_CHECKED : BST_UNCHECKED);
+    m_btnDefault.SetCheck(kind != BK_NN && kind != BK_IE ? BST_CHECKED : BST_UNCHECKED);
+}
+
+// Brings the list control in line with m_rows, row by row, so that a row
+// keeps its selection where it stays.
+void SetURLsPage::ShowRows() const
+{
+    const std::vector<UrlRow> &rows = m_rows.Rows();
+    const int count = static_cast<int>(rows.size());
+    while (m_listUrls.GetItemCount() > count)
+        m_listUrls.DeleteItem(m_listUrls.GetItemCount() - 1);
+    const std::wstring newKind = LoadResString(IDS_NEW_ROW_KIND), newUrl = LoadResString(IDS_NEW_ROW_URL);
+    for (int i = 0; i < count; ++i) {
+        const UrlRow &row = rows[static_cast<size_t>(i)];
+        if (i >= m_listUrls.GetItemCount())
+            m_listUrls.InsertItem(i, row.kind);
+        else
+            m_listUrls.SetItemData(i, row.kind);
+        if (row.kind == ROW_PLACEHOLDER) {
+            m_listUrls.SetItemText(i, 0, newKind.c_str());
+            m_listUrls.SetItemText(i, 1, newUrl.c_str());
+        } else {
+            m_listUrls.SetItemText(i, 0, BrowserTag(row.kind));
+            m_listUrls.SetItemText(i, 1, row.url.c_str());
+        }
+    }
+}
+
+void SetURLsPage::ShowGroup(int group)
+{
+    m_nGroup = group;
+    theUrlTable.count = m_pGroups->LoadGroupUrls(group);
+    m_rows.Fill(theUrlTable);
+    ShowRows();
+}
+
+BOOL SetURLsPage::OnCommand(WORD id, WORD code, HWND control)
+{
+    if (id == IDC_GROUP_LIST && code == CBN_SELCHANGE) {
+        OnGroupChosen();
+        return TRUE;
+    }
+    if (code != BN_CLICKED)
+        return CPropertyPage::OnCommand(id, code, control);
+    switch (id) {
+    case IDC_HOME_PAGE: m_radioBlank.SetCheck(BST_UNCHECKED); break;
+    case IDC_BLANK_PAGE: m_radioHome.SetCheck(BST_UNCHECKED); break;
+    case IDC_URL_CLEAR:
+        m_rows.Clear();
+        ShowRows();
+        break;
+    case IDC_URL_RESTORE:
+        m_rows.Restore(theUrlTable);
+        ShowRows();
+        break;
+    case IDC_URL_DELETE: OnDeleteEntry(); break;
+    case IDC_URL_REGISTER: OnRegister(); break;
+    case IDC_KIND_DEF: OnKind(BK_DEF); break;
+    case IDC_KIND_IE: OnKind(BK_IE); break;
+    case IDC_KIND_NN: OnKind(BK_NN); break;
+    case IDC_GROUP_DELETE: OnDeleteGroup(); break;
+    case IDC_GROUP_SAVE: Save(); break;
+    case IDC_GROUP_NEW: OnNewGroup(); break;
+    case IDC_GROUP_RENAME: OnRenameGroup(); break;
+    default: return CPropertyPage::OnCommand(id, code, control);
+    }
+    return TRUE;
+}
+
+BOOL SetURLsPage::OnNotify(NMHDR *hdr, LRESULT &result)
+{
+    if (hdr->idFrom != IDC_URL_LIST || hdr->code != NM_CLICK)
+        return CPropertyPage::OnNotify(hdr, result);
+    OnRowClick();
+    result = 0;
+    return TRUE;
+}
+
+void SetURLsPage::OnRowClick()
+{
+    const int row = m_listUrls.GetNextItem(-1, LVNI_SELECTED);
+    if (row < 0)
+        return;
+    EnableEditControls(TRUE);
+    if (!m_rows.IsEntry(row)) {
+        m_editUrl.SetWindowTextA("");
+        s_nEditRow = -1;
+        m_btnDelete.EnableWindow(FALSE);
+        m_btnRegister.SetWindowTextW(LoadResString(IDS_REGISTER).c_str());
+    } else {
+        const UrlRow &entry = m_rows.Rows()[static_cast<size_t>(row)];
+        m_editUrl.SetWindowTextA(entry.url.c_str());
+        s_nSelKind = entry.kind;
+        CheckKind(s_nSelKind);
+        s_nEditRow = row;
+        m_btnDelete.EnableWindow(TRUE);
+        m_btnRegister.SetWindowTextW(LoadResString(IDS_UPDATE).c_str());
+    }
+    m_editUrl.SetFocus();
+    ::SendMessageW(m_hWnd, DM_SETDEFID, IDC_URL_REGISTER, 0);
+}
+
+// The three boxes act as one choice: a click on the ticked one keeps it.
+void SetURLsPage::OnKind(int kind)
+{
+    s_nSelKind = kind;
+    CheckKind(kind);
+    m_editUrl.SetFocus();
+}
+
+void SetURLsPage::OnRegister()
+{
+    std::string url;
+    if (m_radioHome.GetCheck() == BST_CHECKED) {
+        url.clear();
+    } else if (m_radioBlank.GetCheck() == BST_CHECKED) {
+        url = "about:blank";
+    } else {
+        switch (MakeEntryUrl(m_editUrl.GetWindowTextA(), m_btnHttp.GetCheck() == BST_CHECKED, url)) {
+        case ENTRY_URL_EMPTY:
+            AppMessageBox(::GetParent(m_hWnd), IDS_ENTER_URL, MB_OK | MB_ICONWARNING);
+            return;
+        case ENTRY_URL_TOO_LONG:
+            AppMessageBox(::GetParent(m_hWnd), IDS_URL_TOO_LONG, MB_OK | MB_ICONWARNING);
+            return;
+        case ENTRY_URL_OK:
+            break;
+        }
+    }
+    m_rows.Register(s_nEditRow, s_nSelKind, url);
+    ShowRows();
+    EnableEditControls(FALSE);
+}
+
+void SetURLsPage::OnDeleteEntry()
+{
+    m_rows.Delete(s_nEditRow);
+    ShowRows();
+    EnableEditControls(FALSE);
+}
+
+// Unsaved changes to the group shown before are dropped.
+void SetURLsPage::OnGroupChosen()
+{
+    const int item = m_comboGroup.GetCurSel();
+    if (item != CB_ERR)
+        ShowGroup(static_cast<int>(m_comboGroup.GetItemData(item)));
+}
+
+// The table's count follows the saved list, so that Restore after Save shows
+// what the file now holds.
+void SetURLsPage::Save()
+{
+    const int count = m_rows.CopyTo(theUrlTable);
+    theUrlTable.count = count;
+    const int item = m_comboGroup.GetCurSel();
+    if (m_nGroup > 0 && item != CB_ERR)
+        m_pGroups->SaveGroup(m_nGroup, m_comboGroup.GetLBText(item).c_str(), count);
+}
+
+void SetURLsPage::OnOK()
+{
+    m_nKind = s_nSelKind;
+    Save();
+    CPropertyPage::OnOK();
+}
+
+void SetURLsPage::OnNewGroup()
+{
+    if (m_pGroups->AllocGroup(0) < 0)
+        return;
+    CGroupNameDlg dlg(::GetParent(m_hWnd));
+    if (dlg.DoModal() != IDOK)
+        return;
+    const int group = m_pGroups->AllocGroup(1);
+    const int item = m_comboGroup.AddString(dlg.m_strName.c_str());
+    m_comboGroup.SetItemData(item, group);
+    m_comboGroup.SetCurSel(item);
+    theUrlTable.count = 0;
+    m_rows.Fill(theUrlTable);
+    ShowRows();
+    m_nGroup = group;
+    m_bGroupsChanged = 1;
+}
+
+void SetURLsPage::OnRenameGroup()
+{
+    const int item = m_comboGroup.GetCurSel();
+    if (m_nGroup < 1 || item == CB_ERR)
+        return;
+    CGroupNameDlg dlg(::GetParent(m_hWnd));
+    dlg.m_strName = m_comboGroup.GetLBText(item);
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_comboGroup.DeleteString(item);
+    m_comboGroup.InsertString(item, dlg.m_strName.c_str());
+    m_comboGroup.SetItemData(item, m_nGroup);
+    m_comboGroup.SetCurSel(item);
+    m_bGroupsChanged = 1;
+}
+
+void SetURLsPage::OnDeleteGroup()
+{
+    const int item = m_comboGroup.GetCurSel();
+    if (m_nGroup < 1 || item == CB_ERR)
+        return;
+    std::wstring question = LoadResString(IDS_DELETE_GROUP);
+    const size_t name = question.find(L"%s");
+    if (name != std::wstring::npos)
+        question.replace(name, 2, WideFromAnsi(m_comboGroup.GetLBText(item).c_str()));
+    if (AppMessageBox(::GetParent(m_hWnd), question, MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    m_pGroups->DeleteGroup(m_nGroup);
+    m_comboGroup.DeleteString(item);
+    const int left = m_comboGroup.GetCount();
+    if (left == 0) {
+        m_nGroup = 0;
+        m_rows.RemoveAll();
+        ShowRows();
+    } else {
+        const int next = item < left ? item : left - 1;
+        m_comboGroup.SetCurSel(next);
+        ShowGroup(static_cast<int>(m_comboGroup.GetItemData(next)));
+    }
+    m_bGroupsChanged = 1;
+}

@@ -1,0 +1,53 @@
+// The URL registration page "URL登録": choose, create, rename, delete and
+// save groups, and edit the entries of the shown group. Group numbers and
+// deletions reach the settings file at once; a group's name and entries
+// only with Save or the sheet's OK.
+#pragma once
+
+#include "dialogs/UrlRows.h"
+#include "framework/Controls.h"
+#include "framework/PropertySheet.h"
+#include "settings/GroupList.h"
+
+class SetURLsPage : public CPropertyPage {
+public:
+    SetURLsPage();
+
+    CComboBox *m_pMainCombo = nullptr;    // in: the launcher's group selector
+    CGroupList *m_pGroups = nullptr;      // in: the launcher's groups
+    int m_bGroupsChanged = 0;             // out: a group was created, renamed or deleted
+    int m_nGroup = 0;                     // the group shown; 0 none
+    int m_nKind = BK_DEF;                 // in: kind preselected; out after OK: the kind chosen last
+
+protected:
+    void DoDataExchange(CDataExchange *pDX) override;
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    BOOL OnCommand(WORD id, WORD code, HWND control) override;
+    BOOL OnNotify(NMHDR *hdr, LRESULT &result) override;
+
+private:
+    void CopyGroups();
+    void EnableEditControls(BOOL enable) const;
+    void CheckKind(int kind) const;
+    void ShowRows() const;
+    void ShowGroup(int group);
+    void OnRowClick();
+    void OnKind(int kind);
+    void OnRegister();
+    void OnDeleteEntry();
+    void OnGroupChosen();
+    void Save();
+    void OnNewGroup();
+    void OnRenameGroup();
+    void OnDeleteGroup();
+
+    CComboBox m_comboGroup;
+    CButton m_btnHttp;
+    CButton m_btnNN, m_btnIE, m_btnDefault;
+    CButton m_btnRegister, m_btnDelete;
+    CListCtrl m_listUrls;
+    CEdit m_editUrl;
+    CButton m_radioHome, m_radioBlank;
+    CUrlRows m_rows;
+};
