@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const int IDC_TREE = 1065, IDC_LIST = 1067, IDC_REPLACE = 3;
@@ -207,6 +209,46 @@ TEST_F(BookmarkPicker, WithoutABookmarkFileThePickerIsEmpty)
     });
     EXPECT_EQ(IDOK, result);
     EXPECT_EQ(0, dlg.m_nSelCount);
+}
+
+} // namespace
+
+namespace {
+
+// 100,000 bookmarks in 100 folders of 1,000.
+std::string HugeBookmarks()
+{
+    std::string file = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n<TITLE>Bookmarks</TITLE>\r\n<H1>Huge</H1>\r\n<DL><p>\r\n";
+    for (int f = 0; f < 100; ++f) {
+        file += "<DT><H3>Folder " + std::to_string(f) + "</H3>\r\n<DL><p>\r\n";
+        for (int i = 0; i < 1000; ++i)
+            file += "<DT><A HREF=\"http://f" + std::to_string(f) + ".example/" + std::to_string(i) + "\">Page " +
+                    std::to_string(i) + "</A>\r\n";
+        file += "</DL><p>\r\n";
+    }
+    return file + "</DL><p>\r\n";
+}
+
+TEST_F(BookmarkPicker, HundredThousandBookmarksAllArrive)
+{
+    WriteBytes(JoinSystemPath(m_profile, "bookmark.htm"), HugeBookmarks());
+    CBookmarkDlg dlg;
+    dlg.m_nSource = BK_NN;
+    std::string tree;
+    std::vector<std::string> last;
+    RunPicker(dlg, [&](HWND hwnd) {
+        tree = TreeText(::GetDlgItem(hwnd, IDC_TREE));
+        ASSERT_TRUE(SelectFolder(::GetDlgItem(hwnd, IDC_TREE), "Folder 99"));
+        ASSERT_TRUE(WaitRows(::GetDlgItem(hwnd, IDC_LIST), 1000));
+        last = PickerRows(::GetDlgItem(hwnd, IDC_LIST));
+    });
+    EXPECT_EQ(101, static_cast<int>(std::count(tree.begin(), tree.end(), '\n')));
+    int total = 0;
+    for (int f = 0; f <= 100; ++f)
+        total += dlg.m_tables.m_nCount[f];
+    EXPECT_EQ(100000, total);
+    ASSERT_EQ(1000u, last.size());
+    EXPECT_EQ("Page 999 | http://f99.example/999", last.back());
 }
 
 } // namespace

@@ -172,3 +172,28 @@ TEST_F(Favorites, FoldersPastTheTwoHundredFiftySixthAreLeftOut)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Favorites, TwoThousandShortcutsInThreeHundredFolders)
+{
+    // 200 in the Favorites folder itself, 6 in each of 300 folders.
+    for (int i = 0; i < 200; ++i)
+        WriteBytes(Path("r" + std::to_string(i) + ".url"), Shortcut("http://root/" + std::to_string(i)));
+    for (int f = 0; f < 300; ++f) {
+        const std::string dir = "F" + std::to_string(f);
+        MakeDir(Path(dir));
+        for (int i = 0; i < 6; ++i)
+            WriteBytes(Path(dir + "\\s" + std::to_string(i) + ".url"), Shortcut("http://" + dir + "/" + std::to_string(i)));
+    }
+    CBookmarkDlg dlg;
+    std::string tree;
+    std::vector<std::string> rows;
+    Open(dlg, tree, rows);
+    EXPECT_EQ(200u, rows.size());
+    EXPECT_EQ(256, static_cast<int>(std::count(tree.begin(), tree.end(), '\n')));
+    for (int f = 1; f < 256; ++f)
+        EXPECT_EQ(6, dlg.m_tables.m_nCount[f]) << f;
+}
+
+} // namespace

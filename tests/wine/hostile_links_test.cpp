@@ -76,3 +76,17 @@ TEST_F(HostileLinks, MissingDialUpLibraryDoesNotMatterWithoutWaiting)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(HostileLinks, EntryOfFiveThousandCharactersOpensAsFarAsItWasRead)
+{
+    const std::string url = "http://long.example/" + std::string(5000 - 20, 'a');
+    StartGroup("UL1=IE " + url + "\r\nURL_Num=1\r\n", "");
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 10000));
+    // A value is read up to 1022 characters, "IE " included.
+    EXPECT_EQ(url.substr(0, 1019), m_explorer.Events("navigate").at(0).args.at(1));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); }, 5000));
+}
+
+} // namespace
