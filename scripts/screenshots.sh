@@ -19,9 +19,9 @@ case $LANG in
     *) names=('Caf\xe9' 'Work') ;;
 esac
 printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=2\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n" > "$windir/Orvanta.ini"
-poke() { wine explorer /desktop=Orvanta,640x480 build/win64/poke.exe "$@" || echo "poke $* failed: $?" >&2; }
+poke() { wine build/win64/poke.exe "$@" || echo "poke $* failed: $?" >&2; }
 
-wine explorer /desktop=Orvanta,640x480 build/win64/Orvanta.exe &
+wine build/win64/Orvanta.exe &
 shoot_window "<Orvanta>" "docs/launcher$suffix.png"
 poke syscmd "<Orvanta>" 16
 shoot_window "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" "docs/about$suffix.png"
@@ -65,7 +65,7 @@ navigator='HKLM\SOFTWARE\Netscape\Netscape Navigator'
 wine reg add "$navigator" /v CurrentVersion /d '4.08 (ja)' /f >/dev/null
 wine reg add "$navigator\Users" /v CurrentUser /d taro /f >/dev/null
 wine reg add "$navigator\Users\taro" /v DirRoot /d 'C:\netscape\taro' /f >/dev/null
-picker() { wine explorer /desktop=Picker,720x480 build/win64/show_picker.exe "$@"; }
+picker() { wine build/win64/show_picker.exe "$@"; }
 picker ie 仕事 0 2 &
 shoot_window "IEのお気に入りから選択" "docs/picker-favorites$suffix.png"
 poke click "IEのお気に入りから選択" 2

@@ -31,16 +31,20 @@ wait_x_window() {
     return 1
 }
 
-# Saves a PNG of the window titled $1 to $2, once its content has settled.
+# Saves a PNG of the window titled $1 to $2, once it has been painted (more
+# than two colours) and its content has settled. The picture is cut from
+# the screen: a window inside a Wine desktop is drawn there.
 shoot_window() {
-    local id previous="" current
+    local id geometry previous="" current
     id=$(wait_x_window "$1") || { echo "window '$1' did not appear" >&2; return 1; }
-    for _ in $(seq 50); do
-        current=$(import -window "$id" rgb:- 2>/dev/null | md5sum)
-        [ "$current" = "$previous" ] && break
+    geometry=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /Width:/ {w=$NF} /Height:/ {h=$NF} END {print w "x" h "+" x "+" y}')
+    mkdir -p "$(dirname "$2")"
+    for _ in $(seq 100); do
+        import -window root -crop "$geometry" +repage "$2"
+        current=$(md5sum < "$2")
+        [ "$(identify -format '%k' "$2")" -gt 2 ] && [ "$current" = "$previous" ] && return 0
         previous=$current
         sleep 0.1
     done
-    mkdir -p "$(dirname "$2")"
-    import -window "$id" "$2"
 }
