@@ -5,7 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/build.sh >/dev/null
-export WINEPREFIX=$PWD/build/shots-prefix WINEDEBUG=-all LANG=${LANG_SHOTS:-ja_JP.UTF-8}
+export LANG=${LANG_SHOTS:-ja_JP.UTF-8} WINEDEBUG=-all
+# A prefix per language: Wine resets its font substitutes when the code page changes.
+export WINEPREFIX=$PWD/build/shots-prefix-${LANG%%.*}
 suffix=${SHOT_SUFFIX:-}
 tests/wine/make-prefix.sh "$WINEPREFIX" >/dev/null
 . scripts/xshot.sh

@@ -1,5 +1,7 @@
 #include "framework/PropertySheet.h"
 
+#include "framework/DialogTemplate.h"
+
 #include <vector>
 
 CPropertyPage::CPropertyPage(UINT idTemplate) : CDialog(idTemplate), m_psp()
@@ -55,6 +57,35 @@ void CPropertySheet::AddPage(CPropertyPage *page)
     m_pages.push_back(page);
 }
 
+namespace {
+
+// The point size of the pages' font, for the sheet being created.
+WORD s_nPagePoints;
+
+// The sheet measures its pages in its own font, the system's dialog font,
+// whose size depends on the system's language: pages drawn in a larger font
+// would be cut off. The sheet takes the pages' point size instead.
+int CALLBACK SheetCallback(HWND, UINT msg, LPARAM lParam)
+{
+    if (msg != PSCB_PRECREATE || !s_nPagePoints)
+        return 0;
+    // The sheet's template is at most a few hundred bytes.
+    if (WORD *points = TemplateFontSize(reinterpret_cast<void *>(lParam), 1024))
+        *points = s_nPagePoints;
+    return 0;
+}
+
+WORD PagePoints(const PROPSHEETPAGEW &page)
+{
+    HRSRC found = ::FindResourceW(page.hInstance, page.pszTemplate, MAKEINTRESOURCEW(5));    // RT_DIALOG
+    HGLOBAL loaded = found ? ::LoadResource(page.hInstance, found) : nullptr;
+    void *bytes = loaded ? ::LockResource(loaded) : nullptr;
+    const WORD *points = bytes ? TemplateFontSize(bytes, ::SizeofResource(page.hInstance, found)) : nullptr;
+    return points ? *points : 0;
+}
+
+} // namespace
+
 INT_PTR CPropertySheet::DoModal()
 {
     std::vector<PROPSHEETPAGEW> pages;
@@ -63,6 +94,9 @@ INT_PTR CPropertySheet::DoModal()
     m_psh.nPages = static_cast<UINT>(pages.size());
     m_psh.ppsp = pages.data();
     m_bApplied = false;
+    s_nPagePoints = pages.empty() ? 0 : PagePoints(pages[0]);
+    m_psh.dwFlags |= PSH_USECALLBACK;
+    m_psh.pfnCallback = SheetCallback;
     ::PropertySheetW(&m_psh);
     return m_bApplied ? IDOK : IDCANCEL;
 }
