@@ -1,6 +1,6 @@
 #include "framework/PropertySheet.h"
 
-#include "framework/DialogTemplate.h"
+#include "framework/TemplateFont.h"
 
 #include <vector>
 

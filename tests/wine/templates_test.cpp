@@ -2,6 +2,7 @@
 // control with its id, class, text, style and place, in template order.
 #include "DialogTemplate.h"
 #include "LauncherDriver.h"
+#include "framework/TemplateFont.h"
 
 #include <gtest/gtest.h>
 
@@ -106,6 +107,28 @@ TEST_F(Templates, GroupNameDialog)
         {-1, L"Static", L"グループ名を入力して下さい", CHILD | SS_LEFT, 7, 7, 99, 10},
     };
     EXPECT_EQ(expected, dlg.items);
+}
+
+} // namespace
+
+namespace {
+
+// The sheet sizes itself by the point size read from its pages' templates.
+TEST_F(Templates, FontSizeIsFoundInEveryDialogOfTheProgram)
+{
+    for (int id : {100, 102, 129, 134, 138, 139}) {
+        HRSRC found = ::FindResourceW(s_module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));
+        ASSERT_NE(nullptr, found) << id;
+        const DWORD size = ::SizeofResource(s_module, found);
+        std::vector<BYTE> bytes(size);
+        CopyMemory(bytes.data(), ::LockResource(::LoadResource(s_module, found)), size);
+        const WORD *points = TemplateFontSize(bytes.data(), bytes.size());
+        ASSERT_NE(nullptr, points) << id;
+        EXPECT_EQ(LoadDialogTemplate(s_module, id).pointSize, *points) << id;
+        // Cut short, the font is not found rather than read past the end.
+        EXPECT_EQ(nullptr, TemplateFontSize(bytes.data(), static_cast<size_t>(reinterpret_cast<const BYTE *>(points) - bytes.data())))
+            << id;
+    }
 }
 
 } // namespace

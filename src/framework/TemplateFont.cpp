@@ -1,4 +1,4 @@
-#include "framework/DialogTemplate.h"
+#include "framework/TemplateFont.h"
 
 namespace {
 
