@@ -6,7 +6,7 @@
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
-CBookmarkDlg::CBookmarkDlg() : CDialog(IDD_BOOKMARK) {}
+CBookmarkDlg::CBookmarkDlg(HWND owner) : CDialog(IDD_BOOKMARK, owner) {}
 
 void CBookmarkDlg::DoDataExchange(CDataExchange *pDX)
 {
@@ -114,9 +114,9 @@ int CBookmarkDlg::LoadBookmarkFile()
     return ReadBookmarks(file, *this);
 }
 
-bool RunBookmarkPicker(int source, BookmarkPick &pick)
+bool RunBookmarkPicker(HWND owner, int source, BookmarkPick &pick)
 {
-    CBookmarkDlg dlg;
+    CBookmarkDlg dlg(owner);
     dlg.m_nSource = source;
     if (dlg.DoModal() != IDOK || dlg.m_nSelCount < 1)
         return false;

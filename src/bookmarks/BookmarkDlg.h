@@ -17,7 +17,7 @@
 
 class CBookmarkDlg : public CDialog, public IFolderSink {
 public:
-    CBookmarkDlg();
+    explicit CBookmarkDlg(HWND owner = nullptr);
 
     // Out, after IDOK: the folder and its chosen rows, ascending, and
     // whether "追加" (1) or "入れ替え" (0) ended the dialog.
@@ -65,6 +65,7 @@ private:
 };
 
 // Runs the picker on a source (BK_IE: the Favorites, BK_NN: the bookmark
-// file) without a parent window: true with the pick when it ended with
-// "追加" or "入れ替え" and at least one entry was chosen.
-bool RunBookmarkPicker(int source, BookmarkPick &pick);
+// file), owned by owner, which stays disabled while it runs: true with the
+// pick when it ended with "追加" or "入れ替え" and at least one entry was
+// chosen.
+bool RunBookmarkPicker(HWND owner, int source, BookmarkPick &pick);

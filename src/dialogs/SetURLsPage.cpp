@@ -1,5 +1,7 @@
 #include "dialogs/SetURLsPage.h"
 
+#include "bookmarks/BookmarkDlg.h"
+#include "dialogs/BookmarkImport.h"
 #include "dialogs/GroupNameDlg.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
@@ -129,6 +131,8 @@ BOOL SetURLsPage::OnCommand(WORD id, WORD code, HWND control)
         break;
     case IDC_URL_DELETE: OnDeleteEntry(); break;
     case IDC_URL_REGISTER: OnRegister(); break;
+    case IDC_IMPORT_IE: OnImport(BK_IE); break;
+    case IDC_IMPORT_NN: OnImport(BK_NN); break;
     case IDC_KIND_DEF: OnKind(BK_DEF); break;
     case IDC_KIND_IE: OnKind(BK_IE); break;
     case IDC_KIND_NN: OnKind(BK_NN); break;
@@ -211,6 +215,17 @@ void SetURLsPage::OnDeleteEntry()
     m_rows.Delete(s_nEditRow);
     ShowRows();
     EnableEditControls(FALSE);
+}
+
+// The sheet owns the picker and so stays disabled while it runs: closed
+// meanwhile, it would take this page, into which the pick goes, with it.
+void SetURLsPage::OnImport(int source)
+{
+    BookmarkPick pick;
+    if (!RunBookmarkPicker(::GetParent(m_hWnd), source, pick))
+        return;
+    ImportBookmarks(m_rows, pick);
+    ShowRows();
 }
 
 // Unsaved changes to the group shown before are dropped.

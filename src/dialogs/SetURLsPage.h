@@ -36,6 +36,7 @@ private:
     void OnKind(int kind);
     void OnRegister();
     void OnDeleteEntry();
+    void OnImport(int source);
     void OnGroupChosen();
     void Save();
     void OnNewGroup();

@@ -3,38 +3,51 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 namespace {
 
-// The page's list in memory: "NN url", "IE url", "DEF url", or "new" for
-// the placeholder row.
-class CRows : public IUrlRows {
-public:
-    explicit CRows(std::vector<std::string> rows) : m_rows(std::move(rows)) {}
-    std::vector<std::string> m_rows;
+// The page's list as text: "NN url", "IE url", "DEF url", or "new" for the
+// placeholder row.
+std::vector<std::string> Shown(const CUrlRows &rows)
+{
+    std::vector<std::string> shown;
+    for (const UrlRow &row : rows.Rows())
+        shown.push_back(row.kind == ROW_PLACEHOLDER ? std::string("new")
+                                                    : std::string(BrowserTag(row.kind)) + " " + row.url);
+    return shown;
+}
 
-    int GetRowCount() const override { return static_cast<int>(m_rows.size()); }
-    int GetRowKind(int row) const override
-    {
-        const std::string &r = m_rows[static_cast<size_t>(row)];
-        return r == "new" ? -1 : r.compare(0, 3, "NN ") == 0 ? BK_NN : r.compare(0, 3, "IE ") == 0 ? BK_IE : BK_DEF;
+// A group of count entries "http://old1/".. of one kind, as the page loads it;
+// -1: no group shown.
+CUrlRows Loaded(int count, int kind = BK_DEF)
+{
+    UrlTable table;
+    std::memset(&table, 0, sizeof table);
+    table.count = count < 0 ? 0 : count;
+    for (int i = 0; i < table.count; ++i) {
+        table.kind[i] = kind;
+        std::snprintf(table.text[i], URL_TEXT_SIZE, " http://old%d/", i + 1);
     }
-    void DeleteRow(int row) override { m_rows.erase(m_rows.begin() + row); }
-    void DeleteAllRows() override { m_rows.clear(); }
-    void InsertEntryRow(int row, int kind, const std::string &url) override
-    {
-        m_rows.insert(m_rows.begin() + row, std::string(BrowserTag(kind)) + " " + url);
-    }
-    void AppendPlaceholderRow() override { m_rows.push_back("new"); }
-};
+    CUrlRows rows;
+    rows.Fill(table);
+    if (count < 0)
+        rows.RemoveAll();
+    return rows;
+}
 
 std::vector<std::string> Entries(int count, const char *tag = "DEF")
 {
-    std::vector<std::string> rows;
-    for (int i = 1; i <= count; ++i)
-        rows.push_back(std::string(tag) + " http://old" + std::to_string(i) + "/");
+    return Shown(Loaded(count, std::strcmp(tag, "NN") == 0 ? BK_NN : std::strcmp(tag, "IE") == 0 ? BK_IE : BK_DEF));
+}
+
+std::vector<std::string> WithoutPlaceholder(std::vector<std::string> rows)
+{
+    if (!rows.empty() && rows.back() == "new")
+        rows.pop_back();
     return rows;
 }
 
@@ -54,6 +67,7 @@ std::vector<std::string> Urls(int count)
 
 std::vector<std::string> Join(std::vector<std::string> a, const std::vector<std::string> &b)
 {
+    a = WithoutPlaceholder(a);
     a.insert(a.end(), b.begin(), b.end());
     return a;
 }
@@ -68,7 +82,7 @@ std::vector<std::string> Picked(int count, const char *tag)
 
 struct ImportCase {
     const char *what;
-    std::vector<std::string> before;
+    int entries;    // -1: no group shown
     int bAppend;
     int kind;
     int picked;
@@ -78,31 +92,38 @@ struct ImportCase {
 TEST(BookmarkImport, AddsOrReplacesKeepingTheListRules)
 {
     const ImportCase cases[] = {
-        {"add 5 to 6: the first 2 fit, no placeholder", WithPlaceholder(Entries(6)), 1, BK_IE, 5,
-         Join(Entries(6), Picked(2, "IE"))},
-        {"replace 6 by 5: five and the placeholder", WithPlaceholder(Entries(6)), 0, BK_IE, 5,
-         WithPlaceholder(Picked(5, "IE"))},
-        {"add to a full list: nothing", Entries(8), 1, BK_NN, 3, Entries(8)},
-        {"replace a full list", Entries(8), 0, BK_NN, 3, WithPlaceholder(Picked(3, "NN"))},
-        {"add 2 to 7: one fits", WithPlaceholder(Entries(7)), 1, BK_NN, 2, Join(Entries(7), Picked(1, "NN"))},
-        {"add 3 to none", {"new"}, 1, BK_NN, 3, WithPlaceholder(Picked(3, "NN"))},
-        {"add 8 to none: full, no placeholder", {"new"}, 1, BK_IE, 8, Picked(8, "IE")},
-        {"replace by 8: no placeholder", WithPlaceholder(Entries(2)), 0, BK_IE, 8, Picked(8, "IE")},
-        {"the picked kind, whatever the list's", WithPlaceholder(Entries(1, "NN")), 1, BK_IE, 1,
-         WithPlaceholder(Join(Entries(1, "NN"), Picked(1, "IE")))},
-        {"nothing picked leaves the list, also in replace mode", WithPlaceholder(Entries(3)), 0, BK_IE, 0,
-         WithPlaceholder(Entries(3))},
-        {"nothing picked, add mode", WithPlaceholder(Entries(3)), 1, BK_IE, 0, WithPlaceholder(Entries(3))},
+        {"add 5 to 6: the first 2 fit, no placeholder", 6, 1, BK_IE, 5, Join(Entries(6), Picked(2, "IE"))},
+        {"replace 6 by 5: five and the placeholder", 6, 0, BK_IE, 5, WithPlaceholder(Picked(5, "IE"))},
+        {"add to a full list: nothing", 8, 1, BK_NN, 3, Entries(8)},
+        {"replace a full list", 8, 0, BK_NN, 3, WithPlaceholder(Picked(3, "NN"))},
+        {"add 2 to 7: one fits", 7, 1, BK_NN, 2, Join(Entries(7), Picked(1, "NN"))},
+        {"add 3 to none", 0, 1, BK_NN, 3, WithPlaceholder(Picked(3, "NN"))},
+        {"add 8 to none: full, no placeholder", 0, 1, BK_IE, 8, Picked(8, "IE")},
+        {"replace by 8: no placeholder", 2, 0, BK_IE, 8, Picked(8, "IE")},
+        {"nothing picked leaves the list, also in replace mode", 3, 0, BK_IE, 0, Entries(3)},
+        {"nothing picked, add mode", 3, 1, BK_IE, 0, Entries(3)},
+        {"no group shown: nothing to add to", -1, 1, BK_IE, 3, {}},
+        {"no group shown: nothing to replace", -1, 0, BK_NN, 3, {}},
     };
     for (const ImportCase &c : cases) {
-        CRows rows(c.before);
+        CUrlRows rows = Loaded(c.entries);
         BookmarkPick pick;
         pick.bAppend = c.bAppend;
         pick.kind = c.kind;
         pick.urls = Urls(c.picked);
         ImportBookmarks(rows, pick);
-        EXPECT_EQ(c.after, rows.m_rows) << c.what;
+        EXPECT_EQ(c.after, Shown(rows)) << c.what;
     }
+}
+
+TEST(BookmarkImport, NewEntriesTakeThePickedKindWhateverTheListHolds)
+{
+    CUrlRows rows = Loaded(1, BK_NN);
+    BookmarkPick pick;
+    pick.kind = BK_IE;
+    pick.urls = Urls(1);
+    ImportBookmarks(rows, pick);
+    EXPECT_EQ(WithPlaceholder(Join(Entries(1, "NN"), Picked(1, "IE"))), Shown(rows));
 }
 
 } // namespace

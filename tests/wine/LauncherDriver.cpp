@@ -287,6 +287,19 @@ bool ClickListRow(HWND list, int row)
            SendWait(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) == LVIS_SELECTED;
 }
 
+void SelectListRows(HWND list, const std::vector<int> &rows)
+{
+    const RemoteBuffer remote(list, sizeof(LVITEMW));
+    LVITEMW item = {};
+    item.stateMask = LVIS_SELECTED;
+    remote.Write(&item, sizeof item);
+    SendWait(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), remote.Param());
+    item.state = LVIS_SELECTED;
+    remote.Write(&item, sizeof item);
+    for (const int row : rows)
+        SendWait(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), remote.Param());
+}
+
 void PasteText(HWND edit, const std::wstring &text)
 {
     if (!::OpenClipboard(nullptr))

@@ -99,6 +99,9 @@ std::vector<ListRow> ListRows(HWND list);
 // Scrolls a row into view and clicks its first column, as the mouse does;
 // returns when the list has handled the click, true when the row is selected.
 bool ClickListRow(HWND list, int row);
+// Selects exactly these rows of a list view of another process, as
+// ctrl-clicks would.
+void SelectListRows(HWND list, const std::vector<int> &rows);
 
 // Puts text on the clipboard and pastes it into an edit box, as a user would.
 void PasteText(HWND edit, const std::wstring &text);
