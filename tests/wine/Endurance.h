@@ -1,0 +1,56 @@
+// One running Orvanta.exe put through many launches and settings sheets,
+// as the endurance test and benchmark do. The stand-in browsers answer
+// without a process started per page: five listed windows of a running
+// Netscape Navigator take the NN entries by DDE, and the three Internet
+// Explorer automation windows of the first launch take the IE entries of
+// every later one.
+#pragma once
+
+#include "FakeBrowsers.h"
+#include "LauncherDriver.h"
+#include "ProcessResources.h"
+
+#include <string>
+
+// How far each figure may grow over a whole run.
+struct GrowthBounds {
+    size_t handles = 8;
+    size_t gdiObjects = 8;
+    size_t userObjects = 4;
+    size_t privateBytes = 1024 * 1024;
+};
+
+// Empty when growth stays within bounds, else which figures did not.
+std::string OutOfBounds(const ProcessResources &growth, const GrowthBounds &bounds = GrowthBounds());
+
+class EnduranceRun {
+public:
+    static const int NN_ENTRIES = 5, IE_ENTRIES = 3;
+
+    EnduranceRun() = default;
+    // Closes the program, then the stand-ins.
+    ~EnduranceRun();
+    EnduranceRun(const EnduranceRun &) = delete;
+    EnduranceRun &operator=(const EnduranceRun &) = delete;
+
+    // Writes the group (Delay 0), starts the stand-ins and the program, and
+    // runs one launch and one sheet, so that what their first use loads for
+    // good is in every sample. Each step returns "" or what went wrong.
+    std::string Prepare();
+    // Clicks Start and waits until the last page is handed out and the
+    // window is back, count times.
+    std::string RunSequences(int count);
+    // Opens the settings sheet, brings the URL page to the front and
+    // cancels, count times.
+    std::string OpenSheets(int count);
+    ProcessResources Sample() const { return SampleResources(m_app.Pid()); }
+    // Pages the stand-ins were handed, read from their logs.
+    size_t NetscapePages() const;
+    size_t ExplorerPages() const;
+
+private:
+    FakeProgram m_netscape{"netscape", "fake_browser.exe"};
+    FakeProgram m_explorer{"explorer", "fake_explorer.exe"};
+    LogCounter m_navigations{m_explorer.LogPath(), "navigate"};
+    Launcher m_app;
+};
