@@ -41,6 +41,10 @@ int main(int argc, char **argv)
                 launching / static_cast<DWORD>(sequences), sheets, sheeting, sheeting / static_cast<DWORD>(sheets));
     std::printf("pages handed out: %zu to Netscape Navigator, %zu to Internet Explorer\n", run.NetscapePages(),
                 run.ExplorerPages());
+    const ProcessResources &started = run.Started();
+    std::printf("at start, before the warm-up: handles %zu, GDI %zu, USER %zu, private bytes %zu\n", started.handles,
+                started.gdiObjects, started.userObjects, started.privateBytes);
+    std::printf("after the warm-up -> after the run:\n");
     const GrowthBounds bounds;
     Print("handles", before.handles, after.handles, bounds.handles);
     Print("GDI objects", before.gdiObjects, after.gdiObjects, bounds.gdiObjects);

@@ -6,6 +6,7 @@ namespace {
 
 const int IDC_START = 1000, IDC_URL_LIST = 1004;
 const char LIFETIME[] = "Lifetime=3600000\r\n";
+const int WARM_UP_SHEETS = 40;
 
 std::string GroupIni()
 {
@@ -50,12 +51,17 @@ std::string EnduranceRun::Prepare()
                                  "[replies]\r\nWWW_ListWindows=1 2 3 4 5 0\r\nWWW_GetFrameParent=0\r\nWWW_OpenURL=1\r\n";
     if (!StartDdeServer(m_netscape, netscape) || !RegisterAsNetscape(m_netscape))
         return "the stand-in Netscape Navigator did not start";
+    const std::string explorerDde = "[fake]\r\nService=IEXPLORE\r\nRegister=0\r\n" + std::string(LIFETIME) +
+                                    "[replies]\r\nWWW_ListWindows=0\r\n";
+    if (!StartDdeServer(m_explorerDde, explorerDde))
+        return "the stand-in Internet Explorer's DDE service did not start";
     if (!m_explorer.Install("[fake]\r\n" + std::string(LIFETIME)) || !RegisterAsExplorerServer(m_explorer))
         return "the stand-in Internet Explorer was not installed";
     if (!m_app.Start() || !m_app.WaitWindow())
         return "Orvanta.exe showed no window";
+    m_started = Sample();
     const std::string error = RunSequences(1);
-    return error.empty() ? OpenSheets(1) : error;
+    return error.empty() ? OpenSheets(WARM_UP_SHEETS) : error;
 }
 
 // The last page is an IE one: once it is handed out and the window is no

@@ -3,7 +3,9 @@
 // without a process started per page: five listed windows of a running
 // Netscape Navigator take the NN entries by DDE, and the three Internet
 // Explorer automation windows of the first launch take the IE entries of
-// every later one.
+// every later one. Internet Explorer's DDE service is up too, listing no
+// window: Wine's DdeConnect keeps the window of a conversation that found
+// no server, one per launch, which is Wine's and not the program's.
 #pragma once
 
 #include "FakeBrowsers.h"
@@ -34,8 +36,10 @@ public:
     EnduranceRun &operator=(const EnduranceRun &) = delete;
 
     // Writes the group (Delay 0), starts the stand-ins and the program, and
-    // runs one launch and one sheet, so that what their first use loads for
-    // good is in every sample. Each step returns "" or what went wrong.
+    // runs a launch and some sheets first, so that what their first uses
+    // load for good is in every sample: Wine keeps a cache of the device
+    // contexts of windows gone, which the first few dozen sheets fill. Each
+    // step returns "" or what went wrong.
     std::string Prepare();
     // Clicks Start and waits until the last page is handed out and the
     // window is back, count times.
@@ -43,7 +47,10 @@ public:
     // Opens the settings sheet, brings the URL page to the front and
     // cancels, count times.
     std::string OpenSheets(int count);
+    DWORD Pid() const { return m_app.Pid(); }
     ProcessResources Sample() const { return SampleResources(m_app.Pid()); }
+    // The program as it was started, before Prepare's first launch and sheets.
+    const ProcessResources &Started() const { return m_started; }
     // Pages the stand-ins were handed, read from their logs.
     size_t NetscapePages() const;
     size_t ExplorerPages() const;
@@ -51,6 +58,8 @@ public:
 private:
     FakeProgram m_netscape{"netscape", "fake_browser.exe"};
     FakeProgram m_explorer{"explorer", "fake_explorer.exe"};
+    FakeProgram m_explorerDde{"iexplore", "fake_browser.exe"};
     LogCounter m_navigations{m_explorer.LogPath(), "navigate"};
     Launcher m_app;
+    ProcessResources m_started;
 };
