@@ -37,9 +37,10 @@ public:
 
     // Writes the group (Delay 0), starts the stand-ins and the program, and
     // runs a launch and some sheets first, so that what their first uses
-    // load for good is in every sample: Wine keeps a cache of the device
-    // contexts of windows gone, which the first few dozen sheets fill. Each
-    // step returns "" or what went wrong.
+    // load for good is in every sample: under Wine the first few dozen
+    // sheets leave device contexts (with a region and a bitmap each) that
+    // later sheets reuse, a store that fills and then stays. Each step
+    // returns "" or what went wrong.
     std::string Prepare();
     // Clicks Start and waits until the last page is handed out and the
     // window is back, count times.

@@ -8,7 +8,7 @@
 namespace {
 
 const int IDC_URL_LIST = 1004, IDC_URL_EDIT = 1009, IDC_URL_REGISTER = 1014, IDC_KIND_NN = 1015, IDC_KIND_IE = 1016,
-          IDC_KIND_DEF = 1017, IDC_NOTSURF = 1056, IDC_STARTUP_ADD = 1059, IDC_GROUP_SAVE = 1069, IDC_GROUP_NEW = 1071,
+          IDC_KIND_DEF = 1017, IDC_NOTSURF = 1056, IDC_STARTUP_ADD = 1059, IDC_GROUP_LIST = 1068, IDC_GROUP_SAVE = 1069, IDC_GROUP_NEW = 1071,
           IDC_GROUP_NAME = 1072;
 const int OPTIONS_PAGE = 0, URL_PAGE = 1;
 const int DELAY_MS = 3000;    // the default Delay
@@ -67,7 +67,7 @@ protected:
         ASSERT_NE(nullptr, dialog);
         SendWait(::GetDlgItem(dialog, IDC_GROUP_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
         ASSERT_TRUE(CloseDialog(dialog, IDOK));
-        EXPECT_EQ((std::vector<ComboItem>{{AnsiFromWide(name.c_str()), 1}}), ComboItems(sheet.Item(1068)));
+        EXPECT_EQ((std::vector<ComboItem>{{AnsiFromWide(name.c_str()), 1}}), ComboItems(sheet.Item(IDC_GROUP_LIST)));
     }
     // Each entry typed into the next free row and registered.
     void TypeEntries(const SettingsSheet &sheet)
