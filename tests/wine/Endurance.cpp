@@ -6,7 +6,7 @@ namespace {
 
 const int IDC_START = 1000, IDC_URL_LIST = 1004;
 const char LIFETIME[] = "Lifetime=3600000\r\n";
-const int WARM_UP_SHEETS = 40;
+const int WARM_UP_SEQUENCES = 10, WARM_UP_SHEETS = 40;
 
 std::string GroupIni()
 {
@@ -60,7 +60,7 @@ std::string EnduranceRun::Prepare()
     if (!m_app.Start() || !m_app.WaitWindow())
         return "Orvanta.exe showed no window";
     m_started = Sample();
-    const std::string error = RunSequences(1);
+    const std::string error = RunSequences(WARM_UP_SEQUENCES);
     return error.empty() ? OpenSheets(WARM_UP_SHEETS) : error;
 }
 

@@ -19,7 +19,8 @@ struct GrowthBounds {
     size_t handles = 8;
     size_t gdiObjects = 8;
     size_t userObjects = 4;
-    size_t privateBytes = 1024 * 1024;
+    // Wine's heaps commit and give back memory a megabyte at a time.
+    size_t privateBytes = 2 * 1024 * 1024;
 };
 
 // Empty when growth stays within bounds, else which figures did not.
@@ -36,7 +37,7 @@ public:
     EnduranceRun &operator=(const EnduranceRun &) = delete;
 
     // Writes the group (Delay 0), starts the stand-ins and the program, and
-    // runs a launch and some sheets first, so that what their first uses
+    // runs some launches and sheets first, so that what their first uses
     // load for good is in every sample: under Wine the first few dozen
     // sheets leave device contexts (with a region and a bitmap each) that
     // later sheets reuse, a store that fills and then stays. Each step
