@@ -4,6 +4,8 @@
 #   start-up: time to the launcher's window and peak working set, against a
 #             minimal dialog program, alternating runs
 #   launch: from Start to the first page, and each interval's error
+#   endurance: 1,000 launches and 200 settings sheets in one running program;
+#             its handles, GDI and USER objects and private bytes before and after
 #   bookmark reader: a generated 20,000-bookmark file under Wine (the
 #             Windows file functions) and natively, each against one
 #             buffered read of the same file
@@ -17,6 +19,8 @@ echo "== start-up under Wine"
 tests/wine/run-in-wine.sh "$root" bench_startup "$PWD/build/win64/startup_bench.exe" 15
 echo "== launch timing under Wine (five pages, Delay 2)"
 tests/wine/run-in-wine.sh "$root" bench_launch "$PWD/build/win64/launch_bench.exe" 3
+echo "== endurance under Wine (1,000 launches, 200 settings sheets)"
+tests/wine/run-in-wine.sh "$root" bench_endurance "$PWD/build/win64/endurance_bench.exe" 1000 200
 echo "== bookmark reader under Wine (build/win64)"
 tests/wine/run-in-wine.sh "$root" bench_bookmarks "$PWD/build/win64/bench/bookmark_bench.exe" --bytewise
 echo "== bookmark reader native (build/native)"

@@ -96,7 +96,7 @@ void CGroupList::MigrateLegacyList()
     const int count = ReadMainInt(KEY_URL_NUM, 0);
     if (count == 0)
         return;
-    for (int k = 1; k <= count; ++k) {
+    for (int k = 1; k <= count && k <= MAX_URL_KEY; ++k) {
         char key[16], value[URL_TEXT_SIZE];
         UrlKey(k, key);
         if (ReadIniString(INI_MAIN, key, value, VALUE_READ_SIZE) == 0)
@@ -144,7 +144,7 @@ int CGroupList::LoadGroupUrls(int n) const
     SectionName(n, section);
     const int count = static_cast<int>(GetPrivateProfileIntA(section, KEY_URL_NUM, 0, INI_FILE));
     int e = 0;
-    for (int k = 1; k <= count && e < MAX_URLS; ++k) {
+    for (int k = 1; k <= count && k <= MAX_URL_KEY && e < MAX_URLS; ++k) {
         char key[16], value[URL_TEXT_SIZE];
         UrlKey(k, key);
         if (ReadIniString(section, key, value, VALUE_READ_SIZE) == 0)

@@ -6,6 +6,11 @@ enum BrowserKind { BK_NN = 0, BK_IE = 1, BK_DEF = 2 };
 
 #define MAX_GROUPS 16
 #define MAX_URLS 8
+// The highest UL key number read. The program never writes one past
+// MAX_URLS; a larger "URL_Num" (a hand edit, a damaged file) is followed no
+// further than this, so that a value such as 2000000000 cannot hold up the
+// start or a launch for hours, while the gaps of a hand-made list are kept.
+#define MAX_URL_KEY 256
 #define URL_TEXT_SIZE 1024    // an entry's text: a blank, then the URL
 #define GROUP_NAME_SIZE 1024
 // The longest texts the file gives back whole: values are read up to 1022

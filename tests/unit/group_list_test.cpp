@@ -194,6 +194,22 @@ TEST_F(GroupStore, LoadingStopsAtEightEntries)
     EXPECT_STREQ(" u8", theUrlTable.text[7]);
 }
 
+// Found by the fuzzer: each used to read some two thousand million keys.
+TEST_F(GroupStore, HugeUrlNumReadsNoFurtherThanTheLastPossibleKey)
+{
+    WriteIniText("[Orvanta]\r\nURL_Num=7777777777777777773\r\nUL3=NN http://l/\r\nUL256=IE http://last/\r\n");
+    CGroupList groups;
+    EXPECT_EQ(0, groups.LoadGroups());
+    EXPECT_EQ("NN http://l/", ReadIniValue("G1", "UL3"));
+    EXPECT_EQ("IE http://last/", ReadIniValue("G1", "UL256"));
+    ASSERT_EQ(2, groups.LoadGroupUrls(1));
+    EXPECT_STREQ(" http://last/", theUrlTable.text[1]);
+
+    WriteIniText("[Orvanta]\r\nG_NUM=1\r\n[G1]\r\nURL_Num=2147483647\r\nUL257=NN http://beyond/\r\n");
+    groups.LoadGroups();
+    EXPECT_EQ(0, groups.LoadGroupUrls(1));
+}
+
 TEST_F(GroupStore, OverlongValueIsCutAt1022Characters)
 {
     const std::string url(5000, 'u');

@@ -1,6 +1,7 @@
 #include "FakeBrowsers.h"
 
 #include "LauncherDriver.h"
+#include "ProcessResources.h"
 
 #include <shlwapi.h>
 
@@ -45,7 +46,7 @@ FakeProgram::~FakeProgram() { Quit(); }
 bool FakeProgram::Install(const std::string &settings)
 {
     ::CreateDirectoryA(m_dir.c_str(), nullptr);
-    ::DeleteFileA((m_dir + "\\" + m_name + ".log").c_str());
+    ::DeleteFileA(LogPath().c_str());
     Configure(settings);
     return ::CopyFileA((ProgramDir() + "\\" + m_program).c_str(), Path().c_str(), FALSE) != 0;
 }
@@ -65,7 +66,7 @@ bool FakeProgram::Start(const std::string &commandLine)
     return true;
 }
 
-std::vector<FakeEvent> FakeProgram::Events(const std::string &kind) const { return ReadEvents(m_dir + "\\" + m_name + ".log", kind); }
+std::vector<FakeEvent> FakeProgram::Events(const std::string &kind) const { return ReadEvents(LogPath(), kind); }
 
 bool FakeProgram::WaitEvents(const std::string &kind, size_t count, DWORD ms) const
 {
@@ -96,6 +97,33 @@ bool FakeProgram::Quit(DWORD ms)
     ::ResetEvent(quit);
     ::CloseHandle(quit);
     return ended;
+}
+
+// A line is counted once it is whole: a fake writes each in one piece,
+// but a read may come in the middle of that write.
+size_t LogCounter::Count()
+{
+    HANDLE file = ::CreateFileA(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return m_count;
+    LARGE_INTEGER at;
+    at.QuadPart = m_offset;
+    ::SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+    char buffer[65536];
+    DWORD read = 0;
+    while (::ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read) {
+        m_offset += read;
+        m_unread.append(buffer, read);
+    }
+    ::CloseHandle(file);
+    const size_t whole = m_unread.rfind('\n');
+    if (whole == std::string::npos)
+        return m_count;
+    for (size_t found = m_unread.find(m_needle); found < whole; found = m_unread.find(m_needle, found + 1))
+        ++m_count;
+    m_unread.erase(0, whole + 1);
+    return m_count;
 }
 
 std::string DdeServerSettings(const char *service, const std::string &replies, int registerAfter)
@@ -160,39 +188,4 @@ bool PumpUntil(const std::function<bool()> &cond, DWORD ms)
     }
 }
 
-namespace {
-
-size_t HandlesInSystemTable()
-{
-    typedef LONG(WINAPI * QueryFn)(ULONG, PVOID, ULONG, PULONG);
-    struct Entry {
-        ULONG pid;
-        BYTE type;
-        BYTE flags;
-        USHORT handle;
-        PVOID object;
-        ACCESS_MASK access;
-    };
-    const auto query = reinterpret_cast<QueryFn>(
-        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-    const ULONG SystemHandleInformation = 16;
-    std::vector<ULONG_PTR> buffer(1 << 17);
-    const ULONG size = static_cast<ULONG>(buffer.size() * sizeof(ULONG_PTR));
-    if (!query || query(SystemHandleInformation, buffer.data(), size, nullptr) != 0)
-        return 0;
-    const size_t fits = (size - sizeof(ULONG_PTR)) / sizeof(Entry);
-    const Entry *entries = reinterpret_cast<const Entry *>(buffer.data() + 1);
-    size_t mine = 0;
-    for (size_t i = 0; i < buffer[0] && i < fits; ++i)
-        mine += entries[i].pid == ::GetCurrentProcessId();
-    return mine;
-}
-
-} // namespace
-
-size_t ProcessHandleCount()
-{
-    DWORD count = 0;
-    ::GetProcessHandleCount(::GetCurrentProcess(), &count);
-    return count ? count : HandlesInSystemTable();
-}
+size_t ProcessHandleCount() { return HandleCount(::GetCurrentProcessId()); }

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FakeCommon.h"
@@ -35,6 +36,7 @@ public:
     // New settings; a running copy reads them on its next call.
     void Configure(const std::string &settings) const;
     std::string Path() const { return m_dir + "\\" + m_name + ".exe"; }
+    std::string LogPath() const { return m_dir + "\\" + m_name + ".log"; }
     // Starts a copy directly, with exactly this command line.
     bool Start(const std::string &commandLine = "");
 
@@ -48,6 +50,19 @@ private:
     std::string m_name;
     std::string m_program;
     std::string m_dir = FAKES_DIR;
+};
+
+// Counts the lines of one kind a fake appended to its log, reading only
+// what was added since the last call: for runs whose logs grow long.
+class LogCounter {
+public:
+    LogCounter(std::string path, const std::string &kind) : m_path(std::move(path)), m_needle("\t" + kind + "\t") {}
+    size_t Count();
+
+private:
+    std::string m_path, m_needle, m_unread;
+    LONGLONG m_offset = 0;
+    size_t m_count = 0;
 };
 
 // Settings of fake_browser.exe serving one DDE service: replies as its
@@ -75,8 +90,7 @@ bool RegisterAsExplorerServer(const FakeProgram &fake);
 void WriteRasState(const std::string &settings);
 std::vector<FakeEvent> RasEvents(const std::string &kind = "");
 
-// The kernel handles this process holds. Wine answers 0 for
-// GetProcessHandleCount; its system handle table is counted then.
+// The kernel handles this process holds (HandleCount in ProcessResources.h).
 size_t ProcessHandleCount();
 
 // Polls cond every 10 ms for up to ms milliseconds, dispatching this

@@ -1,0 +1,106 @@
+#include "Endurance.h"
+
+#include "TestIni.h"
+
+namespace {
+
+const int IDC_START = 1000, IDC_URL_LIST = 1004;
+const char LIFETIME[] = "Lifetime=3600000\r\n";
+const int WARM_UP_SEQUENCES = 10, WARM_UP_SHEETS = 40;
+
+std::string GroupIni()
+{
+    std::string ini = "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\nDelay=0\r\n[G1]\r\nGNAME=endurance\r\n";
+    const int entries = EnduranceRun::NN_ENTRIES + EnduranceRun::IE_ENTRIES;
+    for (int i = 1; i <= entries; ++i)
+        ini += "UL" + std::to_string(i) + (i <= EnduranceRun::NN_ENTRIES ? "=NN" : "=IE") + " http://page" +
+               std::to_string(i) + "/\r\n";
+    return ini + "URL_Num=" + std::to_string(entries) + "\r\n";
+}
+
+std::string Over(const char *what, size_t growth, size_t bound)
+{
+    return growth > bound ? std::string(what) + " grew by " + std::to_string(growth) + " (bound " + std::to_string(bound) + ") " : "";
+}
+
+} // namespace
+
+std::string OutOfBounds(const ProcessResources &growth, const GrowthBounds &bounds)
+{
+    return Over("handles", growth.handles, bounds.handles) + Over("GDI objects", growth.gdiObjects, bounds.gdiObjects) +
+           Over("USER objects", growth.userObjects, bounds.userObjects) +
+           Over("private bytes", growth.privateBytes, bounds.privateBytes);
+}
+
+EnduranceRun::~EnduranceRun()
+{
+    if (m_app.Window()) {
+        m_app.Close();
+        m_app.WaitExit();
+    }
+    RemoveIni();
+}
+
+std::string EnduranceRun::Prepare()
+{
+    WriteIniText(GroupIni());
+    if (!SetKeyDefault(HKEY_CLASSES_ROOT, ".htm", "NetscapeMarkup"))
+        return "no .htm class";
+    // Registered from the start, so that it lives for the whole run.
+    const std::string netscape = "[fake]\r\nService=NETSCAPE\r\nRegister=0\r\n" + std::string(LIFETIME) +
+                                 "[replies]\r\nWWW_ListWindows=1 2 3 4 5 0\r\nWWW_GetFrameParent=0\r\nWWW_OpenURL=1\r\n";
+    if (!StartDdeServer(m_netscape, netscape) || !RegisterAsNetscape(m_netscape))
+        return "the stand-in Netscape Navigator did not start";
+    const std::string explorerDde = "[fake]\r\nService=IEXPLORE\r\nRegister=0\r\n" + std::string(LIFETIME) +
+                                    "[replies]\r\nWWW_ListWindows=0\r\n";
+    if (!StartDdeServer(m_explorerDde, explorerDde))
+        return "the stand-in Internet Explorer's DDE service did not start";
+    if (!m_explorer.Install("[fake]\r\n" + std::string(LIFETIME)) || !RegisterAsExplorerServer(m_explorer))
+        return "the stand-in Internet Explorer was not installed";
+    if (!m_app.Start() || !m_app.WaitWindow())
+        return "Orvanta.exe showed no window";
+    m_started = Sample();
+    const std::string error = RunSequences(WARM_UP_SEQUENCES);
+    return error.empty() ? OpenSheets(WARM_UP_SHEETS) : error;
+}
+
+// The last page is an IE one: once it is handed out and the window is no
+// longer minimised, this sequence has ended.
+std::string EnduranceRun::RunSequences(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const size_t pages = m_navigations.Count() + IE_ENTRIES;
+        m_app.Click(IDC_START);
+        if (!WaitUntil([&] { return m_navigations.Count() >= pages && !::IsIconic(m_app.Window()); }))
+            return "launch " + std::to_string(i + 1) + " did not end";
+    }
+    return "";
+}
+
+std::string EnduranceRun::OpenSheets(int count)
+{
+    for (int i = 0; i < count; ++i) {
+        HWND hwnd = m_app.OpenSettings();
+        if (!hwnd)
+            return "sheet " + std::to_string(i + 1) + " did not open";
+        const SettingsSheet sheet(hwnd);
+        sheet.ShowPage(1);
+        const LRESULT rows = SendWait(sheet.Item(IDC_URL_LIST), LVM_GETITEMCOUNT);
+        sheet.Cancel();
+        if (!sheet.WaitClosed() || !m_app.Sync())
+            return "sheet " + std::to_string(i + 1) + " did not close";
+        if (rows != NN_ENTRIES + IE_ENTRIES)
+            return "sheet " + std::to_string(i + 1) + " showed " + std::to_string(rows) + " rows";
+    }
+    return "";
+}
+
+size_t EnduranceRun::NetscapePages() const
+{
+    size_t pages = 0;
+    for (const FakeEvent &e : m_netscape.Events("request"))
+        pages += e.args.at(0) == "WWW_OpenURL";
+    return pages;
+}
+
+size_t EnduranceRun::ExplorerPages() const { return m_explorer.Events("navigate").size(); }
