@@ -150,6 +150,20 @@ HWND Launcher::OpenSettings() const
     return WaitProcessWindow(Pid(), L"Orvanta設定");
 }
 
+SettingsSheet OpenSettingsPage(const Launcher &app, int page)
+{
+    const SettingsSheet sheet(app.OpenSettings());
+    if (sheet.Window())
+        sheet.ShowPage(page);
+    return sheet;
+}
+
+bool CloseSettings(const Launcher &app, const SettingsSheet &sheet, bool ok)
+{
+    ok ? sheet.Ok() : sheet.Cancel();
+    return sheet.WaitClosed() && app.Sync();
+}
+
 LRESULT SendWait(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     DWORD_PTR result = 0;

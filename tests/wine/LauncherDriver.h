@@ -144,6 +144,13 @@ private:
     HWND m_hwnd;
 };
 
+// The sheet opened from the launcher's Settings button with this page in
+// front; its window is null when the sheet never showed.
+SettingsSheet OpenSettingsPage(const Launcher &app, int page);
+// Closes the sheet with OK or Cancel; true once it is gone and the
+// launcher has done what follows the sheet.
+bool CloseSettings(const Launcher &app, const SettingsSheet &sheet, bool ok);
+
 // The user's Startup folder: "Startup" under HKCU "Shell Folders", which the
 // program reads, and under "User Shell Folders", from which the shell
 // rewrites the first. Set to a folder, or removed with null (from "Shell

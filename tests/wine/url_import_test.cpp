@@ -97,18 +97,11 @@ protected:
 
     SettingsSheet Open() const
     {
-        HWND hwnd = m_app.OpenSettings();
-        EXPECT_NE(nullptr, hwnd);
-        const SettingsSheet sheet(hwnd);
-        sheet.ShowPage(1);
+        const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
+        EXPECT_NE(nullptr, sheet.Window());
         return sheet;
     }
-    void Close(const SettingsSheet &sheet, bool ok) const
-    {
-        ok ? sheet.Ok() : sheet.Cancel();
-        ASSERT_TRUE(sheet.WaitClosed());
-        ASSERT_TRUE(m_app.Sync());
-    }
+    void Close(const SettingsSheet &sheet, bool ok) const { ASSERT_TRUE(CloseSettings(m_app, sheet, ok)); }
     // Clicks the source's button; the picker once its root folder's
     // entries show, with those entries as shown (name, URL); null when it
     // never opened.

@@ -41,18 +41,11 @@ protected:
     // The sheet opened from the launcher, with the URL page in front.
     SettingsSheet Open() const
     {
-        HWND hwnd = m_app.OpenSettings();
-        EXPECT_NE(nullptr, hwnd);
-        const SettingsSheet sheet(hwnd);
-        sheet.ShowPage(1);
+        const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
+        EXPECT_NE(nullptr, sheet.Window());
         return sheet;
     }
-    void Close(const SettingsSheet &sheet, bool ok) const
-    {
-        ok ? sheet.Ok() : sheet.Cancel();
-        ASSERT_TRUE(sheet.WaitClosed());
-        ASSERT_TRUE(m_app.Sync());
-    }
+    void Close(const SettingsSheet &sheet, bool ok) const { ASSERT_TRUE(CloseSettings(m_app, sheet, ok)); }
     static std::vector<ListRow> Rows(const SettingsSheet &sheet) { return ListRows(sheet.Item(IDC_URL_LIST)); }
     static std::vector<ComboItem> Groups(const SettingsSheet &sheet) { return ComboItems(sheet.Item(IDC_GROUP_LIST)); }
     static int SelectedGroup(const SettingsSheet &sheet)
