@@ -1,15 +1,19 @@
 // A user's first day with the program, every step through its windows: from
-// no settings file to a group whose pages the Startup shortcut opens by
-// itself, each in the browser its entry names, after which the program ends.
+// no settings file to a group of typed and imported pages that the Startup
+// shortcut opens by itself, each in the browser its entry names, after which
+// the program ends.
 #include "FakeBrowsers.h"
 #include "LauncherDriver.h"
+#include "NsregImage.h"
+#include "PickerDriver.h"
 #include "TestIni.h"
+#include "bookmarks/SystemPath.h"
 
 namespace {
 
 const int IDC_URL_LIST = 1004, IDC_URL_EDIT = 1009, IDC_URL_REGISTER = 1014, IDC_KIND_NN = 1015, IDC_KIND_IE = 1016,
           IDC_KIND_DEF = 1017, IDC_NOTSURF = 1056, IDC_STARTUP_ADD = 1059, IDC_GROUP_LIST = 1068, IDC_GROUP_SAVE = 1069, IDC_GROUP_NEW = 1071,
-          IDC_GROUP_NAME = 1072;
+          IDC_GROUP_NAME = 1072, IDC_IMPORT_NN = 1065, IDC_PICKER_LIST = 1067;
 const int OPTIONS_PAGE = 0, URL_PAGE = 1;
 const int DELAY_MS = 3000;    // the default Delay
 
@@ -29,6 +33,22 @@ const Entry TYPED[] = {
     {IDC_KIND_IE, L"http://intranet/", {L"IE", L"http://intranet/", 1}, false},
     {IDC_KIND_DEF, L"https://mail.example.com/", {L"DEF", L"https://mail.example.com/", 2}, true},
 };
+
+// Netscape Navigator's bookmarks; the user picks the first and the last.
+const wchar_t *const BOOKMARKED[][2] = {
+    {L"天気予報", L"http://weather.example.jp/"},
+    {L"辞書", L"http://dict.example.jp/"},
+    {L"路線案内", L"http://transit.example.jp/"},
+};
+const std::vector<int> PICKED = {0, 2};
+
+std::string BookmarkFile()
+{
+    std::string file = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n<TITLE>Bookmarks for hanako</TITLE>\r\n<H1>Bookmarks for hanako</H1>\r\n<DL><p>\r\n";
+    for (const auto &bookmark : BOOKMARKED)
+        file += "<DT><A HREF=\"" + AnsiFromWide(bookmark[1]) + "\">" + AnsiFromWide(bookmark[0]) + "</A>\r\n";
+    return file + "</DL><p>\r\n";
+}
 
 int Between(DWORD from, DWORD to) { return static_cast<int>(to - from); }
 
@@ -50,14 +70,25 @@ protected:
         ASSERT_TRUE(m_explorer.Install(""));
         ASSERT_TRUE(RegisterAsExplorerServer(m_explorer));
         ASSERT_TRUE(SetKeyDefault(HKEY_CLASSES_ROOT, ".htm", "NetscapeMarkup"));
+        // Its profile, as its profile manager leaves it.
+        m_profile = JoinSystemPath(TempDir(), "orvanta-day-profile");
+        RemoveTree(m_profile);
+        MakeDir(m_profile);
+        WriteBytes(JoinSystemPath(m_profile, "bookmark.htm"), BookmarkFile());
+        SetRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape\\Netscape Navigator", "CurrentVersion", "4.7 (ja)");
+        WriteBytes(NsregPath(), ProfileImage("hanako", "hanako", m_profile).Bytes());
     }
     void TearDown() override
     {
+        DeleteKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape");
+        ::DeleteFileA(NsregPath().c_str());
+        RemoveTree(m_profile);
         ::DeleteFileA(Link().c_str());
         ::RemoveDirectoryA(m_startupFolder.c_str());
         IniTest::TearDown();
     }
     std::string Link() const { return m_startupFolder + "\\Orvanta.lnk"; }
+    static std::string NsregPath() { return JoinSystemPath(WindowsDir(), "nsreg.dat"); }
 
     // New group, named in the group name dialog.
     static void CreateGroup(const Launcher &app, const SettingsSheet &sheet, const std::wstring &name)
@@ -78,6 +109,26 @@ protected:
             sheet.SetText(IDC_URL_EDIT, entry.typed);
             sheet.Press(IDC_URL_REGISTER);
             m_entries.push_back(entry);
+        }
+    }
+    // Two bookmarks picked from Netscape Navigator's and added after them.
+    void ImportEntries(const Launcher &app, const SettingsSheet &sheet)
+    {
+        sheet.Click(IDC_IMPORT_NN);
+        HWND picker = WaitProcessWindow(app.Pid(), L"NNのBookMarkから選択");
+        ASSERT_NE(nullptr, picker);
+        HWND list = ::GetDlgItem(picker, IDC_PICKER_LIST);
+        std::vector<ListRow> shown;
+        ASSERT_TRUE(WaitUntil([&] {
+            shown = ListRows(list);
+            return shown.size() == std::size(BOOKMARKED);
+        }));
+        SelectListRows(list, PICKED);
+        ASSERT_TRUE(CloseDialog(picker, IDOK));
+        for (int row : PICKED) {
+            const wchar_t *url = BOOKMARKED[row][1];
+            EXPECT_EQ(url, shown[static_cast<size_t>(row)].url);
+            m_entries.push_back({0, nullptr, {L"NN", url, 0}, true});
         }
     }
     void ExpectListed(const SettingsSheet &sheet) const
@@ -134,7 +185,7 @@ protected:
     }
 
     StartupFolderValue m_savedStartup;
-    std::string m_startupFolder;
+    std::string m_startupFolder, m_profile;
     std::vector<Entry> m_entries;    // in row order
     FakeProgram m_netscape{"netscape", "fake_browser.exe"};
     FakeProgram m_explorer{"explorer", "fake_explorer.exe"};
@@ -155,6 +206,7 @@ TEST_F(UserDay, GroupSetUpInTheSheetOpensFromTheStartupShortcutAndTheProgramEnds
         sheet.ShowPage(URL_PAGE);
         CreateGroup(app, sheet, L"朝のページ");
         TypeEntries(sheet);
+        ImportEntries(app, sheet);
         ExpectListed(sheet);
         sheet.Press(IDC_GROUP_SAVE);
         EXPECT_EQ(std::to_string(m_entries.size()), ReadIniValue("G1", "URL_Num"));
@@ -182,7 +234,7 @@ TEST_F(UserDay, GroupSetUpInTheSheetOpensFromTheStartupShortcutAndTheProgramEnds
     ASSERT_TRUE(shortcut.loaded);
     Launcher morning;
     ASSERT_TRUE(morning.StartCommandLine(shortcut.target, "\"" + shortcut.target + "\" " + shortcut.arguments));
-    ASSERT_TRUE(morning.WaitExit(20000)) << "ends by itself after the last page";
+    ASSERT_TRUE(morning.WaitExit(30000)) << "ends by itself after the last page";
     ExpectPagesOpened();
     EXPECT_EQ("1", ReadIniValue("Orvanta", "G_PREV"));
     EXPECT_NE("<missing>", ReadIniValue("Orvanta", "XPOS"));
