@@ -5,7 +5,8 @@
 #             minimal dialog program, alternating runs
 #   launch: from Start to the first page, and each interval's error
 #   endurance: 1,000 launches and 200 settings sheets in one running program;
-#             its handles, GDI and USER objects and private bytes before and after
+#             its handles, GDI and USER objects and private bytes before and after,
+#             and as a floor the same DDE conversations made by the bench itself
 #   bookmark reader: a generated 20,000-bookmark file under Wine (the
 #             Windows file functions) and natively, each against one
 #             buffered read of the same file

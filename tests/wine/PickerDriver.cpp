@@ -1,6 +1,8 @@
 #include "PickerDriver.h"
 
 #include "LauncherDriver.h"
+#include "NsregImage.h"
+#include "bookmarks/SystemPath.h"
 
 #include <shlwapi.h>
 
@@ -199,3 +201,29 @@ void SetRegString(HKEY root, const std::string &key, const char *name, const std
 }
 
 void DeleteKey(HKEY root, const std::string &key) { ::SHDeleteKeyA(root, key.c_str()); }
+
+namespace {
+
+const char NAVIGATOR_KEY[] = "SOFTWARE\\Netscape\\Netscape Navigator";
+
+std::string NsregPath() { return JoinSystemPath(WindowsDir(), "nsreg.dat"); }
+
+} // namespace
+
+std::string InstallNavigatorProfile(const std::string &user, const std::string &bookmarks)
+{
+    const std::string dir = JoinSystemPath(TempDir(), user + "-profile");
+    RemoveTree(dir);
+    MakeDir(dir);
+    WriteBytes(JoinSystemPath(dir, "bookmark.htm"), bookmarks);
+    SetRegString(HKEY_LOCAL_MACHINE, NAVIGATOR_KEY, "CurrentVersion", "4.7 (ja)");
+    WriteBytes(NsregPath(), ProfileImage(user, user, dir).Bytes());
+    return dir;
+}
+
+void RemoveNavigatorProfile(const std::string &dir)
+{
+    DeleteKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape");
+    ::DeleteFileA(NsregPath().c_str());
+    RemoveTree(dir);
+}

@@ -39,3 +39,11 @@ std::string WindowsDir();
 // Registry values the picker reads; DeleteKey removes a key and all below it.
 void SetRegString(HKEY root, const std::string &key, const char *name, const std::string &value);
 void DeleteKey(HKEY root, const std::string &key);
+
+// Netscape Navigator 4.7 as its profile manager leaves it: the version in
+// the registry and "nsreg.dat" in the Windows folder naming user's profile
+// folder (made anew in the temporary folder) as the last user's, with
+// bookmarks as its "bookmark.htm". Returns that folder.
+std::string InstallNavigatorProfile(const std::string &user, const std::string &bookmarks);
+// Removes all of that again.
+void RemoveNavigatorProfile(const std::string &dir);

@@ -2,7 +2,6 @@
 // registry (version 4.7), Windows directory (nsreg.dat) and a profile
 // folder, and driven the way a user would.
 #include "LauncherDriver.h"
-#include "NsregImage.h"
 #include "PickerDriver.h"
 #include "bookmarks/SystemPath.h"
 
@@ -29,20 +28,12 @@ class BookmarkPicker : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_profile = JoinSystemPath(TempDir(), "nsprofile");
-        RemoveTree(m_profile);
-        MakeDir(m_profile);
-        SetRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape\\Netscape Navigator", "CurrentVersion", "4.7 (ja)");
-        WriteBytes(NsregPath(), ProfileImage("taro", "taro", m_profile).Bytes());
-        WriteBytes(JoinSystemPath(m_profile, "bookmark.htm"), Bookmarks());
+        m_profile = InstallNavigatorProfile("taro", Bookmarks());
     }
     void TearDown() override
     {
-        DeleteKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape");
-        ::DeleteFileA(NsregPath().c_str());
-        RemoveTree(m_profile);
+        RemoveNavigatorProfile(m_profile);
     }
-    static std::string NsregPath() { return JoinSystemPath(WindowsDir(), "nsreg.dat"); }
 
     // Opens the picker on the bookmark file and hands its window to drive
     // once the root's entries show.

@@ -4,7 +4,6 @@
 // bookmark file (found through the registry and nsreg.dat), and what the
 // user picks there goes into the page's list.
 #include "LauncherDriver.h"
-#include "NsregImage.h"
 #include "PickerDriver.h"
 #include "TestIni.h"
 #include "bookmarks/SystemPath.h"
@@ -74,12 +73,7 @@ protected:
                        "[InternetShortcut]\r\nURL=http://ie" + std::to_string(i) + "/\r\n");
         SetRegString(HKEY_CURRENT_USER, SHELL_FOLDERS_KEY, "Favorites", m_favorites);
 
-        m_profile = JoinSystemPath(TempDir(), "nsprofile");
-        RemoveTree(m_profile);
-        MakeDir(m_profile);
-        WriteBytes(JoinSystemPath(m_profile, "bookmark.htm"), Bookmarks());
-        SetRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape\\Netscape Navigator", "CurrentVersion", "4.7 (ja)");
-        WriteBytes(NsregPath(), ProfileImage("taro", "taro", m_profile).Bytes());
+        m_profile = InstallNavigatorProfile("taro", Bookmarks());
 
         WriteIniText(SixEntries());
         ASSERT_TRUE(m_app.Start());
@@ -87,13 +81,10 @@ protected:
     }
     void TearDown() override
     {
-        DeleteKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape");
-        ::DeleteFileA(NsregPath().c_str());
-        RemoveTree(m_profile);
+        RemoveNavigatorProfile(m_profile);
         RemoveTree(m_favorites);
         IniTest::TearDown();
     }
-    static std::string NsregPath() { return JoinSystemPath(WindowsDir(), "nsreg.dat"); }
 
     SettingsSheet Open() const
     {

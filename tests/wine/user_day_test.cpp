@@ -4,10 +4,8 @@
 // the program ends.
 #include "FakeBrowsers.h"
 #include "LauncherDriver.h"
-#include "NsregImage.h"
 #include "PickerDriver.h"
 #include "TestIni.h"
-#include "bookmarks/SystemPath.h"
 
 namespace {
 
@@ -71,24 +69,16 @@ protected:
         ASSERT_TRUE(RegisterAsExplorerServer(m_explorer));
         ASSERT_TRUE(SetKeyDefault(HKEY_CLASSES_ROOT, ".htm", "NetscapeMarkup"));
         // Its profile, as its profile manager leaves it.
-        m_profile = JoinSystemPath(TempDir(), "orvanta-day-profile");
-        RemoveTree(m_profile);
-        MakeDir(m_profile);
-        WriteBytes(JoinSystemPath(m_profile, "bookmark.htm"), BookmarkFile());
-        SetRegString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape\\Netscape Navigator", "CurrentVersion", "4.7 (ja)");
-        WriteBytes(NsregPath(), ProfileImage("hanako", "hanako", m_profile).Bytes());
+        m_profile = InstallNavigatorProfile("hanako", BookmarkFile());
     }
     void TearDown() override
     {
-        DeleteKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape");
-        ::DeleteFileA(NsregPath().c_str());
-        RemoveTree(m_profile);
+        RemoveNavigatorProfile(m_profile);
         ::DeleteFileA(Link().c_str());
         ::RemoveDirectoryA(m_startupFolder.c_str());
         IniTest::TearDown();
     }
     std::string Link() const { return m_startupFolder + "\\Orvanta.lnk"; }
-    static std::string NsregPath() { return JoinSystemPath(WindowsDir(), "nsreg.dat"); }
 
     // New group, named in the group name dialog.
     static void CreateGroup(const Launcher &app, const SettingsSheet &sheet, const std::wstring &name)
