@@ -1,21 +1,19 @@
 #include "Endurance.h"
 
-#include "TestIni.h"
+#include "LaunchFixture.h"
 
 namespace {
 
-const int IDC_START = 1000, IDC_URL_LIST = 1004;
+const int IDC_URL_LIST = 1004;
 const char LIFETIME[] = "Lifetime=3600000\r\n";
 const int WARM_UP_SEQUENCES = 10, WARM_UP_SHEETS = 40;
 
-std::string GroupIni()
+std::string EightEntries()
 {
-    std::string ini = "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\nDelay=0\r\n[G1]\r\nGNAME=endurance\r\n";
-    const int entries = EnduranceRun::NN_ENTRIES + EnduranceRun::IE_ENTRIES;
-    for (int i = 1; i <= entries; ++i)
-        ini += "UL" + std::to_string(i) + (i <= EnduranceRun::NN_ENTRIES ? "=NN" : "=IE") + " http://page" +
-               std::to_string(i) + "/\r\n";
-    return ini + "URL_Num=" + std::to_string(entries) + "\r\n";
+    std::vector<std::string> entries;
+    for (int i = 1; i <= EnduranceRun::NN_ENTRIES + EnduranceRun::IE_ENTRIES; ++i)
+        entries.push_back((i <= EnduranceRun::NN_ENTRIES ? "NN http://page" : "IE http://page") + std::to_string(i) + "/");
+    return GroupIni(entries, "Delay=0\r\n");
 }
 
 std::string Over(const char *what, size_t growth, size_t bound)
@@ -43,7 +41,7 @@ EnduranceRun::~EnduranceRun()
 
 std::string EnduranceRun::Prepare()
 {
-    WriteIniText(GroupIni());
+    WriteIniText(EightEntries());
     if (!SetKeyDefault(HKEY_CLASSES_ROOT, ".htm", "NetscapeMarkup"))
         return "no .htm class";
     // Registered from the start, so that it lives for the whole run.

@@ -1,45 +1,14 @@
 // Start in the real Orvanta.exe, with our stand-ins for the browsers: which
 // browser gets which page, and when.
-#include "FakeBrowsers.h"
-#include "LauncherDriver.h"
-#include "TestIni.h"
+#include "LaunchFixture.h"
 
 namespace {
-
-const int IDC_START = 1000;
-
-// A group of entries "KIND URL" as group 1, current, with these options.
-std::string GroupIni(const std::vector<std::string> &entries, const std::string &options)
-{
-    std::string ini = "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\n" + options + "[G1]\r\nGNAME=day\r\n";
-    for (size_t i = 0; i < entries.size(); ++i)
-        ini += "UL" + std::to_string(i + 1) + "=" + entries[i] + "\r\n";
-    return ini + "URL_Num=" + std::to_string(entries.size()) + "\r\n";
-}
 
 // The milliseconds between two events, taken from the fakes' logs.
 int Between(const FakeEvent &a, const FakeEvent &b) { return static_cast<int>(b.time - a.time); }
 
-// The text of the request items of one topic, as a DDE server saw them.
-std::vector<std::string> Items(const FakeProgram &server, const std::string &topic)
-{
-    std::vector<std::string> items;
-    for (const FakeEvent &e : server.Events("request"))
-        if (e.args.at(0) == topic)
-            items.push_back(e.args.at(2));
-    return items;
-}
-
-class LaunchEndToEnd : public IniTest {
+class LaunchEndToEnd : public LaunchTest {
 protected:
-    void SetUp() override
-    {
-        IniTest::SetUp();
-        ASSERT_TRUE(m_explorer.Install(""));
-        ASSERT_TRUE(RegisterAsExplorerServer(m_explorer));
-        SetDefaultBrowser("NetscapeMarkup");
-    }
-
     static void SetDefaultBrowser(const char *htmClass) { ASSERT_TRUE(SetKeyDefault(HKEY_CLASSES_ROOT, ".htm", htmClass)); }
 
     // Netscape Navigator that is not running yet: the program finds it
@@ -49,18 +18,6 @@ protected:
         ASSERT_TRUE(m_netscape.Install(DdeServerSettings("NETSCAPE", replies, registerAfter)));
         ASSERT_TRUE(RegisterAsNetscape(m_netscape));
     }
-
-    void StartGroup(const std::vector<std::string> &entries, const std::string &options)
-    {
-        WriteIniText(GroupIni(entries, options));
-        ASSERT_TRUE(m_app.Start());
-        ASSERT_TRUE(m_app.WaitWindow());
-        m_app.Click(IDC_START);
-    }
-
-    FakeProgram m_netscape{"netscape", "fake_browser.exe"};
-    FakeProgram m_explorer{"explorer", "fake_explorer.exe"};
-    Launcher m_app;
 };
 
 TEST_F(LaunchEndToEnd, NetscapeIsStartedAndWaitedForThenThePagesFollowEveryDelay)
