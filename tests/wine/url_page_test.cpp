@@ -15,20 +15,6 @@ const int EDIT_CONTROLS[] = {IDC_URL_EDIT, IDC_KIND_DEF, IDC_KIND_NN, IDC_KIND_I
 
 const ListRow NEW_ROW = {L"新規", L"新規ＵＲＬ", -1};
 
-std::string Read(const char *section, const char *key)
-{
-    char buffer[4096];
-    GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, "Orvanta.ini");
-    return buffer;
-}
-
-std::string Utf8(const std::wstring &text)
-{
-    char utf8[4096] = "";
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8, sizeof utf8, nullptr, nullptr);
-    return utf8;
-}
-
 class UrlPage : public IniTest {
 protected:
     void StartLauncher(const std::string &ini)
@@ -191,7 +177,7 @@ TEST_F(UrlPage, RegisterAppliesTheHttpRuleToTypedTextOnly)
         sheet.Press(IDC_URL_REGISTER);
         const std::vector<ListRow> rows = Rows(sheet);
         ASSERT_LT(static_cast<size_t>(row), rows.size());
-        EXPECT_EQ(c.url, rows[static_cast<size_t>(row)].url) << Utf8(c.typed);
+        EXPECT_EQ(c.url, rows[static_cast<size_t>(row)].url) << AnsiFromWide(c.typed);
         EXPECT_TRUE(EditControlsEnabled(sheet, false));
         EXPECT_EQ(c.typed, sheet.Text(IDC_URL_EDIT)) << "the box keeps its text";
         ++row;
@@ -254,7 +240,7 @@ TEST_F(UrlPage, EighthEntryTakesThePlaceholdersPlaceAndDeletingBringsItBack)
     expected[1] = {L"DEF", L"http://new/", 2};
     EXPECT_EQ(expected, Rows(sheet));
     Close(sheet, false);
-    EXPECT_EQ("0", Read("G1", "URL_Num")) << "Cancel saves nothing";
+    EXPECT_EQ("0", ReadIniValue("G1", "URL_Num")) << "Cancel saves nothing";
 }
 
 TEST_F(UrlPage, SaveRewritesTheGroupSoThatNoKeyOfALongerListIsLeft)
@@ -269,10 +255,10 @@ TEST_F(UrlPage, SaveRewritesTheGroupSoThatNoKeyOfALongerListIsLeft)
     sheet.Press(IDC_GROUP_SAVE);
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"GNAME", "UL1", "UL2", "URL_Num"}), KeysInOrder(text, "G1")) << text;
-    EXPECT_EQ("g", Read("G1", "GNAME"));
-    EXPECT_EQ("IE http://b/", Read("G1", "UL1"));
-    EXPECT_EQ("NN http://d/", Read("G1", "UL2"));
-    EXPECT_EQ("2", Read("G1", "URL_Num"));
+    EXPECT_EQ("g", ReadIniValue("G1", "GNAME"));
+    EXPECT_EQ("IE http://b/", ReadIniValue("G1", "UL1"));
+    EXPECT_EQ("NN http://d/", ReadIniValue("G1", "UL2"));
+    EXPECT_EQ("2", ReadIniValue("G1", "URL_Num"));
 
     // Restore after Save shows the saved list.
     sheet.Press(IDC_URL_CLEAR);
@@ -295,7 +281,7 @@ TEST_F(UrlPage, ClearAndRestoreChangeOnlyThePage)
     EXPECT_EQ(loaded, Rows(sheet));
     sheet.Press(IDC_URL_CLEAR);
     Close(sheet, true);
-    EXPECT_EQ("0", Read("G2", "URL_Num")) << "OK saves the cleared list";
+    EXPECT_EQ("0", ReadIniValue("G2", "URL_Num")) << "OK saves the cleared list";
 }
 
 TEST_F(UrlPage, SwitchingGroupsDropsUnsavedChangesAndOkSavesTheGroupShown)
@@ -310,10 +296,10 @@ TEST_F(UrlPage, SwitchingGroupsDropsUnsavedChangesAndOkSavesTheGroupShown)
     ChooseGroup(sheet, 0);
     RegisterAt(sheet, 1, IDC_KIND_NN, L"http://one-more/");
     Close(sheet, true);
-    EXPECT_EQ("2", Read("G1", "URL_Num"));
-    EXPECT_EQ("NN http://one-more/", Read("G1", "UL2"));
-    EXPECT_EQ("2", Read("G2", "URL_Num"));
-    EXPECT_EQ("<missing>", Read("G2", "UL3"));
+    EXPECT_EQ("2", ReadIniValue("G1", "URL_Num"));
+    EXPECT_EQ("NN http://one-more/", ReadIniValue("G1", "UL2"));
+    EXPECT_EQ("2", ReadIniValue("G2", "URL_Num"));
+    EXPECT_EQ("<missing>", ReadIniValue("G2", "UL3"));
     EXPECT_EQ(1, m_app.SelectedGroupIndex()) << "the launcher keeps its current group";
 }
 
@@ -325,7 +311,7 @@ TEST_F(UrlPage, NewGroupThenCancelLeavesItsNumberWithoutASection)
     EXPECT_EQ((std::vector<ComboItem>{{"\x90\x56\x82\xb5\x82\xa2", 1}}), Groups(sheet));
     EXPECT_EQ(0, SelectedGroup(sheet));
     EXPECT_EQ(std::vector<ListRow>{NEW_ROW}, Rows(sheet));
-    EXPECT_EQ("1", Read("Orvanta", "G_NUM")) << "written at once";
+    EXPECT_EQ("1", ReadIniValue("Orvanta", "G_NUM")) << "written at once";
     Close(sheet, false);
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"Orvanta"}), SectionsInOrder(text)) << text;
@@ -337,9 +323,9 @@ TEST_F(UrlPage, NewGroupThenCancelLeavesItsNumberWithoutASection)
     NameGroup(sheet, IDC_GROUP_NEW, L"cancelled", IDCANCEL);
     EXPECT_EQ(2u, Groups(sheet).size());
     Close(sheet, true);
-    EXPECT_EQ("1 2", Read("Orvanta", "G_NUM"));
-    EXPECT_EQ("two", Read("G2", "GNAME"));
-    EXPECT_EQ("0", Read("G2", "URL_Num"));
+    EXPECT_EQ("1 2", ReadIniValue("Orvanta", "G_NUM"));
+    EXPECT_EQ("two", ReadIniValue("G2", "GNAME"));
+    EXPECT_EQ("0", ReadIniValue("G2", "URL_Num"));
     EXPECT_EQ((std::vector<ComboItem>{{"", 1}, {"two", 2}}), m_app.Groups());
 }
 
@@ -364,11 +350,11 @@ TEST_F(UrlPage, DeleteGroupAsksThenRemovesItAndShowsTheNext)
     sheet.Click(IDC_GROUP_DELETE);
     EXPECT_EQ(L"グループ：表 を削除します", AnswerBox(IDNO));
     EXPECT_EQ(3u, Groups(sheet).size());
-    EXPECT_EQ("1 2 3", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("1 2 3", ReadIniValue("Orvanta", "G_NUM"));
 
     sheet.Click(IDC_GROUP_DELETE);
     EXPECT_EQ(L"グループ：表 を削除します", AnswerBox(IDYES));
-    EXPECT_EQ("1 3", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("1 3", ReadIniValue("Orvanta", "G_NUM"));
     EXPECT_EQ((std::vector<std::string>{"Orvanta", "G1", "G3"}), SectionsInOrder(ReadIniText()));
     EXPECT_EQ((std::vector<ComboItem>{{"one", 1}, {"three", 3}}), Groups(sheet));
     EXPECT_EQ(1, SelectedGroup(sheet));
@@ -395,7 +381,7 @@ TEST_F(UrlPage, DeletingTheOnlyGroupEmptiesBothLists)
     EXPECT_TRUE(Groups(sheet).empty());
     EXPECT_TRUE(Rows(sheet).empty());
     const std::string text = ReadIniText();
-    EXPECT_EQ("", Read("Orvanta", "G_NUM"));
+    EXPECT_EQ("", ReadIniValue("Orvanta", "G_NUM"));
     // With no group nothing can be entered or saved.
     sheet.Press(IDC_URL_REGISTER);
     EXPECT_TRUE(Rows(sheet).empty());
@@ -420,9 +406,9 @@ TEST_F(UrlPage, RenamedGroupShowsInTheLaunchersSelectorAfterOk)
     ASSERT_TRUE(CloseDialog(dialog, IDOK));
     EXPECT_EQ((std::vector<ComboItem>{{"one", 1}, {"\x8e\x64\x8e\x96", 2}}), Groups(sheet));
     EXPECT_EQ(1, SelectedGroup(sheet));
-    EXPECT_EQ("two", Read("G2", "GNAME")) << "not before Save or OK";
+    EXPECT_EQ("two", ReadIniValue("G2", "GNAME")) << "not before Save or OK";
     Close(sheet, true);
-    EXPECT_EQ("\x8e\x64\x8e\x96", Read("G2", "GNAME"));
+    EXPECT_EQ("\x8e\x64\x8e\x96", ReadIniValue("G2", "GNAME"));
     EXPECT_EQ((std::vector<ComboItem>{{"one", 1}, {"\x8e\x64\x8e\x96", 2}}), m_app.Groups());
     EXPECT_EQ(1, m_app.SelectedGroupIndex());
 
@@ -432,7 +418,7 @@ TEST_F(UrlPage, RenamedGroupShowsInTheLaunchersSelectorAfterOk)
     EXPECT_EQ("\x8e\x64\x8e\x96", Groups(sheet)[1].text);
     NameGroup(sheet, IDC_GROUP_RENAME, L"");
     Close(sheet, true);
-    EXPECT_EQ("", Read("G2", "GNAME"));
+    EXPECT_EQ("", ReadIniValue("G2", "GNAME"));
 }
 
 TEST_F(UrlPage, KindChosenLastIsPreselectedNextTime)
@@ -451,7 +437,7 @@ TEST_F(UrlPage, KindChosenLastIsPreselectedNextTime)
         ASSERT_TRUE(ClickListRow(sheet.Item(IDC_URL_LIST), 2));
         sheet.Press(c.box);
         Close(sheet, true);
-        EXPECT_EQ(c.written, Read("Orvanta", "Prev_Sel_Browser"));
+        EXPECT_EQ(c.written, ReadIniValue("Orvanta", "Prev_Sel_Browser"));
         sheet = Open();
         EXPECT_TRUE(sheet.IsChecked(c.box)) << c.box;
         Close(sheet, false);
@@ -460,7 +446,7 @@ TEST_F(UrlPage, KindChosenLastIsPreselectedNextTime)
     sheet = Open();
     ASSERT_TRUE(ClickListRow(sheet.Item(IDC_URL_LIST), 0));
     Close(sheet, false);
-    EXPECT_EQ("1", Read("Orvanta", "Prev_Sel_Browser"));
+    EXPECT_EQ("1", ReadIniValue("Orvanta", "Prev_Sel_Browser"));
 }
 
 TEST_F(UrlPage, PageNeverShownSavesNothing)
@@ -482,7 +468,7 @@ TEST_F(UrlPage, BlanksTypedInsideAUrlAreStoredEscaped)
     RegisterAt(sheet, 0, IDC_KIND_IE, L"http://x/a b\tc");
     EXPECT_EQ(L"http://x/a%20b%09c", Rows(sheet)[0].url);
     Close(sheet, true);
-    EXPECT_EQ("IE http://x/a%20b%09c", Read("G1", "UL1"));
+    EXPECT_EQ("IE http://x/a%20b%09c", ReadIniValue("G1", "UL1"));
     sheet = Open();
     EXPECT_EQ(L"http://x/a%20b%09c", Rows(sheet)[0].url) << "loads back whole";
     Close(sheet, false);
@@ -513,7 +499,7 @@ TEST_F(UrlPage, UrlEditTakesAtMost1018CharactersAndLongerUrlsAreRefused)
     sheet.SetText(IDC_URL_EDIT, std::wstring(1018, L'a'));
     sheet.Press(IDC_URL_REGISTER);
     Close(sheet, true);
-    EXPECT_EQ("DEF " + std::string(1018, 'a'), Read("G1", "UL1"));
+    EXPECT_EQ("DEF " + std::string(1018, 'a'), ReadIniValue("G1", "UL1"));
     sheet = Open();
     EXPECT_EQ(1018u, Rows(sheet)[0].url.size()) << "loads back whole";
     Close(sheet, false);
@@ -544,7 +530,7 @@ TEST_F(UrlPage, GroupNameTakesAtMost1022Bytes)
     SendWait(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(std::wstring(1022, L'n').c_str()));
     ASSERT_TRUE(CloseDialog(dialog, IDOK));
     Close(sheet, true);
-    EXPECT_EQ(std::string(1022, 'n'), Read("G1", "GNAME"));
+    EXPECT_EQ(std::string(1022, 'n'), ReadIniValue("G1", "GNAME"));
     EXPECT_EQ(std::string(1022, 'n'), m_app.Groups()[0].text) << "read back whole";
 }
 
