@@ -29,37 +29,46 @@ poke syscmd "<Orvanta>" 16
 shoot_window "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" "docs/about$suffix.png"
 
 # The bookmark picker on sample Favorites and a sample bookmark file (found
-# through the registry, as Netscape Navigator 4.08 keeps it).
+# through the registry, as Netscape Navigator 4.08 keeps it), named in the
+# system's language: an ANSI program shows names of its own code page only.
+case $LANG in
+    ja*) codepage=CP932 home="Orvanta ホーム" search=検索 news=ニュース flash=ニュース速報 weather=天気予報
+         sports=スポーツ work=仕事 portal=社内ポータル guide=表計算ガイド expense=経費精算 samples=表示サンプル
+         papers=資料 hobby=趣味 travel=旅行 owner=Taroのブックマーク ;;
+    *) codepage=CP1252 home="Orvanta home" search=Search news=News flash="Headlines" weather=Weather
+       sports=Sports work=Work portal="Intranet portal" guide="Spreadsheet guide" expense=Expenses samples=Samples
+       papers=Papers hobby=Hobbies travel="Cafés and travel" owner="Taro's bookmarks" ;;
+esac
 fav=$WINEPREFIX/drive_c/favorites
-rm -rf "$fav" && mkdir -p "$fav/ニュース" "$fav/仕事/表示サンプル" "$fav/趣味"
+rm -rf "$fav" && mkdir -p "$fav/$news" "$fav/$work/$samples" "$fav/$hobby"
 shortcut() { printf '[InternetShortcut]\r\nURL=%s\r\n' "$2" > "$fav/$1.url"; }
-shortcut "Orvanta ホーム" http://www.example.com/orvanta/
-shortcut "検索" http://search.example.com/
-shortcut "ニュース/ニュース速報" http://news.example.jp/
-shortcut "ニュース/天気予報" http://weather.example.jp/
-shortcut "仕事/社内ポータル" http://portal.example.co.jp/
-shortcut "仕事/表計算ガイド" http://sheets.example.co.jp/guide/
-shortcut "仕事/経費精算" http://expense.example.co.jp/
-shortcut "仕事/表示サンプル/資料" http://docs.example.co.jp/
-shortcut "趣味/旅行" http://travel.example.jp/
+shortcut "$home" http://www.example.com/orvanta/
+shortcut "$search" http://search.example.com/
+shortcut "$news/$flash" http://news.example.jp/
+shortcut "$news/$weather" http://weather.example.jp/
+shortcut "$work/$portal" http://portal.example.co.jp/
+shortcut "$work/$guide" http://sheets.example.co.jp/guide/
+shortcut "$work/$expense" http://expense.example.co.jp/
+shortcut "$work/$samples/$papers" http://docs.example.co.jp/
+shortcut "$hobby/$travel" http://travel.example.jp/
 wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v Favorites /d 'C:\favorites' /f >/dev/null
 profile=$WINEPREFIX/drive_c/netscape/taro
 mkdir -p "$profile"
-iconv -f UTF-8 -t CP932 > "$profile/bookmark.htm" <<'HTM'
+iconv -f UTF-8 -t $codepage > "$profile/bookmark.htm" <<HTM
 <!DOCTYPE NETSCAPE-Bookmark-file-1>
 <TITLE>Bookmarks for Taro</TITLE>
-<H1>Taroのブックマーク</H1>
+<H1>$owner</H1>
 <DL><p>
     <DT><A HREF="http://www.example.com/">Example</A>
-    <DT><H3>ニュース</H3>
+    <DT><H3>$news</H3>
     <DL><p>
-        <DT><A HREF="http://news.example.jp/">ニュース速報</A>
-        <DT><A HREF="http://weather.example.jp/">天気予報</A>
-        <DT><A HREF="http://sports.example.jp/">スポーツ</A>
+        <DT><A HREF="http://news.example.jp/">$flash</A>
+        <DT><A HREF="http://weather.example.jp/">$weather</A>
+        <DT><A HREF="http://sports.example.jp/">$sports</A>
     </DL><p>
-    <DT><H3>趣味</H3>
+    <DT><H3>$hobby</H3>
     <DL><p>
-        <DT><A HREF="http://travel.example.jp/">旅行</A>
+        <DT><A HREF="http://travel.example.jp/">$travel</A>
     </DL><p>
 </DL><p>
 HTM
@@ -68,10 +77,10 @@ wine reg add "$navigator" /v CurrentVersion /d '4.08 (ja)' /f >/dev/null
 wine reg add "$navigator\Users" /v CurrentUser /d taro /f >/dev/null
 wine reg add "$navigator\Users\taro" /v DirRoot /d 'C:\netscape\taro' /f >/dev/null
 picker() { wine build/win64/show_picker.exe "$@"; }
-picker ie 仕事 0 2 &
+picker ie "$work" 0 2 &
 shoot_window "IEのお気に入りから選択" "docs/picker-favorites$suffix.png"
 poke click "IEのお気に入りから選択" 2
-picker nn ニュース 1 &
+picker nn "$news" 1 &
 shoot_window "NNのBookMarkから選択" "docs/picker-bookmarks$suffix.png"
 poke click "NNのBookMarkから選択" 2
 poke click "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" 1
