@@ -11,7 +11,7 @@
 
 namespace {
 
-const int IDC_TREE = 1065, IDC_LIST = 1067, IDC_REPLACE = 3;
+const int IDC_TREE = 1065, IDC_LIST = 1067;
 
 std::string Bookmarks()
 {
@@ -51,18 +51,6 @@ protected:
 
 void Click(HWND hwnd, int id) { ::PostMessageW(::GetDlgItem(hwnd, id), BM_CLICK, 0, 0); }
 
-std::wstring ColumnText(HWND list, int column, int &width)
-{
-    wchar_t text[64] = L"";
-    LVCOLUMNW col = {};
-    col.mask = LVCF_TEXT | LVCF_WIDTH;
-    col.pszText = text;
-    col.cchTextMax = 64;
-    ::SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col));
-    width = col.cx;
-    return text;
-}
-
 TEST_F(BookmarkPicker, OpensOnTheRootFolderWithItsEntries)
 {
     CBookmarkDlg dlg;
@@ -74,70 +62,7 @@ TEST_F(BookmarkPicker, OpensOnTheRootFolderWithItsEntries)
         ASSERT_EQ(12u, rows.size());
         EXPECT_EQ("E0 | http://e0/", rows[0]);
         EXPECT_EQ("E11 | http://e11/", rows[11]);
-
-        // The root is selected, shown with the open box, and not expanded.
-        HTREEITEM root = reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-        EXPECT_EQ(root, reinterpret_cast<HTREEITEM>(::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0)));
-        TVITEMW item = {};
-        item.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_STATE | TVIF_HANDLE;
-        item.stateMask = TVIS_EXPANDED;
-        item.hItem = root;
-        ::SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        EXPECT_EQ(1, item.iImage);
-        EXPECT_EQ(2, item.iSelectedImage);
-        EXPECT_EQ(0u, item.state & TVIS_EXPANDED);
-        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(::SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0));
-        EXPECT_EQ(3, ::ImageList_GetImageCount(images));
-
-        RECT rc;
-        ::GetWindowRect(list, &rc);
-        const int w = rc.right - rc.left;
-        int width = 0;
-        EXPECT_EQ(L" 名称 ", ColumnText(list, 0, width));
-        EXPECT_EQ(w / 3, width);
-        EXPECT_EQ(L" URL ", ColumnText(list, 1, width));
-        EXPECT_EQ(2 * w / 3, width);
     });
-}
-
-TEST_F(BookmarkPicker, TenSelectedAndAddHandsBackTheFirstEight)
-{
-    CBookmarkDlg dlg;
-    const INT_PTR result = Run(dlg, [](HWND hwnd) {
-        SelectRows(::GetDlgItem(hwnd, IDC_LIST), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-        Click(hwnd, IDOK);
-    });
-    EXPECT_EQ(IDOK, result);
-    EXPECT_EQ(1, dlg.m_bAppend);
-    EXPECT_EQ(0, dlg.m_nSelFolder);
-    ASSERT_EQ(8, dlg.m_nSelCount);
-    for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(i + 1, dlg.m_nSelRows[i]);
-    const BookmarkPick pick = dlg.Pick();
-    EXPECT_EQ(BK_NN, pick.kind);
-    EXPECT_EQ((std::vector<std::string>{"http://e1/", "http://e2/", "http://e3/", "http://e4/", "http://e5/", "http://e6/",
-                                        "http://e7/", "http://e8/"}),
-              pick.urls);
-}
-
-TEST_F(BookmarkPicker, ReplaceWithNothingSelectedHandsBackNothing)
-{
-    CBookmarkDlg dlg;
-    EXPECT_EQ(IDOK, Run(dlg, [](HWND hwnd) { Click(hwnd, IDC_REPLACE); }));
-    EXPECT_EQ(0, dlg.m_bAppend);
-    EXPECT_EQ(0, dlg.m_nSelCount);
-    EXPECT_TRUE(dlg.Pick().urls.empty());
-}
-
-TEST_F(BookmarkPicker, ReplaceHandsBackTheChosenRows)
-{
-    CBookmarkDlg dlg;
-    EXPECT_EQ(IDOK, Run(dlg, [](HWND hwnd) {
-                  SelectRows(::GetDlgItem(hwnd, IDC_LIST), {11, 0});
-                  Click(hwnd, IDC_REPLACE);
-              }));
-    EXPECT_EQ(0, dlg.m_bAppend);
-    EXPECT_EQ((std::vector<std::string>{"http://e0/", "http://e11/"}), dlg.Pick().urls);
 }
 
 TEST_F(BookmarkPicker, OnlyRowsOfTheFolderSelectedLastCount)
@@ -165,27 +90,6 @@ TEST_F(BookmarkPicker, FolderOfOnlyFoldersShowsAnEmptyList)
         ASSERT_TRUE(SelectFolder(::GetDlgItem(hwnd, IDC_TREE), "Folders only"));
         EXPECT_TRUE(WaitRows(::GetDlgItem(hwnd, IDC_LIST), 0));
     });
-}
-
-TEST_F(BookmarkPicker, EnterAddsAndEscapeCancels)
-{
-    struct {
-        WPARAM key;
-        INT_PTR result;
-    } const cases[] = {{VK_RETURN, IDOK}, {VK_ESCAPE, IDCANCEL}};
-    for (const auto &c : cases) {
-        CBookmarkDlg dlg;
-        const INT_PTR result = Run(dlg, [&](HWND hwnd) {
-            HWND list = ::GetDlgItem(hwnd, IDC_LIST);
-            SelectRows(list, {3});
-            ::PostMessageW(list, WM_KEYDOWN, c.key, 0);
-        });
-        EXPECT_EQ(c.result, result) << c.key;
-        if (c.result == IDOK) {
-            EXPECT_EQ(1, dlg.m_bAppend);
-            EXPECT_EQ((std::vector<std::string>{"http://e3/"}), dlg.Pick().urls);
-        }
-    }
 }
 
 TEST_F(BookmarkPicker, WithoutABookmarkFileThePickerIsEmpty)

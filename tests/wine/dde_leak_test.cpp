@@ -96,6 +96,21 @@ TEST_F(DdeLeaks, EveryPathOfEveryExchangeReleasesWhatItMade)
     }
 }
 
+// Topic and service numbers index fixed tables: one outside them makes no
+// conversation rather than reading past the end.
+TEST_F(DdeLeaks, ConnectRefusesIndexesOutsideItsTables)
+{
+    ASSERT_TRUE(StartDdeServer(m_netscape, DdeServerSettings("NETSCAPE", "")));
+    ASSERT_NE(0u, DdeLinkInit(nullptr));
+    EXPECT_EQ(nullptr, DdeLinkConnect(4, BK_NN));
+    EXPECT_EQ(nullptr, DdeLinkConnect(-1, BK_NN));
+    EXPECT_EQ(nullptr, DdeLinkConnect(DDE_TOPIC_VERSION, BK_DEF));
+    EXPECT_EQ(0, DdeAccounting::Held().conversations);
+    HCONV conv = DdeLinkConnect(DDE_TOPIC_VERSION, BK_NN);
+    EXPECT_NE(nullptr, conv);
+    ::DdeDisconnect(conv);
+}
+
 // The process-wide counts. Wine answers 0 for GetGuiResources; the windows
 // of this thread (DDEML's conversation windows) are counted too.
 struct Holdings {

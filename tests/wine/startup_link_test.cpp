@@ -152,44 +152,6 @@ TEST_F(StartupShortcut, JapaneseFolderAndProgramNameAreSplitByCharacters)
         ::FindClose(find);
 }
 
-TEST_F(StartupShortcut, UnquotedAndRelativeProgramPathsAreTakenAsTyped)
-{
-    const std::string folder = MakeFolder("orvanta-relative");
-    const std::string link = folder + "\\Orvanta.lnk";
-    Remember(link);
-    StartupFolderValue::Set(folder.c_str());
-    const std::string exe = ProgramDir() + "\\Orvanta.exe";
-    for (const std::string &commandLine : {exe + " -x", std::string(".\\Orvanta.exe")}) {
-        Launcher app;
-        ASSERT_TRUE(app.StartCommandLine(exe, commandLine));
-        ASSERT_TRUE(app.WaitWindow());
-        ChangeStartup(app, IDC_STARTUP_ADD);
-        ASSERT_TRUE(app.Sync());
-        EXPECT_EQ(nullptr, FindProcessWindow(app.Pid(), L"Orvanta")) << commandLine;
-        EXPECT_TRUE(ReadShortcut(link).loaded) << commandLine;
-        ChangeStartup(app, IDC_STARTUP_REMOVE);
-        ASSERT_TRUE(app.Sync());
-        EXPECT_FALSE(Exists(link)) << commandLine;
-        app.Command(IDCANCEL);
-        ASSERT_TRUE(app.WaitExit());
-    }
-}
-
-TEST_F(StartupShortcut, ShortcutOfTheSameNamePointingElsewhereCounts)
-{
-    const std::string folder = MakeFolder("orvanta-elsewhere");
-    const std::string link = folder + "\\Orvanta.lnk";
-    Remember(link);
-    char windir[MAX_PATH];
-    ::GetWindowsDirectoryA(windir, MAX_PATH);
-    ASSERT_TRUE(WriteShortcut(link, std::string(windir) + "\\notepad.exe"));
-    StartupFolderValue::Set(folder.c_str());
-    Launcher app;
-    ASSERT_TRUE(app.Start());
-    ASSERT_TRUE(app.WaitWindow());
-    ExpectShown(app, true);
-}
-
 TEST_F(StartupShortcut, DeletingAShortcutThatWentAwayShowsNothing)
 {
     const std::string folder = MakeFolder("orvanta-gone");
