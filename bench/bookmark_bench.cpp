@@ -2,8 +2,8 @@
 // the real reader and compares the time with one buffered read of the same
 // file. With --bytewise it also times the reader fed one byte per read call,
 // as reading the file byte by byte did. Not a test: prints figures.
-#include "bookmarks/BookmarkFile.h"
-#include "bookmarks/MemoryFolders.h"
+#include "core/bookmarks/BookmarkFile.h"
+#include "core/bookmarks/MemoryFolders.h"
 
 #include <algorithm>
 #include <chrono>

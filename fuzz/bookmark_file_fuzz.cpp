@@ -2,8 +2,8 @@
 // the tables' limits and the URLs keep no control characters; and reading
 // the file one byte per read call gives the same folders and entries as
 // reading it through the buffer.
-#include "bookmarks/BookmarkFile.h"
-#include "bookmarks/MemoryFolders.h"
+#include "core/bookmarks/BookmarkFile.h"
+#include "core/bookmarks/MemoryFolders.h"
 
 #include <cstdlib>
 

@@ -1,8 +1,8 @@
 // Any bytes as the program's arguments, as its whole command line, and as
 // the program path the Startup shortcut is named after.
-#include "app/CommandLine.h"
-#include "links/StartupLinkPath.h"
-#include "settings/AnsiText.h"
+#include "core/app/CommandLine.h"
+#include "core/links/StartupLinkPath.h"
+#include "core/text/AnsiText.h"
 
 #include <cstdlib>
 #include <cstring>

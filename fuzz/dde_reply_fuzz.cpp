@@ -1,6 +1,6 @@
 // Any bytes as a browser's reply to "WWW_ListWindows" (the first byte picks
 // the service), and as the text of an item the launcher sends.
-#include "links/DdeFormat.h"
+#include "core/links/DdeFormat.h"
 
 #include <cstdlib>
 #include <cstring>

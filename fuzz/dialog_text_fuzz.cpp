@@ -1,7 +1,7 @@
 // Any bytes as typed into the settings dialogs: the delay edit box and the
 // URL edit box, and as a run of list commands whose rules must always hold.
-#include "dialogs/OptionValues.h"
-#include "dialogs/UrlRows.h"
+#include "core/dialogs/OptionValues.h"
+#include "core/dialogs/UrlRows.h"
 
 #include <cstdlib>
 #include <cstring>

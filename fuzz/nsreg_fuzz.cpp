@@ -1,8 +1,8 @@
 // Any bytes as "nsreg.dat": the profile lookup ends, and what it hands back
 // is a NUL-terminated string that fits the value buffer. The first bytes
 // also go through the version rule as a "CurrentVersion" value.
-#include "bookmarks/NavigatorVersion.h"
-#include "bookmarks/Nsreg.h"
+#include "core/bookmarks/NavigatorVersion.h"
+#include "core/bookmarks/Nsreg.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,7 +1,7 @@
 // Any bytes as "Orvanta.ini": the group store reads every group, saves one
 // and reads it back, through our INI functions.
-#include "settings/GroupList.h"
-#include "settings/SettingsFile.h"
+#include "core/settings/GroupList.h"
+#include "core/settings/SettingsFile.h"
 
 #include <cstdio>
 #include <cstdlib>

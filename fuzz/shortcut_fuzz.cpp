@@ -1,6 +1,6 @@
 // Any bytes as a ".URL" file read in text mode, and as a file name: the URL
 // found keeps no control characters and the name is the file name cut.
-#include "bookmarks/ShortcutFile.h"
+#include "core/bookmarks/ShortcutFile.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "app/LaunchHostWin32.h"
 
-#include "app/BrowserStart.h"
+#include "links/BrowserStart.h"
 #include "app/MainDlg.h"
 #include "links/DdeLink.h"
 #include "links/RasLink.h"

@@ -3,6 +3,6 @@
 // and the dial-up monitor.
 #pragma once
 
-#include "app/LaunchHost.h"
+#include "core/app/LaunchHost.h"
 
 ILaunchHost *WindowsLaunchHost();

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/CommandLine.h"
+#include "core/app/CommandLine.h"
 #include "app/MainDlg.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR args, int)

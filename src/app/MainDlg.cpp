@@ -1,21 +1,22 @@
 #include "app/MainDlg.h"
 
 #include "app/AboutDlg.h"
-#include "app/AppState.h"
-#include "app/BrowserLocation.h"
-#include "app/BrowserStart.h"
 #include "app/LaunchHostWin32.h"
-#include "app/LaunchSequencer.h"
+#include "app/SelfPath.h"
+#include "core/app/LaunchSequencer.h"
+#include "core/settings/SettingsFile.h"
 #include "framework/MessageBox.h"
+#include "links/BrowserLocation.h"
+#include "links/BrowserStart.h"
 #include "links/DdeLink.h"
 #include "links/RasLink.h"
 #include "links/StartupLink.h"
 #include "res/resource.h"
-#include "settings/SettingsFile.h"
 
 #include <objbase.h>
 
 HWND s_hwndMain = nullptr;
+int s_bStartupLinked = 0;
 
 CMainDlg::CMainDlg()
     : CDialog(IDD_ORVANTA_DIALOG),
@@ -48,7 +49,7 @@ BOOL CMainDlg::OnInitDialog()
     GetSelfPath();
 
     int x, y;
-    LoadOptions(x, y);
+    s_options = ReadOptions(x, y);
     s_nCurrentGroup = m_groups.LoadGroups();
     theUrlTable.count = 0;
     FillGroupCombo();
@@ -61,19 +62,6 @@ BOOL CMainDlg::OnInitDialog()
     if (m_bAutoStart)
         OnStart();
     return TRUE;
-}
-
-void CMainDlg::LoadOptions(int &x, int &y)
-{
-    s_nUseBrowser = ReadMainInt(KEY_USE_BROWSER, 3);
-    s_nDelay = ReadMainInt(KEY_DELAY, 3);
-    x = ReadMainInt(KEY_XPOS, -1);
-    y = ReadMainInt(KEY_YPOS, -1);
-    m_bNotSurf = ReadMainInt(KEY_NOTSURF, 0);
-    s_bReuseBrowser = ReadMainInt(KEY_REUSE_BROWSER, 1);
-    s_bWaitDialup = ReadMainInt(KEY_WAIT_DIALUP, 0);
-    s_nPrevSelBrowser = ReadMainInt(KEY_PREV_SEL_BROWSER, 2);
-    s_nWindowNum = ReadMainInt(KEY_WINDOWNUM, 0);
 }
 
 // The window stands at the template's 0,0, so offsetting the normal
@@ -205,17 +193,51 @@ void CMainDlg::OnStart()
 {
     if (m_bStepping)
         return;
-    const int item = m_comboGroup.GetCurSel();
-    if (item == CB_ERR) {
-        AppMessageBox(m_hWnd, IDS_NO_URL, MB_OK);
-        return;
-    }
-    const int group = static_cast<int>(m_comboGroup.GetItemData(item));
-    theUrlTable.count = m_groups.LoadGroupUrls(group);
-    if (theUrlTable.count <= 0) {
+    const int group = SelectedGroup();
+    if (group == 0 || m_groups.LoadUrlTable(group) <= 0) {
         AppMessageBox(m_hWnd, IDS_NO_URL, MB_OK);
         return;
     }
     s_nCurrentGroup = group;
     Step(LaunchStart);
+}
+
+int CMainDlg::SelectedGroup() const
+{
+    const int item = m_comboGroup.GetCurSel();
+    return item == CB_ERR ? 0 : static_cast<int>(m_comboGroup.GetItemData(item));
+}
+
+void CMainDlg::OnSettings()
+{
+    s_bStartupLinked = IsStartupLinked(m_hWnd, s_szSelfPath);
+    SettingsInput in;
+    in.options = s_options;
+    in.bStartupLinked = s_bStartupLinked;
+    in.nGroup = SelectedGroup();
+    in.pGroupCombo = &m_comboGroup;
+    in.pGroups = &m_groups;
+    const SettingsResult result = RunSettingsSheet(m_hWnd, in);
+    if (result.bOK)
+        ApplySettings(result);
+    if (result.bGroupsChanged)
+        FillGroupCombo();
+}
+
+// The changed options are written in the file's order, with the shortcut
+// between "Wait_Dialup" and "Prev_Sel_Browser".
+void CMainDlg::ApplySettings(const SettingsResult &result)
+{
+    UpdateOptions(s_options, result.options, OPT_USE_BROWSER | OPT_DELAY | OPT_NOTSURF | OPT_REUSE_BROWSER | OPT_WAIT_DIALUP);
+    if (result.bStartup != s_bStartupLinked) {
+        if (!s_bStartupLinked && result.bStartup) {
+            if (!CreateStartupLink(s_szSelfPath, "", "-start"))
+                AppMessageBox(m_hWnd, IDS_STARTUP_FAILED, MB_OK);
+        } else {
+            DeleteStartupLink(s_szSelfPath);
+        }
+    }
+    s_bStartupLinked = result.bStartup;
+    if (UpdateOptions(s_options, result.options, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM) & OPT_WINDOWNUM)
+        s_bSingleWindowOpened = 0;
 }

@@ -1,14 +1,16 @@
 // The launcher window "<Orvanta>": Start, the group selector and Settings.
 #pragma once
 
+#include "app/SettingsCommand.h"
+#include "core/settings/GroupList.h"
+#include "core/settings/Options.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
-#include "settings/GroupList.h"
 
 // The launcher window's handle, for everything that posts to it.
 extern HWND s_hwndMain;
-
-class CSettingsDlg;
+// Whether the Startup shortcut existed when the settings sheet last opened.
+extern int s_bStartupLinked;
 
 class CMainDlg : public CDialog {
 public:
@@ -16,7 +18,7 @@ public:
 
     CGroupList m_groups;
     int m_bAutoStart = 0;
-    int m_bNotSurf = 0;
+    int &m_bNotSurf = s_options.bNotSurf;
     CComboBox m_comboGroup;
     CButton m_btnStart;
     HICON m_hIcon;
@@ -31,7 +33,6 @@ protected:
     BOOL OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
 
 private:
-    void LoadOptions(int &x, int &y);
     void PlaceWindow(int x, int y) const;
     BOOL OnSysCommand(UINT id);
     BOOL OnPaint() const;
@@ -39,8 +40,9 @@ private:
     void ReleaseLinks(bool savePosition);
     void OnStart();
     void OnSettings();
+    void ApplySettings(const SettingsResult &result);
+    int SelectedGroup() const;
     void Step(void (*step)());
 
     bool m_bStepping = false;    // a launch step is running
-    void WriteBack(const CSettingsDlg &options, int kind);
 };

@@ -1,8 +1,8 @@
 #include "bookmarks/BookmarkDlg.h"
 
-#include "bookmarks/BookmarkFile.h"
+#include "core/bookmarks/BookmarkFile.h"
 #include "bookmarks/NetscapeProfile.h"
-#include "bookmarks/SystemPath.h"
+#include "core/text/AnsiText.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
@@ -109,7 +109,7 @@ int CBookmarkDlg::LoadBookmarkFile()
     if (!FindNetscapeProfileDir(dir))
         return 0;
     CFileStream file;
-    if (!file.Open(JoinSystemPath(dir, "bookmark.htm").c_str()))
+    if (!file.Open(JoinPath(dir, "bookmark.htm").c_str()))
         return 0;
     return ReadBookmarks(file, *this);
 }

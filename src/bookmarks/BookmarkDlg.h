@@ -6,12 +6,12 @@
 #pragma once
 
 #include "bookmarks/BookmarkList.h"
-#include "bookmarks/BookmarkPick.h"
+#include "core/bookmarks/BookmarkPick.h"
 #include "bookmarks/BookmarkTree.h"
-#include "bookmarks/EntryTables.h"
-#include "bookmarks/FolderSink.h"
+#include "core/bookmarks/EntryTables.h"
+#include "core/bookmarks/FolderSink.h"
 #include "framework/Dialog.h"
-#include "settings/GroupList.h"
+#include "core/settings/GroupList.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 // order they were added.
 #pragma once
 
-#include "bookmarks/FolderIndex.h"
+#include "core/bookmarks/FolderIndex.h"
 #include "framework/Controls.h"
 
 #include <string>

@@ -2,9 +2,9 @@
 // becomes a folder, breadth first, and every Internet shortcut an entry.
 #include "bookmarks/BookmarkDlg.h"
 
-#include "bookmarks/Registry.h"
-#include "bookmarks/ShortcutFile.h"
-#include "bookmarks/SystemPath.h"
+#include "links/Registry.h"
+#include "core/bookmarks/ShortcutFile.h"
+#include "core/text/AnsiText.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
@@ -18,8 +18,7 @@ const char SHELL_FOLDERS_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 bool FindFavoritesFolder(std::string &path)
 {
     char value[REG_VALUE_SIZE];
-    DWORD length;
-    if (!ReadRegistryString(HKEY_CURRENT_USER, SHELL_FOLDERS_KEY, "Favorites", value, length))
+    if (!ReadRegistryString(HKEY_CURRENT_USER, SHELL_FOLDERS_KEY, "Favorites", value, sizeof value))
         return false;
     path = value;
     return true;
@@ -82,10 +81,10 @@ int CBookmarkDlg::LoadFavorites()
     // The scan adds folders as it goes: the bound is read afresh each time.
     AddSubfolders(favorites, 0);
     for (int k = 1; k < m_tree.Top(); ++k)
-        AddSubfolders(JoinSystemPath(favorites, m_tree.GetFolderPath(k)), k);
+        AddSubfolders(JoinPath(favorites, m_tree.GetFolderPath(k)), k);
     AddUrlFiles(favorites, 0);
     for (int k = 1; k < m_tree.Top(); ++k)
-        AddUrlFiles(JoinSystemPath(favorites, m_tree.GetFolderPath(k)), k);
+        AddUrlFiles(JoinPath(favorites, m_tree.GetFolderPath(k)), k);
     return 1;
 }
 

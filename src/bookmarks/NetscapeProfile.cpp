@@ -1,9 +1,9 @@
 #include "bookmarks/NetscapeProfile.h"
 
-#include "bookmarks/NavigatorVersion.h"
-#include "bookmarks/Nsreg.h"
-#include "bookmarks/Registry.h"
-#include "bookmarks/SystemPath.h"
+#include "core/bookmarks/NavigatorVersion.h"
+#include "core/bookmarks/Nsreg.h"
+#include "links/Registry.h"
+#include "core/text/AnsiText.h"
 
 #include <cstring>
 #include <string>
@@ -17,11 +17,10 @@ const char USERS_KEY[] = "SOFTWARE\\Netscape\\Netscape Navigator\\Users";
 int FindRegistryProfileDir(char *dir)
 {
     char user[REG_VALUE_SIZE], root[REG_VALUE_SIZE];
-    DWORD length;
-    if (!ReadRegistryString(HKEY_LOCAL_MACHINE, USERS_KEY, "CurrentUser", user, length))
+    if (!ReadRegistryString(HKEY_LOCAL_MACHINE, USERS_KEY, "CurrentUser", user, sizeof user))
         return 0;
     const std::string key = std::string(USERS_KEY) + "\\" + user;
-    if (!ReadRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), "DirRoot", root, length))
+    if (!ReadRegistryString(HKEY_LOCAL_MACHINE, key.c_str(), "DirRoot", root, sizeof root))
         return 0;
     std::memcpy(dir, root, std::strlen(root) + 1);
     return 1;
@@ -35,14 +34,14 @@ bool NsregOpen(CFileStream &file)
     const UINT length = ::GetWindowsDirectoryA(windows, 1023);
     if (length == 0 || length > 1023)
         return false;
-    return file.Open(JoinSystemPath(windows, "nsreg.dat").c_str());
+    return file.Open(JoinPath(windows, "nsreg.dat").c_str());
 }
 
 int FindNetscapeProfileDir(char *dir)
 {
     char version[REG_VALUE_SIZE];
     DWORD length;
-    if (!ReadRegistryString(HKEY_LOCAL_MACHINE, NAVIGATOR_KEY, "CurrentVersion", version, length))
+    if (!ReadRegistryString(HKEY_LOCAL_MACHINE, NAVIGATOR_KEY, "CurrentVersion", version, sizeof version, &length))
         return 0;
     switch (ProfilePlaceForVersion(version, length)) {
     case PROFILE_REGISTRY:

@@ -3,7 +3,7 @@
 // "nsreg.dat" in the Windows directory from 4.5 on.
 #pragma once
 
-#include "bookmarks/ByteStream.h"
+#include "core/bookmarks/ByteStream.h"
 
 #define PROFILE_DIR_SIZE 1024
 

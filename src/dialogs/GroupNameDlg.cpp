@@ -2,7 +2,7 @@
 
 #include "framework/MessageBox.h"
 #include "res/resource.h"
-#include "settings/GroupList.h"
+#include "core/settings/GroupList.h"
 
 CGroupNameDlg::CGroupNameDlg(HWND parent) : CDialog(IDD_GROUP_NAME, parent) {}
 

@@ -1,13 +1,11 @@
 #include "dialogs/SetURLsPage.h"
 
 #include "bookmarks/BookmarkDlg.h"
-#include "dialogs/BookmarkImport.h"
+#include "core/dialogs/BookmarkImport.h"
 #include "dialogs/GroupNameDlg.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
-// The kind and the row being edited outlive the page: they are the
-// program's, not one opening's.
 int s_nSelKind = BK_DEF;
 int s_nEditRow = -1;
 
@@ -105,7 +103,7 @@ void SetURLsPage::ShowRows() const
 void SetURLsPage::ShowGroup(int group)
 {
     m_nGroup = group;
-    theUrlTable.count = m_pGroups->LoadGroupUrls(group);
+    m_pGroups->LoadUrlTable(group);
     m_rows.Fill(theUrlTable);
     ShowRows();
 }

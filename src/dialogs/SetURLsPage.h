@@ -4,10 +4,15 @@
 // only with Save or the sheet's OK.
 #pragma once
 
-#include "dialogs/UrlRows.h"
+#include "core/dialogs/UrlRows.h"
 #include "framework/Controls.h"
 #include "framework/PropertySheet.h"
-#include "settings/GroupList.h"
+#include "core/settings/GroupList.h"
+
+// The kind chosen for the next entry and the row being edited (-1 none)
+// outlive the page: they are the program's, not one opening's.
+extern int s_nSelKind;
+extern int s_nEditRow;
 
 class SetURLsPage : public CPropertyPage {
 public:

@@ -1,6 +1,7 @@
 #include "dialogs/SettingsDlg.h"
 
-#include "dialogs/OptionValues.h"
+#include "core/dialogs/OptionValues.h"
+#include "core/settings/Options.h"
 #include "res/resource.h"
 
 #include <string>
@@ -46,10 +47,10 @@ BOOL CSettingsDlg::OnCommand(WORD id, WORD code, HWND control)
     if (code != BN_CLICKED)
         return CPropertyPage::OnCommand(id, code, control);
     switch (id) {
-    case IDC_BROWSER_FOLLOW: m_nBrowser = 3; return TRUE;
-    case IDC_BROWSER_NN: m_nBrowser = 1; return TRUE;
-    case IDC_BROWSER_IE: m_nBrowser = 2; return TRUE;
-    case IDC_BROWSER_DEFAULT: m_nBrowser = 4; return TRUE;
+    case IDC_BROWSER_FOLLOW: m_nBrowser = UB_FOLLOW; return TRUE;
+    case IDC_BROWSER_NN: m_nBrowser = UB_NN; return TRUE;
+    case IDC_BROWSER_IE: m_nBrowser = UB_IE; return TRUE;
+    case IDC_BROWSER_DEFAULT: m_nBrowser = UB_DEFAULT; return TRUE;
     default: return CPropertyPage::OnCommand(id, code, control);
     }
 }

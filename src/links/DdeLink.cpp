@@ -1,5 +1,7 @@
 #include "links/DdeLink.h"
 
+#include "core/app/LaunchSequencer.h"
+
 namespace {
 
 struct DdeTopic {
@@ -119,6 +121,6 @@ int DdeGetVersion() { return Request(DDE_TOPIC_VERSION, BK_NN, nullptr).connecte
 HDDEDATA CALLBACK DdeLinkCallback(UINT type, UINT, HCONV, HSZ hsz1, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
 {
     if ((type & 0xFFFF) == XTYP_REGISTER && ::DdeCmpStringHandles(hsz1, s_hszServices[BK_NN]) == 0)
-        ::PostMessageA(s_hwndNotify, WM_USER, 0, 0);
+        ::PostMessageA(s_hwndNotify, WM_USER, NOTIFY_NS_READY, 0);
     return nullptr;
 }

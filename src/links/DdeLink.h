@@ -5,7 +5,7 @@
 // for "NETSCAPE", BK_IE for "IEXPLORE".
 #pragma once
 
-#include "links/DdeFormat.h"
+#include "core/links/DdeFormat.h"
 
 #include <windows.h>
 #include <ddeml.h>

@@ -1,5 +1,7 @@
 #include "links/RasLink.h"
 
+#include "links/Registry.h"
+
 #include <cstdlib>
 
 namespace {
@@ -87,13 +89,9 @@ int RasLinkConnectionState(HRASCONN conn)
 
 int RasLinkAutodialEnabled()
 {
-    HKEY key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings", 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return 0;
     // Any type: only the four bytes count; a longer value does not fit.
     BYTE value[4] = {};
-    DWORD size = sizeof value;
-    const LONG error = ::RegQueryValueExA(key, "Enable Autodial", nullptr, nullptr, value, &size);
-    ::RegCloseKey(key);
-    return error == ERROR_SUCCESS && (value[0] | value[1] | value[2] | value[3]) != 0;
+    return ReadRegistryBytes(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
+                             "Enable Autodial", value, sizeof value) >= 0 &&
+           (value[0] | value[1] | value[2] | value[3]) != 0;
 }

@@ -7,7 +7,7 @@
 #include <ras.h>
 #include <raserror.h>
 
-#include "links/RasQuery.h"
+#include "core/links/RasQuery.h"
 
 // The largest enumeration the monitor accepts; a library that asks for
 // more is not believed.

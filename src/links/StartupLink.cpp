@@ -1,14 +1,10 @@
 #include "links/StartupLink.h"
 
-#include "app/CommandLine.h"
-#include "framework/MessageBox.h"
-#include "links/StartupLinkPath.h"
-#include "res/resource.h"
+#include "core/links/StartupLinkPath.h"
+#include "links/Registry.h"
 
 #include <objbase.h>
 #include <shlobj.h>
-
-char s_szSelfPath[1024];
 
 namespace {
 
@@ -42,22 +38,12 @@ bool WidePath(const char *path, wchar_t (&wide)[MAX_PATH])
 
 } // namespace
 
-void GetSelfPath() { ParseSelfPath(::GetCommandLineA(), s_szSelfPath, sizeof s_szSelfPath); }
-
 int GetStartupFolder(char *folder, size_t size)
 {
-    HKEY key;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", 0,
-                        KEY_READ, &key) != ERROR_SUCCESS)
+    char value[REG_VALUE_SIZE];
+    if (!ReadRegistryString(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                            "Startup", value, sizeof value))
         return 0;
-    char value[512];
-    DWORD bytes = sizeof value - 1;
-    const LONG result = ::RegQueryValueExA(key, "Startup", nullptr, nullptr, reinterpret_cast<BYTE *>(value), &bytes);
-    ::RegCloseKey(key);
-    if (result != ERROR_SUCCESS)
-        return 0;
-    // The stored text need not end with a terminator.
-    value[bytes] = '\0';
     if (static_cast<size_t>(::lstrlenA(value)) >= size)
         return 0;
     ::lstrcpyA(folder, value);
@@ -88,7 +74,7 @@ int IsStartupLinked(HWND owner, const char *programPath)
                : 0;
 }
 
-void CreateStartupLink(HWND owner, const char *programPath, const char *workDir, const char *args)
+int CreateStartupLink(const char *programPath, const char *workDir, const char *args)
 {
     char linkPath[MAX_PATH];
     wchar_t widePath[MAX_PATH];
@@ -102,8 +88,7 @@ void CreateStartupLink(HWND owner, const char *programPath, const char *workDir,
             saved = SUCCEEDED(link.m_file->Save(widePath, TRUE));
         }
     }
-    if (!saved)
-        AppMessageBox(owner, IDS_STARTUP_FAILED, MB_OK);
+    return saved ? 1 : 0;
 }
 
 int DeleteStartupLink(const char *programPath)

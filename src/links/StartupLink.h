@@ -7,11 +7,6 @@
 
 #include <cstddef>
 
-// The program's own path, taken once from the command line; empty when the
-// command line's path does not fit.
-extern char s_szSelfPath[1024];
-
-void GetSelfPath();
 // The Startup folder from the user's shell folders; 0 when it cannot be read
 // or does not fit in size bytes.
 int GetStartupFolder(char *folder, size_t size);
@@ -20,7 +15,7 @@ int GetStartupLinkPath(const char *programPath, char *linkPath);
 // 1 when a shortcut of the program's name loads and resolves; owner parents
 // whatever the shell shows while it resolves.
 int IsStartupLinked(HWND owner, const char *programPath);
-// Shows "スタートアップへの登録に失敗しました" when the shortcut was not saved.
-void CreateStartupLink(HWND owner, const char *programPath, const char *workDir, const char *args);
+// 1 when the shortcut was saved, 0 when not.
+int CreateStartupLink(const char *programPath, const char *workDir, const char *args);
 // Nonzero when a shortcut file was deleted.
 int DeleteStartupLink(const char *programPath);

@@ -4,7 +4,7 @@
 //   (#id)             entries of a folder id that has no item
 #pragma once
 
-#include "bookmarks/MemoryFolders.h"
+#include "core/bookmarks/MemoryFolders.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "TestIni.h"
 
-#include "settings/Profile.h"
+#include "core/settings/Profile.h"
 
 #include <cstdio>
 #include <cstdlib>

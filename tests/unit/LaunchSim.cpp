@@ -1,6 +1,6 @@
 #include "LaunchSim.h"
 
-#include "app/LaunchSequencer.h"
+#include "core/app/LaunchSequencer.h"
 
 #include <ostream>
 

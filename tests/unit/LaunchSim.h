@@ -3,7 +3,7 @@
 // before timers fall due, as in a Windows message queue.
 #pragma once
 
-#include "app/LaunchHost.h"
+#include "core/app/LaunchHost.h"
 
 #include <functional>
 #include <map>

@@ -1,6 +1,6 @@
 // Walking code-page-932 text by characters. Under Wine the same tables run
 // against CharNextA with the Japanese code page.
-#include "settings/AnsiText.h"
+#include "core/text/AnsiText.h"
 
 #include "Cp932.h"
 
@@ -61,6 +61,27 @@ TEST(AnsiText, PrefixEndsOnACharacterBoundary)
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.expected, WholeCharsPrefix(c.text.c_str(), c.max)) << c.text << " " << c.max;
+}
+
+TEST(AnsiText, PathsJoinByCharacters)
+{
+    REQUIRE_CP932();
+    const struct {
+        const char *dir;
+        const char *rest;
+        const char *joined;
+    } cases[] = {
+        {"C:\\Fav", "A\\A2", "C:\\Fav\\A\\A2"},
+        {"C:\\Fav\\", "A", "C:\\Fav\\A"},
+        {"C:\\", "A", "C:\\A"},
+        // 表 ends in 0x5C, which is not a backslash there.
+        {"C:\\\x95\x5c", "A", "C:\\\x95\x5c\\A"},
+        {"C:\\\x95\x5c\\", "A", "C:\\\x95\x5c\\A"},
+        {"C:\\\x83\x5c\x95\x5c", "A", "C:\\\x83\x5c\x95\x5c\\A"},
+        {"", "A", "A"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.joined, JoinPath(c.dir, c.rest)) << c.dir;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "BookmarkDump.h"
-#include "bookmarks/BookmarkFile.h"
+#include "core/bookmarks/BookmarkFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "dialogs/BookmarkImport.h"
-#include "settings/GroupList.h"
+#include "core/dialogs/BookmarkImport.h"
+#include "core/settings/GroupList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "links/DdeFormat.h"
+#include "core/links/DdeFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "BookmarkDump.h"
-#include "bookmarks/BookmarkFile.h"
-#include "bookmarks/ByteStream.h"
+#include "core/bookmarks/BookmarkFile.h"
+#include "core/bookmarks/ByteStream.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "BookmarkDump.h"
-#include "bookmarks/MemoryFolders.h"
+#include "core/bookmarks/MemoryFolders.h"
 
 #include <gtest/gtest.h>
 

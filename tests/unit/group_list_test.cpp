@@ -2,8 +2,8 @@
 // LoadGroupUrls and SaveGroup leave in "Orvanta.ini" and in theUrlTable.
 #include "TestIni.h"
 
-#include "settings/GroupList.h"
-#include "settings/SettingsFile.h"
+#include "core/settings/GroupList.h"
+#include "core/settings/SettingsFile.h"
 
 #include <cstring>
 

@@ -3,7 +3,7 @@
 // kernel32, so any difference between the two shows here.
 #include "TestIni.h"
 
-#include "settings/Profile.h"
+#include "core/settings/Profile.h"
 
 #include <cstring>
 

@@ -2,9 +2,9 @@
 // browser, in which order and at what time.
 #include "LaunchSim.h"
 
-#include "app/AppState.h"
-#include "app/LaunchSequencer.h"
-#include "settings/GroupList.h"
+#include "core/settings/Options.h"
+#include "core/app/LaunchSequencer.h"
+#include "core/settings/GroupList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "NsregImage.h"
-#include "bookmarks/NavigatorVersion.h"
-#include "bookmarks/Nsreg.h"
+#include "core/bookmarks/NavigatorVersion.h"
+#include "core/bookmarks/Nsreg.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The start-up options page's rules: the delay text, the radio button for a
 // browser choice, the Startup choice.
-#include "dialogs/OptionValues.h"
+#include "core/dialogs/OptionValues.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "bookmarks/PathJoin.h"
-#include "bookmarks/ShortcutFile.h"
+#include "core/text/AnsiText.h"
+#include "core/bookmarks/ShortcutFile.h"
 
 #include <gtest/gtest.h>
 
@@ -135,28 +135,6 @@ TEST(ShortcutFile, FirstUrlLineOfTheFileCounts)
             EXPECT_EQ(c.url, url) << c.bytes;
         }
     }
-}
-
-bool IsLeadByte932(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
-TEST(PathJoin, JoinsByCharactersOfTheCodePage)
-{
-    const struct {
-        const char *dir;
-        const char *rest;
-        const char *joined;
-    } cases[] = {
-        {"C:\\Fav", "A\\A2", "C:\\Fav\\A\\A2"},
-        {"C:\\Fav\\", "A", "C:\\Fav\\A"},
-        {"C:\\", "A", "C:\\A"},
-        // 表 ends in 0x5C, which is not a backslash there.
-        {"C:\\\x95\x5c", "A", "C:\\\x95\x5c\\A"},
-        {"C:\\\x95\x5c\\", "A", "C:\\\x95\x5c\\A"},
-        {"C:\\\x83\x5c\x95\x5c", "A", "C:\\\x83\x5c\x95\x5c\\A"},
-        {"", "A", "A"},
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(c.joined, JoinPath(c.dir, c.rest, IsLeadByte932)) << c.dir;
 }
 
 } // namespace

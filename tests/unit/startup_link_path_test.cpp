@@ -1,5 +1,5 @@
 // The Startup shortcut's path from the Startup folder and the program path.
-#include "links/StartupLinkPath.h"
+#include "core/links/StartupLinkPath.h"
 
 #include "Cp932.h"
 

@@ -1,6 +1,6 @@
 // The URL registration page's rules: the "http://" rule, blanks in URLs,
 // and the list with its placeholder row.
-#include "dialogs/UrlRows.h"
+#include "core/dialogs/UrlRows.h"
 #include "TestIni.h"
 
 #include "Cp932.h"

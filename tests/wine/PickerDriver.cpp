@@ -2,7 +2,7 @@
 
 #include "LauncherDriver.h"
 #include "NsregImage.h"
-#include "bookmarks/SystemPath.h"
+#include "core/text/AnsiText.h"
 
 #include <shlwapi.h>
 
@@ -206,16 +206,16 @@ namespace {
 
 const char NAVIGATOR_KEY[] = "SOFTWARE\\Netscape\\Netscape Navigator";
 
-std::string NsregPath() { return JoinSystemPath(WindowsDir(), "nsreg.dat"); }
+std::string NsregPath() { return JoinPath(WindowsDir(), "nsreg.dat"); }
 
 } // namespace
 
 std::string InstallNavigatorProfile(const std::string &user, const std::string &bookmarks)
 {
-    const std::string dir = JoinSystemPath(TempDir(), user + "-profile");
+    const std::string dir = JoinPath(TempDir(), user + "-profile");
     RemoveTree(dir);
     MakeDir(dir);
-    WriteBytes(JoinSystemPath(dir, "bookmark.htm"), bookmarks);
+    WriteBytes(JoinPath(dir, "bookmark.htm"), bookmarks);
     SetRegString(HKEY_LOCAL_MACHINE, NAVIGATOR_KEY, "CurrentVersion", "4.7 (ja)");
     WriteBytes(NsregPath(), ProfileImage(user, user, dir).Bytes());
     return dir;

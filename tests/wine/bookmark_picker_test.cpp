@@ -3,7 +3,7 @@
 // folder, and driven the way a user would.
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
-#include "bookmarks/SystemPath.h"
+#include "core/text/AnsiText.h"
 
 #include <gtest/gtest.h>
 
@@ -94,7 +94,7 @@ TEST_F(BookmarkPicker, FolderOfOnlyFoldersShowsAnEmptyList)
 
 TEST_F(BookmarkPicker, WithoutABookmarkFileThePickerIsEmpty)
 {
-    ::DeleteFileA(JoinSystemPath(m_profile, "bookmark.htm").c_str());
+    ::DeleteFileA(JoinPath(m_profile, "bookmark.htm").c_str());
     CBookmarkDlg dlg;
     dlg.m_nSource = BK_NN;
     const INT_PTR result = RunPicker(dlg, [](HWND hwnd) {
@@ -126,7 +126,7 @@ std::string HugeBookmarks()
 
 TEST_F(BookmarkPicker, HundredThousandBookmarksAllArrive)
 {
-    WriteBytes(JoinSystemPath(m_profile, "bookmark.htm"), HugeBookmarks());
+    WriteBytes(JoinPath(m_profile, "bookmark.htm"), HugeBookmarks());
     CBookmarkDlg dlg;
     dlg.m_nSource = BK_NN;
     std::string tree;

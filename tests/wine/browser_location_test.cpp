@@ -1,7 +1,7 @@
 // Where the program finds Netscape Navigator and which browser opens
 // ".htm" files, from the registry of the test's prefix.
 #include "FakeBrowsers.h"
-#include "app/BrowserLocation.h"
+#include "links/BrowserLocation.h"
 
 #include <gtest/gtest.h>
 

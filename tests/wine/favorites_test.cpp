@@ -2,7 +2,7 @@
 // temporary folder and named in this prefix's registry.
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
-#include "bookmarks/SystemPath.h"
+#include "core/text/AnsiText.h"
 
 #include <gtest/gtest.h>
 
@@ -26,14 +26,14 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(932u, ::GetACP()) << "the tests run with the Japanese code page";
-        m_root = JoinSystemPath(TempDir(), FAVORITES_NAME);
+        m_root = JoinPath(TempDir(), FAVORITES_NAME);
         RemoveTree(m_root);
         MakeDir(m_root);
         SetRegString(HKEY_CURRENT_USER, SHELL_FOLDERS_KEY, "Favorites", m_root);
     }
     void TearDown() override { RemoveTree(m_root); }
 
-    std::string Path(const std::string &rest) const { return JoinSystemPath(m_root, rest); }
+    std::string Path(const std::string &rest) const { return JoinPath(m_root, rest); }
 
     // Opens the picker on the Favorites; returns the tree as text and the
     // root's list as the picker showed them.
@@ -55,7 +55,7 @@ std::vector<std::string> SystemOrder(const std::string &dir)
 {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA(JoinSystemPath(dir, "*.*").c_str(), &data);
+    HANDLE find = ::FindFirstFileA(JoinPath(dir, "*.*").c_str(), &data);
     do {
         const std::string name = data.cFileName;
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")

@@ -3,7 +3,7 @@
 #include "NsregImage.h"
 #include "PickerDriver.h"
 #include "bookmarks/NetscapeProfile.h"
-#include "bookmarks/SystemPath.h"
+#include "core/text/AnsiText.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ protected:
         DeleteKey(HKEY_LOCAL_MACHINE, "SOFTWARE\\Netscape");
         ::DeleteFileA(NsregPath().c_str());
     }
-    static std::string NsregPath() { return JoinSystemPath(WindowsDir(), "nsreg.dat"); }
+    static std::string NsregPath() { return JoinPath(WindowsDir(), "nsreg.dat"); }
 };
 
 struct ProfileCase {

@@ -6,7 +6,7 @@
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
 #include "TestIni.h"
-#include "bookmarks/SystemPath.h"
+#include "core/text/AnsiText.h"
 
 namespace {
 
@@ -65,11 +65,11 @@ protected:
     void SetUp() override
     {
         IniTest::SetUp();
-        m_favorites = JoinSystemPath(TempDir(), "Favs");
+        m_favorites = JoinPath(TempDir(), "Favs");
         RemoveTree(m_favorites);
         MakeDir(m_favorites);
         for (int i = 0; i < ENTRIES; ++i)
-            WriteBytes(JoinSystemPath(m_favorites, "F" + std::to_string(i) + ".url"),
+            WriteBytes(JoinPath(m_favorites, "F" + std::to_string(i) + ".url"),
                        "[InternetShortcut]\r\nURL=http://ie" + std::to_string(i) + "/\r\n");
         SetRegString(HKEY_CURRENT_USER, SHELL_FOLDERS_KEY, "Favorites", m_favorites);
 

@@ -1,0 +1,8 @@
+// The program's own path, which the Startup shortcut points at.
+#pragma once
+
+// Taken once at start from the process command line; empty when the
+// command line's path does not fit.
+extern char s_szSelfPath[1024];
+
+void GetSelfPath();

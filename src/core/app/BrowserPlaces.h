@@ -1,0 +1,15 @@
+// Where the browsers are, as the registry tells it once at start (see
+// links/BrowserLocation.h): the Netscape Navigator executable, and which
+// browser opens ".htm" files.
+#pragma once
+
+#define NETSCAPE_PATH_SIZE 512
+
+// The Netscape Navigator executable as the registry gives it, taken whole.
+extern char s_szNetscapePath[NETSCAPE_PATH_SIZE];
+// 1 Internet Explorer, 0 Netscape Navigator, -1 neither recognised.
+extern int s_nDefaultKind;
+
+// The browser kind a ".htm" class names, case counting: "htmlfile" 1,
+// "NetscapeMarkup" 0, anything else -1.
+int KindOfHtmlClass(const char *className);

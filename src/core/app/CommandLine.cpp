@@ -1,0 +1,58 @@
+#include "core/app/CommandLine.h"
+
+#include "core/text/Ascii.h"
+
+#include <cstring>
+
+size_t ReadFirstToken(const char *args, char *token, size_t size)
+{
+    if (size == 0)
+        return 0;
+    size_t n = 0;
+    if (args) {
+        while (IsSpaceChar(*args))
+            ++args;
+        for (; *args && !IsSpaceChar(*args) && n + 1 < size; ++args)
+            token[n++] = *args;
+    }
+    token[n] = '\0';
+    return n;
+}
+
+size_t ParseSelfPath(const char *commandLine, char *path, size_t size)
+{
+    if (size == 0)
+        return 0;
+    path[0] = '\0';
+    if (!commandLine)
+        return 0;
+    const char *begin = commandLine;
+    const char *end;
+    if (*begin == '"') {
+        ++begin;
+        for (end = begin; *end && *end != '"'; ++end) {
+        }
+    } else {
+        while (IsSpaceChar(*begin))
+            ++begin;
+        for (end = begin; *end && !IsSpaceChar(*end); ++end) {
+        }
+        if (begin < end && *begin == '"') {
+            ++begin;
+            if (begin < end && end[-1] == '"')
+                --end;
+        }
+    }
+    const size_t length = static_cast<size_t>(end - begin);
+    if (length >= size)
+        return 0;
+    std::memcpy(path, begin, length);
+    path[length] = '\0';
+    return length;
+}
+
+int IsStartArgument(const char *args)
+{
+    char token[1024];
+    return ReadFirstToken(args, token, sizeof token) > 0 && EqualsNoCase(token, "-start") ? 1 : 0;
+}

@@ -1,0 +1,263 @@
+#include "core/app/LaunchSequencer.h"
+
+#include "core/settings/Options.h"
+#include "core/settings/GroupList.h"
+
+int s_nOpenOrder[8];
+int s_nNextUrl;
+int s_nLaunchMode;
+int s_nNsDdeWait;
+unsigned s_nTimerId;
+int s_bDialupWaiting;
+ILaunchHost *s_pLaunchHost;
+
+// The longest period a window timer takes (USER_TIMER_MAXIMUM).
+const long long STEP_PERIOD_MAX = 0x7FFFFFFF;
+
+namespace {
+
+const char *NextText() { return theUrlTable.text[s_nOpenOrder[s_nNextUrl]]; }
+
+int NextKind() { return theUrlTable.kind[s_nOpenOrder[s_nNextUrl]]; }
+
+void StartStepTimer() { s_nTimerId = s_pLaunchHost->SetTimer(TIMER_STEP, StepPeriodMs(s_nDelay)); }
+
+void PostDone() { s_pLaunchHost->PostNotify(NOTIFY_LAUNCH_DONE); }
+
+// Starts the step timer while an entry is left, else ends the sequence.
+void StepOnOrFinish()
+{
+    if (HasNextUrl())
+        StartStepTimer();
+    else
+        PostDone();
+}
+
+void PostDoneIfLast()
+{
+    if (!HasNextUrl())
+        PostDone();
+}
+
+void NetscapeTick()
+{
+    if (s_nNsDdeWait == 1)
+        return;
+    if (s_nNsDdeWait == 2) {
+        if (s_pLaunchHost->DdeListWindows(nullptr, BK_NN) < 0)
+            return;
+        s_nNsDdeWait = 0;
+    }
+    if (!HasNextUrl()) {
+        PostDone();
+        return;
+    }
+    if (s_nLaunchMode != BK_DEF && NextKind() == BK_IE) {
+        s_nLaunchMode = BK_IE;
+        OpenInExplorer();
+        PostDoneIfLast();
+        return;
+    }
+    if (TryReuseBrowser(BK_NN) != 0) {
+        s_pLaunchHost->StartProgram(s_szNetscapePath, NextText());
+        ++s_nNextUrl;
+    }
+    PostDoneIfLast();
+}
+
+void ExplorerTick()
+{
+    if (!HasNextUrl()) {
+        PostDone();
+        return;
+    }
+    if (s_nLaunchMode != BK_DEF && NextKind() == BK_NN) {
+        s_pLaunchHost->KillTimer(s_nTimerId);
+        s_nTimerId = 0;
+        s_nLaunchMode = BK_NN;
+        OpenFirstInNetscape();
+        if (s_nNsDdeWait == 1 || s_nTimerId != 0)
+            return;
+        StepOnOrFinish();
+        return;
+    }
+    OpenInExplorer();
+    PostDoneIfLast();
+}
+
+} // namespace
+
+unsigned StepPeriodMs(int delaySeconds)
+{
+    const long long ms = static_cast<long long>(delaySeconds) * 1000;
+    return ms < 0 ? 0u : ms > STEP_PERIOD_MAX ? STEP_PERIOD_MAX : static_cast<unsigned>(ms);
+}
+
+void LaunchInit(ILaunchHost *host)
+{
+    s_pLaunchHost = host;
+    s_bSingleWindowOpened = 0;
+    s_bDialupWaiting = 0;
+    s_nNsDdeWait = 0;
+    s_nTimerId = 0;
+}
+
+void LaunchStart()
+{
+    s_pLaunchHost->MinimizeWindow();
+    if (s_bWaitDialup &&
+        (s_pLaunchHost->RasLinkAutodialEnabled() != 0 || s_pLaunchHost->RasLinkQuery(RAS_QUERY_COUNT) > 0) &&
+        s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) != 1) {
+        s_bDialupWaiting = 1;
+        s_nTimerId = s_pLaunchHost->SetTimer(TIMER_DIALUP, 1000);
+        return;
+    }
+    BeginLaunch();
+}
+
+void BeginLaunch()
+{
+    s_nNsWindowCount = s_pLaunchHost->DdeListWindows(s_nNsWindowIds, BK_NN);
+    s_nIeWindowCount = s_pLaunchHost->DdeListWindows(s_nIeWindowIds, BK_IE);
+    s_nNsWindowNext = 0;
+    s_nIeWindowNext = 0;
+    s_nIeBrowserNext = 0;
+    s_nIeBrowserStart = s_pLaunchHost->ExplorerWindowsCreated();
+    s_nNextUrl = 0;
+
+    s_nLaunchMode = BuildOpenOrder();
+    if (s_nOpenOrder[0] < 0) {
+        PostDone();
+        return;
+    }
+    if (s_nUseBrowser & UB_DEFAULT) {
+        s_nLaunchMode = BK_DEF;
+        if (s_nDefaultKind == BK_NN)
+            OpenFirstInNetscape();
+        else
+            OpenInExplorer();
+    } else if (s_nLaunchMode == BK_NN) {
+        OpenFirstInNetscape();
+    } else if (s_nLaunchMode == BK_IE) {
+        OpenInExplorer();
+    }
+    if (s_nNsDdeWait == 1)
+        return;
+    if (s_nTimerId != 0)
+        return;    // the step timer of an earlier Start drives this sequence on
+    StepOnOrFinish();
+}
+
+int BuildOpenOrder()
+{
+    for (int &index : s_nOpenOrder)
+        index = -1;
+    int n = 0;
+    if (s_nUseBrowser & UB_DEFAULT) {
+        for (int i = 0; i < theUrlTable.count && i < MAX_URLS; ++i)
+            s_nOpenOrder[n++] = i;
+    } else if (s_nDefaultKind == BK_NN) {
+        if (s_nUseBrowser & UB_NN)
+            CollectByKind(BK_NN, s_nOpenOrder, &n);
+        if (s_nUseBrowser & UB_IE)
+            CollectByKind(BK_IE, s_nOpenOrder, &n);
+    } else {
+        if (s_nUseBrowser & UB_IE)
+            CollectByKind(BK_IE, s_nOpenOrder, &n);
+        if (s_nUseBrowser & UB_NN)
+            CollectByKind(BK_NN, s_nOpenOrder, &n);
+    }
+    const int first = s_nOpenOrder[0] >= 0 ? theUrlTable.kind[s_nOpenOrder[0]] : BK_DEF;
+    if (first != BK_DEF)
+        return first;
+    return s_nDefaultKind == BK_NN ? BK_NN : s_nDefaultKind == BK_IE ? BK_IE : BK_DEF;
+}
+
+void CollectByKind(int key, int *order, int *n)
+{
+    for (int i = 0; i < theUrlTable.count && i < MAX_URLS && *n < MAX_URLS; ++i) {
+        const int kind = theUrlTable.kind[i];
+        if (kind == key || (kind == BK_DEF && key == s_nDefaultKind))
+            order[(*n)++] = i;
+    }
+}
+
+int HasNextUrl()
+{
+    if (s_nNextUrl >= 0 && s_nNextUrl < theUrlTable.count && s_nNextUrl < MAX_URLS && s_nOpenOrder[s_nNextUrl] >= 0)
+        return 1;
+    if (s_nTimerId != 0) {
+        s_pLaunchHost->KillTimer(s_nTimerId);
+        s_nTimerId = 0;
+    }
+    return 0;
+}
+
+void OpenFirstInNetscape()
+{
+    if (TryReuseBrowser(BK_NN) == 0)
+        return;
+    int wait;
+    if (s_pLaunchHost->DdeGetVersion() < 0)
+        wait = 1;
+    else if (s_pLaunchHost->DdeListWindows(nullptr, BK_NN) < 0)
+        wait = 2;
+    else
+        wait = 0;
+    // A browser that could not be started will never register: the entry is
+    // passed over like any other that cannot be opened, and the sequence
+    // goes on instead of holding for good.
+    if (s_pLaunchHost->StartProgram(s_szNetscapePath, NextText()) != 0)
+        wait = 0;
+    ++s_nNextUrl;
+    s_nNsDdeWait = wait;
+}
+
+void OpenInExplorer()
+{
+    if (TryReuseBrowser(BK_IE) == 0)
+        return;
+    s_pLaunchHost->CreateExplorerWindow(NextText() + 1);
+    ++s_nNextUrl;
+}
+
+void OnLaunchTimer()
+{
+    if (s_bDialupWaiting && s_nTimerId == TIMER_DIALUP) {
+        if (s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) != 1)
+            return;
+        s_pLaunchHost->KillTimer(TIMER_DIALUP);
+        s_nTimerId = 0;
+        BeginLaunch();
+        return;
+    }
+    switch (s_nLaunchMode) {
+    case BK_NN:
+        NetscapeTick();
+        break;
+    case BK_IE:
+        ExplorerTick();
+        break;
+    default:
+        if (!HasNextUrl())
+            PostDone();
+        else if (s_nDefaultKind == BK_NN)
+            NetscapeTick();
+        else
+            ExplorerTick();
+        break;
+    }
+}
+
+int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf)
+{
+    if (lParam != 0)
+        return 0;
+    if (wParam == NOTIFY_NS_READY && s_nNsDdeWait == 1) {
+        s_nNsDdeWait = 0;
+        StepOnOrFinish();
+    } else if (wParam == NOTIFY_LAUNCH_DONE) {
+        s_pLaunchHost->PostEndCommand(bNotSurf != 0);
+    }
+    return 0;
+}

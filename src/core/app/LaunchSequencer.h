@@ -1,0 +1,51 @@
+// The launch sequence: opens the loaded group's entries one after another,
+// the first at once and each further one on a tick of the step timer, in
+// the phase (Netscape Navigator, Internet Explorer or the default browser)
+// the options choose.
+#pragma once
+
+#include <cstdint>
+
+#include "core/app/BrowserPlaces.h"
+#include "core/app/LaunchHost.h"
+#include "core/app/BrowserReuse.h"
+#include "core/links/DdeFormat.h"
+#include "core/links/RasQuery.h"
+
+#define TIMER_STEP 1
+#define TIMER_DIALUP 2
+#define NOTIFY_NS_READY 0
+#define NOTIFY_LAUNCH_DONE 1
+
+// Automation windows a run keeps for reuse.
+#define MAX_EXPLORER_WINDOWS 8
+
+// The step timer's period for a delay in seconds, as held: Delay × 1000 ms,
+// computed without overflow and kept within what a window timer takes (a
+// negative delay steps as fast as 0 does, a huge one about every 24 days).
+unsigned StepPeriodMs(int delaySeconds);
+
+extern int s_nOpenOrder[8];
+extern int s_nNextUrl;
+extern int s_nLaunchMode;
+extern int s_nNsDdeWait;
+extern unsigned s_nTimerId;
+extern int s_bDialupWaiting;
+
+// The host every operation below goes through, set by LaunchInit, which
+// also leaves the state idle.
+extern ILaunchHost *s_pLaunchHost;
+void LaunchInit(ILaunchHost *host);
+
+// Start once a group's entries are in theUrlTable: minimise, maybe wait for
+// dial-up, then BeginLaunch.
+void LaunchStart();
+void BeginLaunch();
+int BuildOpenOrder();
+void CollectByKind(int key, int *order, int *n);
+int HasNextUrl();
+void OpenFirstInNetscape();
+void OpenInExplorer();
+void OnLaunchTimer();
+// bNotSurf: close the program at the end instead of restoring the window.
+int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf);

@@ -1,0 +1,13 @@
+#include "core/dialogs/BookmarkImport.h"
+
+void ImportBookmarks(CUrlRows &rows, const BookmarkPick &pick)
+{
+    if (pick.urls.empty())
+        return;
+    if (!pick.bAppend)
+        rows.Clear();
+    // Register adds before the placeholder and refuses once the list is full.
+    for (const std::string &url : pick.urls)
+        if (!rows.Register(-1, pick.kind, url))
+            break;
+}

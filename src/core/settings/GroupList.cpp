@@ -1,0 +1,201 @@
+#include "core/settings/GroupList.h"
+
+#include "core/text/Ascii.h"
+
+#include "core/settings/SettingsFile.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+UrlTable theUrlTable;
+int s_nCurrentGroup = 0;
+
+namespace {
+
+// A value read into a buffer of this size keeps at most 1022 characters.
+const int VALUE_READ_SIZE = 1023;
+
+void SectionName(int n, char (&section)[16]) { std::snprintf(section, sizeof section, "%s%d", "G", n); }
+
+void UrlKey(int k, char (&key)[16]) { std::snprintf(key, sizeof key, "%s%d", "UL", k); }
+
+// The decimal number at the start of a "G_NUM" token; large values stay
+// large without overflowing.
+int TokenNumber(const char *p, const char *end)
+{
+    int n = 0;
+    for (; p < end && *p >= '0' && *p <= '9'; ++p)
+        n = n > MAX_GROUPS * 10 ? n : n * 10 + (*p - '0');
+    return n;
+}
+
+} // namespace
+
+const char *BrowserTag(int kind)
+{
+    switch (kind) {
+    case BK_NN: return "NN";
+    case BK_IE: return "IE";
+    default: return "DEF";
+    }
+}
+
+CGroupList::CGroupList() { std::memset(m_bUsed, 0, sizeof m_bUsed); }
+
+CGroupList::~CGroupList() = default;
+
+int CGroupList::IsGroup(int n) const { return n >= 1 && n <= MAX_GROUPS && m_bUsed[n - 1] ? 1 : 0; }
+
+int CGroupList::ReadGroupName(int n, char *name) const
+{
+    if (!IsGroup(n))
+        return 0;
+    char section[16];
+    SectionName(n, section);
+    ReadIniString(section, "GNAME", name, VALUE_READ_SIZE);
+    return 1;
+}
+
+void CGroupList::WriteGroupNumbers() const
+{
+    std::string value;
+    for (int n = 1; n <= MAX_GROUPS; ++n) {
+        if (!IsGroup(n))
+            continue;
+        if (!value.empty())
+            value += ' ';
+        value += std::to_string(n);
+    }
+    WriteMainString(KEY_G_NUM, value.c_str());
+}
+
+int CGroupList::LoadGroups()
+{
+    char numbers[512];
+    const int length = ReadIniString(INI_MAIN, KEY_G_NUM, numbers, 511);
+    // Blanks, control characters and bytes from 0x80 up all end a token.
+    const char *token = numbers;
+    for (int i = 0; i <= length; ++i) {
+        if (static_cast<signed char>(numbers[i]) > ' ')
+            continue;
+        const int n = TokenNumber(token, numbers + i);
+        if (n >= 1 && n <= MAX_GROUPS)
+            m_bUsed[n - 1] = 1;
+        token = numbers + i + 1;
+    }
+    const int previous = ReadMainInt(KEY_G_PREV, 0);
+    if (previous != 0 || length > 0)
+        return previous;
+    MigrateLegacyList();
+    return previous;
+}
+
+// An older layout kept one list in the main section; it becomes group 1.
+void CGroupList::MigrateLegacyList()
+{
+    const int count = ReadMainInt(KEY_URL_NUM, 0);
+    if (count == 0)
+        return;
+    for (int k = 1; k <= count && k <= MAX_URL_KEY; ++k) {
+        char key[16], value[URL_TEXT_SIZE];
+        UrlKey(k, key);
+        if (ReadIniString(INI_MAIN, key, value, VALUE_READ_SIZE) == 0)
+            continue;
+        WriteIniString("G1", key, value);
+        WriteMainString(key, nullptr);
+    }
+    WriteMainString(KEY_URL_NUM, nullptr);
+    WriteIniInt("G1", KEY_URL_NUM, count);
+    WriteMainString(KEY_G_NUM, "1");
+    m_bUsed[0] = 1;
+    WriteIniString("G1", "GNAME", "Default");
+}
+
+int CGroupList::AllocGroup(int take)
+{
+    for (int n = 1; n <= MAX_GROUPS; ++n) {
+        if (IsGroup(n))
+            continue;
+        if (take == 1) {
+            m_bUsed[n - 1] = 1;
+            WriteGroupNumbers();
+        }
+        return n;
+    }
+    return -1;
+}
+
+void CGroupList::DeleteGroup(int n)
+{
+    if (!IsGroup(n))
+        return;
+    char section[16];
+    SectionName(n, section);
+    WriteIniString(section, nullptr, nullptr);
+    m_bUsed[n - 1] = 0;
+    WriteGroupNumbers();
+}
+
+int CGroupList::LoadGroupUrls(int n) const
+{
+    if (!IsGroup(n))
+        return -1;
+    char section[16];
+    SectionName(n, section);
+    const int count = static_cast<int>(GetPrivateProfileIntA(section, KEY_URL_NUM, 0, INI_FILE));
+    int e = 0;
+    for (int k = 1; k <= count && k <= MAX_URL_KEY && e < MAX_URLS; ++k) {
+        char key[16], value[URL_TEXT_SIZE];
+        UrlKey(k, key);
+        if (ReadIniString(section, key, value, VALUE_READ_SIZE) == 0)
+            continue;
+        char *text = theUrlTable.text[e];
+        text[0] = ' ';
+        text[1] = '\0';
+        const char *tagEnd = value;
+        while (*tagEnd && !IsBlankChar(*tagEnd))
+            ++tagEnd;
+        if (tagEnd == value)
+            continue;
+        const char *url = tagEnd;
+        while (IsBlankChar(*url))
+            ++url;
+        size_t length = 0;
+        while (url[length] && !IsBlankChar(url[length]))
+            ++length;
+        std::memcpy(text + 1, url, length);    // value and text are the same size
+        text[1 + length] = '\0';
+        const std::string tag(static_cast<const char *>(value), tagEnd);
+        theUrlTable.kind[e] = tag == "NN" ? BK_NN : tag == "IE" ? BK_IE : BK_DEF;
+        ++e;
+    }
+    return e;
+}
+
+int CGroupList::LoadUrlTable(int n) const
+{
+    theUrlTable.count = LoadGroupUrls(n);
+    return theUrlTable.count;
+}
+
+int CGroupList::SaveGroup(int n, const char *name, int count) const
+{
+    char section[16];
+    SectionName(n, section);
+    if (IsGroup(n))
+        WriteIniString(section, nullptr, nullptr);
+    WriteIniString(section, "GNAME", name);
+    if (count > MAX_URLS)
+        count = MAX_URLS;
+    for (int i = 0; i < count; ++i) {
+        char key[16], value[URL_TEXT_SIZE];
+        UrlKey(i + 1, key);
+        std::snprintf(value, sizeof value, "%s%s", BrowserTag(theUrlTable.kind[i]), theUrlTable.text[i]);
+        WriteIniString(section, key, value);
+    }
+    WriteIniInt(section, KEY_URL_NUM, count > 0 ? count : 0);
+    return 1;
+}
+
+void CGroupList::WriteCurrentGroup(int n) const { WriteMainInt(KEY_G_PREV, n); }

@@ -1,0 +1,62 @@
+// URL groups: which of the groups 1..16 exist, their sections in
+// "Orvanta.ini", and the table that holds the entries of one group.
+#pragma once
+
+enum BrowserKind { BK_NN = 0, BK_IE = 1, BK_DEF = 2 };
+
+#define MAX_GROUPS 16
+#define MAX_URLS 8
+// The highest UL key number read. The program never writes one past
+// MAX_URLS; a larger "URL_Num" (a hand edit, a damaged file) is followed no
+// further than this, so that a value such as 2000000000 cannot hold up the
+// start or a launch for hours, while the gaps of a hand-made list are kept.
+#define MAX_URL_KEY 256
+#define URL_TEXT_SIZE 1024    // an entry's text: a blank, then the URL
+#define GROUP_NAME_SIZE 1024
+// The longest texts the file gives back whole: values are read up to 1022
+// characters, and an entry's value holds its tag (up to 3), a blank and the
+// URL.
+#define MAX_URL_CHARS 1018
+#define MAX_GROUP_NAME_CHARS 1022
+
+struct UrlTable {
+    int count;
+    int kind[MAX_URLS];
+    char text[MAX_URLS][URL_TEXT_SIZE];
+};
+
+// The entries of the group loaded last, by Start or by the URL page.
+extern UrlTable theUrlTable;
+// The current group: "G_PREV" at start, the group of each Start after.
+extern int s_nCurrentGroup;
+
+// "NN", "IE" or "DEF", the tag an entry of this kind is stored with.
+const char *BrowserTag(int kind);
+
+class CGroupList {
+public:
+    CGroupList();
+    virtual ~CGroupList();
+
+    int IsGroup(int n) const;
+    // Fills name (GROUP_NAME_SIZE bytes) with the group's "GNAME"; 0 when the
+    // group does not exist.
+    int ReadGroupName(int n, char *name) const;
+    void WriteGroupNumbers() const;
+    // Reads the group index once at start-up and returns "G_PREV".
+    int LoadGroups();
+    int AllocGroup(int take);
+    void DeleteGroup(int n);
+    // Fills theUrlTable's entries (not its count) and returns how many, or -1.
+    int LoadGroupUrls(int n) const;
+    // LoadGroupUrls, with its answer stored as theUrlTable's count: what
+    // every caller that shows or starts a group uses.
+    int LoadUrlTable(int n) const;
+    int SaveGroup(int n, const char *name, int count) const;
+    void WriteCurrentGroup(int n) const;
+
+private:
+    void MigrateLegacyList();
+
+    int m_bUsed[MAX_GROUPS];
+};

@@ -1,0 +1,37 @@
+// "Orvanta.ini": the one file in which the program keeps what it remembers.
+// Values are read where they are needed with the private-profile functions
+// and written key by key through the writers below.
+#pragma once
+
+#include "core/settings/Profile.h"
+
+#define INI_FILE "Orvanta.ini"
+#define INI_MAIN "Orvanta"
+
+// Main-section keys, written exactly as spelled here.
+#define KEY_USE_BROWSER "USE_Browser"
+#define KEY_DELAY "Delay"
+#define KEY_XPOS "XPOS"
+#define KEY_YPOS "YPOS"
+#define KEY_NOTSURF "NotSurf"
+#define KEY_REUSE_BROWSER "Reuse_Browser"
+#define KEY_WAIT_DIALUP "Wait_Dialup"
+#define KEY_PREV_SEL_BROWSER "Prev_Sel_Browser"
+#define KEY_WINDOWNUM "WindowNum"
+#define KEY_G_NUM "G_NUM"
+#define KEY_G_PREV "G_PREV"
+#define KEY_URL_NUM "URL_Num"
+
+// A NULL key removes the section, a NULL value the key. Control characters
+// in the value are left out: a CR or LF would end the line in the file and
+// turn the rest of the value into a line of its own.
+int WriteIniString(const char *section, const char *key, const char *value);
+int WriteIniInt(const char *section, const char *key, int value);
+int WriteMainString(const char *key, const char *value);
+int WriteMainInt(const char *key, int value);
+
+int ReadMainInt(const char *key, int defaultValue);
+
+// Reads a string value into buffer (size bytes, at most size - 1 characters;
+// missing keys read as empty) and returns its length.
+int ReadIniString(const char *section, const char *key, char *buffer, int size);

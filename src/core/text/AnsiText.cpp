@@ -1,0 +1,53 @@
+#include "core/text/AnsiText.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+const char *NextCharA(const char *p)
+{
+#ifdef _WIN32
+    return ::CharNextA(p);
+#else
+    const unsigned char c = static_cast<unsigned char>(*p);
+    if (c == 0)
+        return p;
+    const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+    return lead && p[1] ? p + 2 : p + 1;
+#endif
+}
+
+const char *FindLastBackslash(const char *text)
+{
+    const char *found = nullptr;
+    for (const char *p = text; *p; p = NextCharA(p))
+        if (*p == '\\')
+            found = p;
+    return found;
+}
+
+size_t WholeCharsPrefix(const char *text, size_t maxBytes)
+{
+    const char *p = text;
+    for (;;) {
+        const char *next = NextCharA(p);
+        if (next == p || static_cast<size_t>(next - text) > maxBytes)
+            return static_cast<size_t>(p - text);
+        p = next;
+    }
+}
+
+bool EndsWithBackslash(const char *path)
+{
+    const char *last = nullptr;
+    for (const char *p = path; *p; p = NextCharA(p))
+        last = p;
+    return last && *last == '\\';
+}
+
+std::string JoinPath(const std::string &dir, const std::string &rest)
+{
+    if (dir.empty() || EndsWithBackslash(dir.c_str()))
+        return dir + rest;
+    return dir + "\\" + rest;
+}

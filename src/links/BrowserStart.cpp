@@ -1,0 +1,91 @@
+#include "links/BrowserStart.h"
+
+#include <string>
+
+IWebBrowser2 *s_pIeBrowsers[IE_BROWSER_SLOTS] = {};
+int s_nIeBrowserCount = 0;
+
+namespace {
+
+BSTR BstrFromAnsi(const char *text)
+{
+    const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    BSTR bstr = ::SysAllocStringLen(nullptr, length > 0 ? static_cast<UINT>(length - 1) : 0);
+    if (bstr && length > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, text, -1, bstr, length);
+    return bstr;
+}
+
+} // namespace
+
+int StartProgram(const char *path, const char *commandLine)
+{
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_SHOWNORMAL;
+    si.dwX = si.dwY = si.dwXSize = si.dwYSize = static_cast<DWORD>(CW_USEDEFAULT);
+    // CreateProcess may write into the command line.
+    std::string line = commandLine;
+    PROCESS_INFORMATION pi;
+    if (!::CreateProcessA(path, &line[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
+        return -1;
+    ::CloseHandle(pi.hProcess);
+    ::CloseHandle(pi.hThread);
+    return 0;
+}
+
+int NavigateExplorer(const char *url, IWebBrowser2 *browser)
+{
+    BSTR target = BstrFromAnsi(url);
+    VARIANT empty;
+    ::VariantInit(&empty);
+    const HRESULT hr = browser->Navigate(target, &empty, &empty, &empty, &empty);
+    ::VariantClear(&empty);
+    ::SysFreeString(target);
+    return hr == S_OK;
+}
+
+IWebBrowser2 *CreateExplorerWindow(const char *url)
+{
+    int slot = 0;
+    while (slot < IE_BROWSER_SLOTS && s_pIeBrowsers[slot])
+        ++slot;
+    if (slot == IE_BROWSER_SLOTS)
+        return nullptr;
+    ++s_nIeBrowserCount;
+    IWebBrowser2 *browser = nullptr;
+    if (FAILED(::CoCreateInstance(CLSID_InternetExplorer, nullptr, CLSCTX_LOCAL_SERVER, IID_IWebBrowser2, reinterpret_cast<void **>(&browser))))
+        return nullptr;
+    if (*url)
+        NavigateExplorer(url, browser);
+    else
+        browser->GoHome();
+    browser->put_Visible(VARIANT_TRUE);
+    s_pIeBrowsers[slot] = browser;
+    return browser;
+}
+
+void ResetIeBrowsers()
+{
+    s_nIeBrowserCount = 0;
+    for (IWebBrowser2 *&slot : s_pIeBrowsers)
+        slot = nullptr;
+}
+
+IWebBrowser2 *IeBrowserAt(int slot) { return slot >= 0 && slot < IE_BROWSER_SLOTS ? s_pIeBrowsers[slot] : nullptr; }
+
+void ReleaseIeBrowser(int slot)
+{
+    IWebBrowser2 *browser = IeBrowserAt(slot);
+    if (!browser)
+        return;
+    browser->Release();
+    s_pIeBrowsers[slot] = nullptr;
+}
+
+void ReleaseIeBrowsers()
+{
+    for (int slot = 0; slot < IE_BROWSER_SLOTS; ++slot)
+        ReleaseIeBrowser(slot);
+}

@@ -1,0 +1,30 @@
+#include "links/Registry.h"
+
+long ReadRegistryBytes(HKEY root, const char *key, const char *name, void *buffer, DWORD size)
+{
+    HKEY hKey;
+    if (::RegOpenKeyExA(root, key, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return -1;
+    DWORD bytes = size;
+    const LONG result = ::RegQueryValueExA(hKey, name, nullptr, nullptr, static_cast<BYTE *>(buffer), &bytes);
+    ::RegCloseKey(hKey);
+    return result == ERROR_SUCCESS && bytes <= size ? static_cast<long>(bytes) : -1;
+}
+
+bool ReadRegistryString(HKEY root, const char *key, const char *name, char *value, DWORD size, DWORD *length)
+{
+    if (size == 0)
+        return false;
+    const long bytes = ReadRegistryBytes(root, key, name, value, size);
+    if (bytes < 0)
+        return false;
+    if (static_cast<DWORD>(bytes) == size) {
+        if (value[size - 1] != '\0')
+            return false;    // no room for the terminator
+    } else {
+        value[bytes] = '\0';
+    }
+    if (length)
+        *length = static_cast<DWORD>(bytes);
+    return true;
+}
