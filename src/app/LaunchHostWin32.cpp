@@ -1,7 +1,6 @@
 #include "app/LaunchHostWin32.h"
 
 #include "links/BrowserStart.h"
-#include "app/MainDlg.h"
 #include "links/DdeLink.h"
 #include "links/RasLink.h"
 
@@ -9,11 +8,13 @@ namespace {
 
 class CWindowsLaunchHost : public ILaunchHost {
 public:
-    unsigned SetTimer(unsigned id, unsigned ms) override { return static_cast<unsigned>(::SetTimer(s_hwndMain, id, ms, nullptr)); }
-    void KillTimer(unsigned id) override { ::KillTimer(s_hwndMain, id); }
-    void PostNotify(int code) override { ::PostMessageW(s_hwndMain, WM_USER, static_cast<WPARAM>(code), 0); }
-    void PostEndCommand(bool close) override { ::PostMessageW(s_hwndMain, WM_SYSCOMMAND, close ? SC_CLOSE : SC_RESTORE, 0); }
-    void MinimizeWindow() override { ::ShowWindow(s_hwndMain, SW_MINIMIZE); }
+    HWND m_hWnd = nullptr;
+
+    unsigned SetTimer(unsigned id, unsigned ms) override { return static_cast<unsigned>(::SetTimer(m_hWnd, id, ms, nullptr)); }
+    void KillTimer(unsigned id) override { ::KillTimer(m_hWnd, id); }
+    void PostNotify(int code) override { ::PostMessageW(m_hWnd, WM_USER, static_cast<WPARAM>(code), 0); }
+    void PostEndCommand(bool close) override { ::PostMessageW(m_hWnd, WM_SYSCOMMAND, close ? SC_CLOSE : SC_RESTORE, 0); }
+    void MinimizeWindow() override { ::ShowWindow(m_hWnd, SW_MINIMIZE); }
 
     int RasLinkAutodialEnabled() override { return ::RasLinkAutodialEnabled(); }
     int RasLinkQuery(int query) override { return ::RasLinkQuery(query); }
@@ -38,8 +39,9 @@ static_assert(sizeof(uint32_t) == sizeof(DWORD), "window ids travel as DWORDs");
 
 } // namespace
 
-ILaunchHost *WindowsLaunchHost()
+ILaunchHost *WindowsLaunchHost(HWND window)
 {
     static CWindowsLaunchHost host;
+    host.m_hWnd = window;
     return &host;
 }

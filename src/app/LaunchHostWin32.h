@@ -5,4 +5,7 @@
 
 #include "core/app/LaunchHost.h"
 
-ILaunchHost *WindowsLaunchHost();
+#include <windows.h>
+
+// The host for the launcher window; the same one every call.
+ILaunchHost *WindowsLaunchHost(HWND window);

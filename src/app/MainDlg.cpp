@@ -3,6 +3,7 @@
 #include "app/AboutDlg.h"
 #include "app/LaunchHostWin32.h"
 #include "app/SelfPath.h"
+#include "app/SettingsCommand.h"
 #include "core/app/LaunchSequencer.h"
 #include "core/settings/SettingsFile.h"
 #include "framework/MessageBox.h"
@@ -55,7 +56,7 @@ BOOL CMainDlg::OnInitDialog()
     FillGroupCombo();
     PlaceWindow(x, y);
     RasLinkLoad();
-    LaunchInit(WindowsLaunchHost());
+    LaunchInit(WindowsLaunchHost(m_hWnd));
     DdeLinkInit(s_hwndMain);
     ResetIeBrowsers();
 

@@ -1,7 +1,6 @@
 // The launcher window "<Orvanta>": Start, the group selector and Settings.
 #pragma once
 
-#include "app/SettingsCommand.h"
 #include "core/settings/GroupList.h"
 #include "core/settings/Options.h"
 #include "framework/Controls.h"
@@ -11,6 +10,8 @@
 extern HWND s_hwndMain;
 // Whether the Startup shortcut existed when the settings sheet last opened.
 extern int s_bStartupLinked;
+
+struct SettingsResult;
 
 class CMainDlg : public CDialog {
 public:

@@ -129,6 +129,21 @@ TEST_F(Launch, StepPeriodIsTheDelayAsHeld)
     EXPECT_EQ(45000, sim.TimerPeriod(TIMER_STEP));
 }
 
+// A hand-edited Delay is used as held, but the period never wraps: a
+// negative one steps as fast as 0, a huge one waits as long as a timer can.
+TEST(StepPeriod, IsDelayTimesAThousandWithoutWrapping)
+{
+    struct {
+        int delay;
+        unsigned ms;
+    } const cases[] = {
+        {0, 0u},           {3, 3000u},          {30, 30000u},           {2147483, 2147483000u},
+        {2147484, 0x7FFFFFFFu}, {2147483647, 0x7FFFFFFFu}, {-1, 0u}, {-2147483647 - 1, 0u},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.ms, StepPeriodMs(c.delay)) << c.delay;
+}
+
 TEST_F(Launch, NothingToOpenEndsAtOnce)
 {
     s_nUseBrowser = 0;
