@@ -63,6 +63,11 @@ public:
     int NavigateExplorerSlot(int slot, const char *url) override;
     void ReleaseExplorerSlot(int slot) override { slots[slot] = 0; }
     void CreateExplorerWindow(const char *url) override;
+    int OpenInDefaultBrowser(const char *url) override
+    {
+        Record(std::string("DEF open:") + (*url ? url : "(home)"));
+        return 0;
+    }
 
     int TimerPeriod(unsigned id) const;
 

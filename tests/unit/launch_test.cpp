@@ -78,10 +78,12 @@ TEST_P(OpenOrder, FollowsTheBrowserChoiceAndTheDefaultBrowser)
 INSTANTIATE_TEST_SUITE_P(
     Cases, OpenOrder,
     ::testing::Values(OrderCase{__LINE__, 3, BK_NN, {0, 2, 3, 1}, BK_NN}, OrderCase{__LINE__, 3, BK_IE, {1, 3, 0, 2}, BK_IE},
-                      OrderCase{__LINE__, 3, -1, {1, 0, 2}, BK_IE}, OrderCase{__LINE__, 1, BK_NN, {0, 2, 3}, BK_NN},
+                      OrderCase{__LINE__, 3, -1, {1, 0, 2, 3}, BK_IE}, OrderCase{__LINE__, 1, BK_NN, {0, 2, 3}, BK_NN},
                       OrderCase{__LINE__, 1, BK_IE, {0, 2}, BK_NN}, OrderCase{__LINE__, 2, BK_IE, {1, 3}, BK_IE},
                       OrderCase{__LINE__, 2, BK_NN, {1}, BK_IE}, OrderCase{__LINE__, 4, BK_IE, {0, 1, 2, 3}, BK_NN},
-                      OrderCase{__LINE__, 7, -1, {0, 1, 2, 3}, BK_NN}, OrderCase{__LINE__, 0, BK_NN, {}, BK_NN}));
+                      OrderCase{__LINE__, 7, -1, {0, 1, 2, 3}, BK_NN}, OrderCase{__LINE__, 0, BK_NN, {}, BK_NN},
+                      OrderCase{__LINE__, 1, -1, {0, 2}, BK_NN}, OrderCase{__LINE__, 2, -1, {1}, BK_IE},
+                      OrderCase{__LINE__, 0, -1, {}, BK_DEF}));
 
 TEST_F(Launch, DefaultEntriesOpenInTheDefaultBrowsersPhase)
 {
@@ -91,9 +93,80 @@ TEST_F(Launch, DefaultEntriesOpenInTheDefaultBrowsersPhase)
     theUrlTable.kind[0] = BK_DEF;
     theUrlTable.kind[1] = BK_NN;
     EXPECT_EQ(BK_IE, BuildOpenOrder());
+    // A browser of today: the entry opens after both phases.
     s_nDefaultKind = -1;
     EXPECT_EQ(BK_NN, BuildOpenOrder());
-    EXPECT_EQ((std::vector<int>{1, -1, -1, -1, -1, -1, -1, -1}), Order());
+    EXPECT_EQ((std::vector<int>{1, 0, -1, -1, -1, -1, -1, -1}), Order());
+    theUrlTable.kind[1] = BK_DEF;
+    EXPECT_EQ(PHASE_DIRECT, BuildOpenOrder());
+}
+
+// The ".htm" class names a browser of today (s_nDefaultKind -1): its
+// entries open through the system's URL association, one a step, after the
+// Explorer and Navigator phases.
+TEST_F(Launch, TodaysDefaultBrowserTakesItsEntriesAfterBothPhases)
+{
+    s_nDefaultKind = -1;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_DEF, "http://d1/"}, {BK_NN, "http://n/"}, {BK_IE, "http://i/"}, {BK_DEF, ""}});
+    sim.RunUntil(30000);
+    const std::vector<Opened> expected = {{0, "IE new 0:http://i/"},
+                                          {3000, "NN start: http://n/"},
+                                          {6000, "DEF open:http://d1/"},
+                                          {9000, "DEF open:(home)"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ(PHASE_DIRECT, s_nLaunchMode);
+    EXPECT_EQ("restore", sim.ended);
+    EXPECT_EQ(9000, sim.endedAtMs);
+}
+
+TEST_F(Launch, TodaysDefaultBrowserAloneStepsWithoutHolding)
+{
+    s_nDefaultKind = -1;
+    Start({{BK_DEF, "a"}, {BK_DEF, "b"}, {BK_DEF, "c"}});
+    EXPECT_EQ(PHASE_DIRECT, s_nLaunchMode);
+    EXPECT_EQ(0, s_nNsDdeWait);
+    sim.RunUntil(30000);
+    const std::vector<Opened> expected = {{0, "DEF open:a"}, {3000, "DEF open:b"}, {6000, "DEF open:c"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ(6000, sim.endedAtMs);
+}
+
+TEST_F(Launch, TodaysDefaultBrowserFollowsANetscapeHold)
+{
+    s_nDefaultKind = -1;
+    sim.registerAfterMs = 400;
+    Start({{BK_DEF, "d"}, {BK_NN, "n"}});
+    sim.RunUntil(30000);
+    const std::vector<Opened> expected = {{0, "NN start: n"}, {3400, "DEF open:d"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ(3400, sim.endedAtMs);
+}
+
+TEST_F(Launch, TodaysDefaultBrowserTakesEveryEntryWhenChosenForAll)
+{
+    s_nUseBrowser = UB_DEFAULT;
+    s_nDefaultKind = -1;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_DEF, "b"}, {BK_IE, "c"}});
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "DEF open:a"}, {3000, "DEF open:b"}, {6000, "DEF open:c"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ(BK_DEF, s_nLaunchMode);
+}
+
+TEST_F(Launch, TodaysDefaultBrowserEntriesStayOutWithOneOldBrowserChosen)
+{
+    s_nDefaultKind = -1;
+    sim.netscape = LaunchSim::Server::Full;
+    for (const int choice : {UB_NN, UB_IE}) {
+        s_nUseBrowser = choice;
+        sim.log.clear();
+        Start({{BK_DEF, "d"}, {BK_NN, "n"}, {BK_IE, "i"}});
+        sim.RunUntil(sim.now + 20000);
+        ASSERT_EQ(1u, sim.log.size()) << choice;
+        EXPECT_EQ(std::string::npos, sim.log[0].what.find("DEF")) << choice;
+    }
 }
 
 TEST_F(Launch, StartedNetscapeHoldsTheSequenceUntilItRegisters)

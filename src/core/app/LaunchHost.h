@@ -35,4 +35,7 @@ public:
     virtual int NavigateExplorerSlot(int slot, const char *url) = 0;
     virtual void ReleaseExplorerSlot(int slot) = 0;
     virtual void CreateExplorerWindow(const char *url) = 0;
+    // Opens url as the system opens a link, in the user's default browser;
+    // an empty url starts that browser at its home page. 0 or -1.
+    virtual int OpenInDefaultBrowser(const char *url) = 0;
 };

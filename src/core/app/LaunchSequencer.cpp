@@ -39,6 +39,28 @@ void PostDoneIfLast()
         PostDone();
 }
 
+void DirectTick()
+{
+    if (!HasNextUrl()) {
+        PostDone();
+        return;
+    }
+    OpenDirect();
+    PostDoneIfLast();
+}
+
+// The direct entries come last: once the next one is direct, the phase
+// changes for good, inside the tick, with the step timer running on.
+bool EnterDirectPhase()
+{
+    if (s_nLaunchMode == BK_DEF || !OpensDirectly(NextKind()))
+        return false;
+    s_nLaunchMode = PHASE_DIRECT;
+    OpenDirect();
+    PostDoneIfLast();
+    return true;
+}
+
 void NetscapeTick()
 {
     if (s_nNsDdeWait == 1)
@@ -52,6 +74,8 @@ void NetscapeTick()
         PostDone();
         return;
     }
+    if (EnterDirectPhase())
+        return;
     if (s_nLaunchMode != BK_DEF && NextKind() == BK_IE) {
         s_nLaunchMode = BK_IE;
         OpenInExplorer();
@@ -71,6 +95,8 @@ void ExplorerTick()
         PostDone();
         return;
     }
+    if (EnterDirectPhase())
+        return;
     if (s_nLaunchMode != BK_DEF && NextKind() == BK_NN) {
         s_pLaunchHost->KillTimer(s_nTimerId);
         s_nTimerId = 0;
@@ -134,12 +160,16 @@ void BeginLaunch()
         s_nLaunchMode = BK_DEF;
         if (s_nDefaultKind == BK_NN)
             OpenFirstInNetscape();
-        else
+        else if (s_nDefaultKind == BK_IE)
             OpenInExplorer();
+        else
+            OpenDirect();
     } else if (s_nLaunchMode == BK_NN) {
         OpenFirstInNetscape();
     } else if (s_nLaunchMode == BK_IE) {
         OpenInExplorer();
+    } else if (s_nLaunchMode == PHASE_DIRECT) {
+        OpenDirect();
     }
     if (s_nNsDdeWait == 1)
         return;
@@ -167,10 +197,18 @@ int BuildOpenOrder()
         if (s_nUseBrowser & UB_NN)
             CollectByKind(BK_NN, s_nOpenOrder, &n);
     }
+    // Entries for a browser of today follow both phases, in stored order,
+    // when each entry's own browser is followed.
+    if (!(s_nUseBrowser & UB_DEFAULT) && (s_nUseBrowser & UB_FOLLOW) == UB_FOLLOW)
+        for (int i = 0; i < theUrlTable.count && i < MAX_URLS && n < MAX_URLS; ++i)
+            if (OpensDirectly(theUrlTable.kind[i]))
+                s_nOpenOrder[n++] = i;
     const int first = s_nOpenOrder[0] >= 0 ? theUrlTable.kind[s_nOpenOrder[0]] : BK_DEF;
     if (first != BK_DEF)
         return first;
-    return s_nDefaultKind == BK_NN ? BK_NN : s_nDefaultKind == BK_IE ? BK_IE : BK_DEF;
+    if (s_nDefaultKind == BK_NN || s_nDefaultKind == BK_IE)
+        return s_nDefaultKind;
+    return s_nOpenOrder[0] >= 0 && !(s_nUseBrowser & UB_DEFAULT) ? PHASE_DIRECT : BK_DEF;
 }
 
 void CollectByKind(int key, int *order, int *n)
@@ -213,6 +251,14 @@ void OpenFirstInNetscape()
     s_nNsDdeWait = wait;
 }
 
+int OpensDirectly(int kind) { return kind == BK_DEF && s_nDefaultKind != BK_NN && s_nDefaultKind != BK_IE; }
+
+void OpenDirect()
+{
+    s_pLaunchHost->OpenInDefaultBrowser(NextText() + 1);
+    ++s_nNextUrl;
+}
+
 void OpenInExplorer()
 {
     if (TryReuseBrowser(BK_IE) == 0)
@@ -238,13 +284,18 @@ void OnLaunchTimer()
     case BK_IE:
         ExplorerTick();
         break;
+    case PHASE_DIRECT:
+        DirectTick();
+        break;
     default:
         if (!HasNextUrl())
             PostDone();
         else if (s_nDefaultKind == BK_NN)
             NetscapeTick();
-        else
+        else if (s_nDefaultKind == BK_IE)
             ExplorerTick();
+        else
+            DirectTick();
         break;
     }
 }

@@ -1,7 +1,8 @@
 // The launch sequence: opens the loaded group's entries one after another,
 // the first at once and each further one on a tick of the step timer, in
-// the phase (Netscape Navigator, Internet Explorer or the default browser)
-// the options choose.
+// the phase (Netscape Navigator, Internet Explorer, every entry in the
+// default browser, or entries that start a program of their own) the
+// options choose.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,13 @@
 #define TIMER_DIALUP 2
 #define NOTIFY_NS_READY 0
 #define NOTIFY_LAUNCH_DONE 1
+
+// The phase after Navigator's and Explorer's: entries that start a program
+// of their own, one a step, with no DDE and no hold. These are the entries
+// for the default browser when the ".htm" class names neither Navigator nor
+// Explorer (a browser of today), opened through the system's URL
+// association.
+#define PHASE_DIRECT 3
 
 // Automation windows a run keeps for reuse.
 #define MAX_EXPLORER_WINDOWS 8
@@ -46,6 +54,10 @@ void CollectByKind(int key, int *order, int *n);
 int HasNextUrl();
 void OpenFirstInNetscape();
 void OpenInExplorer();
+// Whether an entry of this kind opens in the direct phase.
+int OpensDirectly(int kind);
+// Opens the next entry in the system's default browser.
+void OpenDirect();
 void OnLaunchTimer();
 // bNotSurf: close the program at the end instead of restoring the window.
 int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf);
