@@ -2,6 +2,7 @@
 
 #include "links/BrowserStart.h"
 #include "links/DdeLink.h"
+#include "links/DefaultBrowser.h"
 #include "links/RasLink.h"
 
 namespace {
@@ -33,6 +34,7 @@ public:
     }
     void ReleaseExplorerSlot(int slot) override { ReleaseIeBrowser(slot); }
     void CreateExplorerWindow(const char *url) override { ::CreateExplorerWindow(url); }
+    int OpenInDefaultBrowser(const char *url) override { return ::OpenInDefaultBrowser(url); }
 };
 
 static_assert(sizeof(uint32_t) == sizeof(DWORD), "window ids travel as DWORDs");

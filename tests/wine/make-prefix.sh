@@ -24,6 +24,9 @@ wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Tahoma /d IPAPGothic /f 
 # instead of waiting for a window manager that is not there.
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+# A URL that reaches Wine's own handler must never start a browser of the
+# machine the tests run on.
+wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "" /f >/dev/null 2>&1
 wineserver -w
 touch "$prefix/.orvanta-ready"
 echo "prefix ready: $prefix"
