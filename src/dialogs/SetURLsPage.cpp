@@ -94,7 +94,7 @@ void SetURLsPage::ShowRows() const
             m_listUrls.SetItemText(i, 0, newKind.c_str());
             m_listUrls.SetItemText(i, 1, newUrl.c_str());
         } else {
-            m_listUrls.SetItemText(i, 0, BrowserTag(row.kind));
+            m_listUrls.SetItemText(i, 0, BrowserTag(row.kind).c_str());
             m_listUrls.SetItemText(i, 1, row.url.c_str());
         }
     }

@@ -68,6 +68,16 @@ public:
         Record(std::string("DEF open:") + (*url ? url : "(home)"));
         return 0;
     }
+    // Browsers 1 to listedCount are listed; each start logs "B<n> tab:" or
+    // "B<n> new:" and the URL.
+    int listedCount = 2;
+    int StartListedBrowser(int n, const char *url, int window) override
+    {
+        if (n > listedCount)
+            return -2;
+        Record("B" + std::to_string(n) + (window ? " new:" : " tab:") + url + (startSucceeds ? "" : " (failed)"));
+        return startSucceeds ? 0 : -1;
+    }
 
     int TimerPeriod(unsigned id) const;
 

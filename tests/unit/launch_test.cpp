@@ -169,6 +169,96 @@ TEST_F(Launch, TodaysDefaultBrowserEntriesStayOutWithOneOldBrowserChosen)
     }
 }
 
+const int B1 = BK_LISTED, B2 = BK_LISTED + 1, B3 = BK_LISTED + 2;
+
+// Entries for browsers of the program's list start a program of their own
+// after both phases, in stored order together with those for a default
+// browser of today.
+TEST_F(Launch, ListedBrowsersOpenAfterBothPhasesInStoredOrder)
+{
+    s_nDefaultKind = -1;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{B1, "http://a/"}, {BK_NN, "http://n/"}, {BK_DEF, "http://d/"}, {B2, "http://b/"}, {BK_IE, "http://i/"}});
+    sim.RunUntil(30000);
+    const std::vector<Opened> expected = {{0, "IE new 0:http://i/"},  {3000, "NN start: http://n/"},
+                                          {6000, "B1 tab:http://a/"},   {9000, "DEF open:http://d/"},
+                                          {12000, "B2 tab:http://b/"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ(12000, sim.endedAtMs);
+}
+
+TEST_F(Launch, ListedBrowsersFollowTheOldDefaultBrowsersPhase)
+{
+    s_nDefaultKind = BK_IE;
+    Start({{BK_DEF, "d"}, {B1, "a"}, {BK_IE, "i"}});
+    sim.RunUntil(30000);
+    const std::vector<Opened> expected = {{0, "IE new 0:d"}, {3000, "IE new 1:i"}, {6000, "B1 tab:a"}};
+    EXPECT_EQ(expected, sim.log);
+}
+
+TEST_F(Launch, ListedBrowserWindowsFollowReuseAndSingleWindowMode)
+{
+    struct {
+        int reuse;
+        int windowNum;
+        std::vector<std::string> opened;
+    } const cases[] = {
+        {1, 0, {"B1 tab:1", "B2 tab:2", "B1 tab:3", "B2 tab:4"}},
+        {0, 0, {"B1 new:1", "B2 new:2", "B1 new:3", "B2 new:4"}},
+        {1, 1, {"B1 new:1", "B2 new:2", "B1 tab:3", "B2 tab:4"}},
+        {0, 1, {"B1 new:1", "B2 new:2", "B1 tab:3", "B2 tab:4"}},
+    };
+    for (const auto &c : cases) {
+        s_bReuseBrowser = c.reuse;
+        s_nWindowNum = c.windowNum;
+        for (int run = 0; run < 2; ++run) {
+            sim.log.clear();
+            Start({{B1, "1"}, {B2, "2"}, {B1, "3"}, {B2, "4"}});
+            sim.RunUntil(sim.now + 20000);
+            std::vector<std::string> opened;
+            for (const Opened &o : sim.log)
+                opened.push_back(o.what);
+            // Each sequence opens its own first windows again.
+            EXPECT_EQ(c.opened, opened) << "reuse " << c.reuse << " single window " << c.windowNum << " run " << run;
+        }
+    }
+}
+
+TEST_F(Launch, ListedBrowserThatIsGoneOrCannotStart)
+{
+    // No browser 3 any more: its entry opens in the default browser, as an
+    // older copy, which reads its tag as "DEF", would open it.
+    Start({{B3, "gone"}, {B1, "x"}});
+    sim.RunUntil(20000);
+    std::vector<Opened> expected = {{0, "DEF open:gone"}, {3000, "B1 tab:x"}};
+    EXPECT_EQ(expected, sim.log);
+    // A program that cannot start is passed over; the sequence goes on.
+    sim.log.clear();
+    sim.startSucceeds = false;
+    Start({{B1, "a"}, {B2, "b"}});
+    sim.RunUntil(sim.now + 20000);
+    ASSERT_EQ(2u, sim.log.size());
+    EXPECT_EQ("B2 tab:b (failed)", sim.log[1].what);
+    EXPECT_EQ("restore", sim.ended);
+}
+
+TEST_F(Launch, ListedBrowserEntriesFollowTheBrowserChoice)
+{
+    sim.netscape = LaunchSim::Server::Full;
+    s_nUseBrowser = UB_NN;
+    Start({{B1, "a"}, {BK_NN, "n"}});
+    sim.RunUntil(sim.now + 20000);
+    EXPECT_EQ((std::vector<Opened>{{sim.log.at(0).ms, "NN start: n"}}), sim.log);
+    sim.log.clear();
+    s_nUseBrowser = UB_DEFAULT;
+    s_nDefaultKind = -1;
+    Start({{B1, "a"}, {BK_NN, "n"}});
+    sim.RunUntil(sim.now + 20000);
+    ASSERT_EQ(2u, sim.log.size());
+    EXPECT_EQ("DEF open:a", sim.log[0].what);
+    EXPECT_EQ("DEF open:n", sim.log[1].what);
+}
+
 TEST_F(Launch, StartedNetscapeHoldsTheSequenceUntilItRegisters)
 {
     Start({{BK_NN, "http://1/"}, {BK_NN, "http://2/"}, {BK_IE, "http://3/"}});

@@ -38,4 +38,8 @@ public:
     // Opens url as the system opens a link, in the user's default browser;
     // an empty url starts that browser at its home page. 0 or -1.
     virtual int OpenInDefaultBrowser(const char *url) = 0;
+    // Starts browser n of the program's list with url (WINDOW_TAB or
+    // WINDOW_NEW): 0 when it started, -1 when it could not, -2 when no
+    // browser n is listed.
+    virtual int StartListedBrowser(int n, const char *url, int window) = 0;
 };

@@ -1,5 +1,7 @@
 #include "core/app/LaunchSequencer.h"
 
+#include "core/app/BrowserCommand.h"
+
 #include "core/settings/Options.h"
 #include "core/settings/GroupList.h"
 
@@ -9,6 +11,7 @@ int s_nLaunchMode;
 int s_nNsDdeWait;
 unsigned s_nTimerId;
 int s_bDialupWaiting;
+unsigned s_nListedWindowsOpened;
 ILaunchHost *s_pLaunchHost;
 
 // The longest period a window timer takes (USER_TIMER_MAXIMUM).
@@ -150,6 +153,7 @@ void BeginLaunch()
     s_nIeBrowserNext = 0;
     s_nIeBrowserStart = s_pLaunchHost->ExplorerWindowsCreated();
     s_nNextUrl = 0;
+    s_nListedWindowsOpened = 0;
 
     s_nLaunchMode = BuildOpenOrder();
     if (s_nOpenOrder[0] < 0) {
@@ -204,11 +208,11 @@ int BuildOpenOrder()
             if (OpensDirectly(theUrlTable.kind[i]))
                 s_nOpenOrder[n++] = i;
     const int first = s_nOpenOrder[0] >= 0 ? theUrlTable.kind[s_nOpenOrder[0]] : BK_DEF;
-    if (first != BK_DEF)
+    if (s_nOpenOrder[0] >= 0 && !(s_nUseBrowser & UB_DEFAULT) && OpensDirectly(first))
+        return PHASE_DIRECT;
+    if (first == BK_NN || first == BK_IE)
         return first;
-    if (s_nDefaultKind == BK_NN || s_nDefaultKind == BK_IE)
-        return s_nDefaultKind;
-    return s_nOpenOrder[0] >= 0 && !(s_nUseBrowser & UB_DEFAULT) ? PHASE_DIRECT : BK_DEF;
+    return s_nDefaultKind == BK_NN || s_nDefaultKind == BK_IE ? s_nDefaultKind : BK_DEF;
 }
 
 void CollectByKind(int key, int *order, int *n)
@@ -251,12 +255,28 @@ void OpenFirstInNetscape()
     s_nNsDdeWait = wait;
 }
 
-int OpensDirectly(int kind) { return kind == BK_DEF && s_nDefaultKind != BK_NN && s_nDefaultKind != BK_IE; }
+int OpensDirectly(int kind)
+{
+    return IsListedKind(kind) || (kind == BK_DEF && s_nDefaultKind != BK_NN && s_nDefaultKind != BK_IE);
+}
 
 void OpenDirect()
 {
-    s_pLaunchHost->OpenInDefaultBrowser(NextText() + 1);
+    const char *url = NextText() + 1;
+    const int kind = NextKind();
     ++s_nNextUrl;
+    if (s_nLaunchMode != BK_DEF && IsListedKind(kind)) {
+        const int n = kind - BK_LISTED + 1;
+        const unsigned bit = 1u << (n - 1);
+        int window = s_bReuseBrowser ? WINDOW_TAB : WINDOW_NEW;
+        if (s_nWindowNum != 0)
+            window = s_nListedWindowsOpened & bit ? WINDOW_TAB : WINDOW_NEW;
+        if (s_pLaunchHost->StartListedBrowser(n, url, window) != -2) {
+            s_nListedWindowsOpened |= bit;
+            return;
+        }
+    }
+    s_pLaunchHost->OpenInDefaultBrowser(url);
 }
 
 void OpenInExplorer()

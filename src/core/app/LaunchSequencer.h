@@ -19,8 +19,9 @@
 #define NOTIFY_LAUNCH_DONE 1
 
 // The phase after Navigator's and Explorer's: entries that start a program
-// of their own, one a step, with no DDE and no hold. These are the entries
-// for the default browser when the ".htm" class names neither Navigator nor
+// of their own, one a step, in stored order, with no DDE and no hold. These
+// are the entries for a browser of the program's list, and those for the
+// default browser when the ".htm" class names neither Navigator nor
 // Explorer (a browser of today), opened through the system's URL
 // association.
 #define PHASE_DIRECT 3
@@ -56,8 +57,12 @@ void OpenFirstInNetscape();
 void OpenInExplorer();
 // Whether an entry of this kind opens in the direct phase.
 int OpensDirectly(int kind);
-// Opens the next entry in the system's default browser.
+// Opens the next entry in its own browser, or in the system's default one
+// when every entry goes there or its browser is no longer listed.
 void OpenDirect();
+// The listed browsers (bit n - 1) that opened their window in this
+// sequence: in single-window mode the later entries go to it.
+extern unsigned s_nListedWindowsOpened;
 void OnLaunchTimer();
 // bNotSurf: close the program at the end instead of restoring the window.
 int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf);

@@ -32,13 +32,31 @@ int TokenNumber(const char *p, const char *end)
 
 } // namespace
 
-const char *BrowserTag(int kind)
+std::string BrowserTag(int kind)
 {
+    if (IsListedKind(kind))
+        return "B" + std::to_string(kind - BK_LISTED + 1);
     switch (kind) {
     case BK_NN: return "NN";
     case BK_IE: return "IE";
     default: return "DEF";
     }
+}
+
+int KindOfTag(const std::string &tag)
+{
+    if (tag == "NN")
+        return BK_NN;
+    if (tag == "IE")
+        return BK_IE;
+    // "B1" to "B16", written as BrowserTag writes them: no sign, no zeros.
+    if (tag.size() >= 2 && tag.size() <= 3 && tag[0] == 'B' && tag[1] >= '1' && tag[1] <= '9' &&
+        (tag.size() == 2 || (tag[2] >= '0' && tag[2] <= '9'))) {
+        const int n = std::stoi(tag.substr(1));
+        if (n <= MAX_BROWSERS)
+            return BK_LISTED + n - 1;
+    }
+    return BK_DEF;
 }
 
 CGroupList::CGroupList() { std::memset(m_bUsed, 0, sizeof m_bUsed); }
@@ -166,8 +184,7 @@ int CGroupList::LoadGroupUrls(int n) const
             ++length;
         std::memcpy(text + 1, url, length);    // value and text are the same size
         text[1 + length] = '\0';
-        const std::string tag(static_cast<const char *>(value), tagEnd);
-        theUrlTable.kind[e] = tag == "NN" ? BK_NN : tag == "IE" ? BK_IE : BK_DEF;
+        theUrlTable.kind[e] = KindOfTag(std::string(static_cast<const char *>(value), tagEnd));
         ++e;
     }
     return e;
@@ -191,7 +208,7 @@ int CGroupList::SaveGroup(int n, const char *name, int count) const
     for (int i = 0; i < count; ++i) {
         char key[16], value[URL_TEXT_SIZE];
         UrlKey(i + 1, key);
-        std::snprintf(value, sizeof value, "%s%s", BrowserTag(theUrlTable.kind[i]), theUrlTable.text[i]);
+        std::snprintf(value, sizeof value, "%s%s", BrowserTag(theUrlTable.kind[i]).c_str(), theUrlTable.text[i]);
         WriteIniString(section, key, value);
     }
     WriteIniInt(section, KEY_URL_NUM, count > 0 ? count : 0);

@@ -2,7 +2,17 @@
 // "Orvanta.ini", and the table that holds the entries of one group.
 #pragma once
 
+#include <string>
+
 enum BrowserKind { BK_NN = 0, BK_IE = 1, BK_DEF = 2 };
+
+// The browsers of the program's own list (see BrowserList.h), numbered 1 to
+// MAX_BROWSERS: an entry for browser n has the kind BK_LISTED + n - 1 and is
+// stored with the tag "B<n>". An older copy reads such a tag as "DEF", so it
+// still opens the page in the default browser.
+#define MAX_BROWSERS 16
+#define BK_LISTED 16
+inline bool IsListedKind(int kind) { return kind >= BK_LISTED && kind < BK_LISTED + MAX_BROWSERS; }
 
 #define MAX_GROUPS 16
 #define MAX_URLS 8
@@ -30,8 +40,11 @@ extern UrlTable theUrlTable;
 // The current group: "G_PREV" at start, the group of each Start after.
 extern int s_nCurrentGroup;
 
-// "NN", "IE" or "DEF", the tag an entry of this kind is stored with.
-const char *BrowserTag(int kind);
+// "NN", "IE", "B<n>" or "DEF", the tag an entry of this kind is stored
+// with; any kind that is none of the others is "DEF".
+std::string BrowserTag(int kind);
+// The kind a stored tag names: "DEF" for any tag that names no other.
+int KindOfTag(const std::string &tag);
 
 class CGroupList {
 public:

@@ -1,0 +1,22 @@
+// The command line that hands a URL to a browser of today. Chromium-family
+// browsers and Firefox pass a URL to their running instance themselves, so
+// a new process with the URL is all it takes; which switches ask for a new
+// or private window depends on the family, told apart by the program's
+// file name. A browser added by hand gets exactly its own arguments.
+#pragma once
+
+#include "core/settings/BrowserList.h"
+
+#include <string>
+
+enum BrowserFamily { FAMILY_OTHER, FAMILY_CHROMIUM, FAMILY_EDGE, FAMILY_FIREFOX };
+
+BrowserFamily FamilyOfProgram(const std::string &program);
+
+#define WINDOW_TAB 0    // to the running browser, which opens a tab
+#define WINDOW_NEW 1    // in a new window
+
+// The whole command line, program first; an empty url opens the browser at
+// its home page. The URL is one quoted argument that no browser takes for a
+// switch.
+std::string BrowserCommandLine(const ListedBrowser &browser, const std::string &url, int window);

@@ -1,0 +1,26 @@
+// The program's own list of browsers beyond Navigator and Explorer: the
+// ones found installed on the machine (each perhaps twice, once for
+// private windows) and the ones added by hand. Browser n (1 to
+// MAX_BROWSERS) is the section "Browser<n>" of "Orvanta.ini"; older copies
+// of the program never read those sections.
+#pragma once
+
+#include "core/settings/GroupList.h"
+
+#include <string>
+
+struct ListedBrowser {
+    std::string name;      // shown on the URL page and the browsers page
+    std::string program;   // the executable's path
+    std::string args;      // by hand: exactly these, before the URL
+    int bPrivate = 0;      // found installed: opens private windows
+    int bManual = 0;       // added by hand: nothing of ours is added to args
+};
+
+// Fills browser from its section; false when browser n is not listed.
+bool ReadListedBrowser(int n, ListedBrowser &browser);
+// Writes the whole section anew.
+void WriteListedBrowser(int n, const ListedBrowser &browser);
+void RemoveListedBrowser(int n);
+// The lowest number not listed; -1 when the list is full.
+int FreeBrowserNumber();
