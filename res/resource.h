@@ -89,3 +89,31 @@
 #define IDS_UPDATE 219
 #define IDS_URL_TOO_LONG 220
 #define IDS_NAME_TOO_LONG 221
+
+// URL registration page: the entry's browser among the program's list
+#define IDC_ENTRY_BROWSER 1080
+#define IDS_NO_LISTED_BROWSER 222
+
+// Settings sheet: the browsers page
+#define IDD_BROWSERS 140
+#define IDC_BROWSER_LIST 1081
+#define IDC_BROWSER_ADD 1082
+#define IDC_BROWSER_EDIT 1083
+#define IDC_BROWSER_REMOVE 1084
+#define IDC_INSTALLED 1085
+#define IDC_INSTALLED_PRIVATE 1086
+#define IDC_INSTALLED_ADD 1087
+#define IDS_COLUMN_BROWSER_NAME 223
+#define IDS_COLUMN_PROGRAM 224
+#define IDS_COLUMN_ARGS 225
+#define IDS_PRIVATE_SUFFIX 226
+#define IDS_BROWSER_LIST_FULL 227
+
+// Browser dialog: a browser added or edited by hand
+#define IDD_BROWSER 141
+#define IDC_BROWSER_NAME 1090
+#define IDC_BROWSER_PROGRAM 1091
+#define IDC_BROWSER_BROWSE 1092
+#define IDC_BROWSER_ARGS 1093
+#define IDS_PROGRAM_FILTER 228
+#define IDS_BROWSER_INCOMPLETE 229

@@ -3,6 +3,7 @@
 #include "links/BrowserStart.h"
 #include "links/DdeLink.h"
 #include "links/DefaultBrowser.h"
+#include "links/ListedBrowserStart.h"
 #include "links/RasLink.h"
 
 namespace {
@@ -35,6 +36,7 @@ public:
     void ReleaseExplorerSlot(int slot) override { ReleaseIeBrowser(slot); }
     void CreateExplorerWindow(const char *url) override { ::CreateExplorerWindow(url); }
     int OpenInDefaultBrowser(const char *url) override { return ::OpenInDefaultBrowser(url); }
+    int StartListedBrowser(int n, const char *url, int window) override { return ::StartListedBrowser(n, url, window); }
 };
 
 static_assert(sizeof(uint32_t) == sizeof(DWORD), "window ids travel as DWORDs");

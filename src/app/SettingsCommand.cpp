@@ -13,6 +13,7 @@ SettingsResult RunSettingsSheet(HWND owner, const SettingsInput &in)
     SetURLsPage &urls = sheet.m_pageURLs;
     page.m_psp.dwFlags &= ~static_cast<DWORD>(PSP_HASHELP);
     urls.m_psp.dwFlags &= ~static_cast<DWORD>(PSP_HASHELP);
+    sheet.m_pageBrowsers.m_psp.dwFlags &= ~static_cast<DWORD>(PSP_HASHELP);
 
     page.m_nBrowser = in.options.nUseBrowser;
     page.m_nDelay = in.options.nDelay;

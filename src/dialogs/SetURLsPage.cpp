@@ -1,6 +1,7 @@
 #include "dialogs/SetURLsPage.h"
 
 #include "bookmarks/BookmarkDlg.h"
+#include "core/settings/BrowserList.h"
 #include "core/dialogs/BookmarkImport.h"
 #include "dialogs/GroupNameDlg.h"
 #include "framework/MessageBox.h"
@@ -24,6 +25,7 @@ void SetURLsPage::DoDataExchange(CDataExchange *pDX)
     DDX_Control(pDX, IDC_URL_EDIT, m_editUrl);
     DDX_Control(pDX, IDC_HOME_PAGE, m_radioHome);
     DDX_Control(pDX, IDC_BLANK_PAGE, m_radioBlank);
+    DDX_Control(pDX, IDC_ENTRY_BROWSER, m_comboBrowser);
 }
 
 BOOL SetURLsPage::OnInitDialog()
@@ -42,6 +44,7 @@ BOOL SetURLsPage::OnInitDialog()
     m_radioHome.SetCheck(BST_UNCHECKED);
     m_radioBlank.SetCheck(BST_UNCHECKED);
     s_nSelKind = m_nKind;
+    FillBrowsers();
     CheckKind(s_nSelKind);
     CopyGroups();
     if (m_nGroup > 0)
@@ -64,15 +67,42 @@ void SetURLsPage::CopyGroups()
 void SetURLsPage::EnableEditControls(BOOL enable) const
 {
     for (int id : {IDC_URL_EDIT, IDC_KIND_DEF, IDC_KIND_NN, IDC_KIND_IE, IDC_URL_REGISTER, IDC_URL_DELETE, IDC_HOME_PAGE,
-                   IDC_BLANK_PAGE})
+                   IDC_BLANK_PAGE, IDC_ENTRY_BROWSER})
         ::EnableWindow(GetDlgItem(id), enable);
 }
 
+// A listed browser shows in the combo box with no box ticked; any other
+// kind ticks its box, and the combo box shows none.
 void SetURLsPage::CheckKind(int kind) const
 {
+    const bool listed = IsListedKind(kind);
     m_btnNN.SetCheck(kind == BK_NN ? BST_CHECKED : BST_UNCHECKED);
     m_btnIE.SetCheck(kind == BK_IE ? BST_CHECKED : BST_UNCHECKED);
-    m_btnDefault.SetCheck(kind != BK_NN && kind != BK_IE ? BST_CHECKED : BST_UNCHECKED);
+    m_btnDefault.SetCheck(kind != BK_NN && kind != BK_IE && !listed ? BST_CHECKED : BST_UNCHECKED);
+    int item = 0;
+    for (int i = 1; listed && i < m_comboBrowser.GetCount(); ++i)
+        if (m_comboBrowser.GetItemData(i) == kind - BK_LISTED + 1)
+            item = i;
+    m_comboBrowser.SetCurSel(item);
+}
+
+// Item 0 is none; the others carry their browser's number. Filled again
+// each time it opens, since the browsers page may have changed the list.
+void SetURLsPage::FillBrowsers() const
+{
+    m_comboBrowser.ResetContent();
+    m_comboBrowser.SetItemData(m_comboBrowser.AddString(AnsiFromWide(LoadResString(IDS_NO_LISTED_BROWSER)).c_str()), 0);
+    ListedBrowser browser;
+    for (int n = 1; n <= MAX_BROWSERS; ++n)
+        if (ReadListedBrowser(n, browser))
+            m_comboBrowser.SetItemData(m_comboBrowser.AddString(browser.name.c_str()), n);
+}
+
+void SetURLsPage::OnBrowserChosen()
+{
+    const int item = m_comboBrowser.GetCurSel();
+    const int n = item == CB_ERR ? 0 : static_cast<int>(m_comboBrowser.GetItemData(item));
+    OnKind(n > 0 ? BK_LISTED + n - 1 : BK_DEF);
 }
 
 // Brings the list control in line with m_rows, row by row, so that a row
@@ -84,6 +114,7 @@ void SetURLsPage::ShowRows() const
     while (m_listUrls.GetItemCount() > count)
         m_listUrls.DeleteItem(m_listUrls.GetItemCount() - 1);
     const std::wstring newKind = LoadResString(IDS_NEW_ROW_KIND), newUrl = LoadResString(IDS_NEW_ROW_URL);
+    ListedBrowser browser;
     for (int i = 0; i < count; ++i) {
         const UrlRow &row = rows[static_cast<size_t>(i)];
         if (i >= m_listUrls.GetItemCount())
@@ -93,6 +124,9 @@ void SetURLsPage::ShowRows() const
         if (row.kind == ROW_PLACEHOLDER) {
             m_listUrls.SetItemText(i, 0, newKind.c_str());
             m_listUrls.SetItemText(i, 1, newUrl.c_str());
+        } else if (IsListedKind(row.kind) && ReadListedBrowser(row.kind - BK_LISTED + 1, browser)) {
+            m_listUrls.SetItemText(i, 0, browser.name.c_str());
+            m_listUrls.SetItemText(i, 1, row.url.c_str());
         } else {
             m_listUrls.SetItemText(i, 0, BrowserTag(row.kind).c_str());
             m_listUrls.SetItemText(i, 1, row.url.c_str());
@@ -112,6 +146,15 @@ BOOL SetURLsPage::OnCommand(WORD id, WORD code, HWND control)
 {
     if (id == IDC_GROUP_LIST && code == CBN_SELCHANGE) {
         OnGroupChosen();
+        return TRUE;
+    }
+    if (id == IDC_ENTRY_BROWSER && code == CBN_DROPDOWN) {
+        FillBrowsers();
+        CheckKind(s_nSelKind);
+        return TRUE;
+    }
+    if (id == IDC_ENTRY_BROWSER && code == CBN_SELCHANGE) {
+        OnBrowserChosen();
         return TRUE;
     }
     if (code != BN_CLICKED)

@@ -35,6 +35,8 @@ private:
     void CopyGroups();
     void EnableEditControls(BOOL enable) const;
     void CheckKind(int kind) const;
+    void FillBrowsers() const;
+    void OnBrowserChosen();
     void ShowRows() const;
     void ShowGroup(int group);
     void OnRowClick();
@@ -51,6 +53,7 @@ private:
     CComboBox m_comboGroup;
     CButton m_btnHttp;
     CButton m_btnNN, m_btnIE, m_btnDefault;
+    CComboBox m_comboBrowser;    // a browser of the program's list, beside the three kinds
     CButton m_btnRegister, m_btnDelete;
     CListCtrl m_listUrls;
     CEdit m_editUrl;

@@ -5,4 +5,5 @@ void SettingSheet::AddPages()
     m_psh.dwFlags &= ~static_cast<DWORD>(PSH_HASHELP);
     AddPage(&m_pageOptions);
     AddPage(&m_pageURLs);
+    AddPage(&m_pageBrowsers);
 }

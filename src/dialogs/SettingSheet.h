@@ -1,7 +1,9 @@
-// The settings sheet "Orvanta設定": the start-up options page, then the URL
-// registration page. Built for one run of the Settings command.
+// The settings sheet "Orvanta設定": the start-up options page, the URL
+// registration page, then the browsers page. Built for one run of the
+// Settings command.
 #pragma once
 
+#include "dialogs/BrowsersPage.h"
 #include "dialogs/SetURLsPage.h"
 #include "dialogs/SettingsDlg.h"
 #include "framework/PropertySheet.h"
@@ -15,4 +17,5 @@ public:
 
     SetURLsPage m_pageURLs;
     CSettingsDlg m_pageOptions;
+    CBrowsersPage m_pageBrowsers;
 };

@@ -48,6 +48,14 @@ int CListCtrl::InsertItem(int item, LPARAM data) const
     return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lvi)));
 }
 
+LPARAM CListCtrl::GetItemData(int item) const
+{
+    LVITEMA lvi = {};
+    lvi.mask = LVIF_PARAM;
+    lvi.iItem = item;
+    return Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lvi)) ? lvi.lParam : 0;
+}
+
 void CListCtrl::SetItemData(int item, LPARAM data) const
 {
     LVITEMA lvi = {};

@@ -90,6 +90,8 @@ public:
     // The new item's index, or -1: with its text in column 0, or with its data.
     int InsertItem(int item, const char *text) const;
     int InsertItem(int item, LPARAM data) const;
+    // 0 when there is no such item.
+    LPARAM GetItemData(int item) const;
     void SetItemData(int item, LPARAM data) const;
     void SetItemText(int item, int column, const char *text) const;
     void SetItemText(int item, int column, const wchar_t *text) const;

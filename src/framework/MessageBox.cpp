@@ -21,6 +21,17 @@ std::wstring WideFromAnsi(const char *text)
     return wide;
 }
 
+std::string AnsiFromWide(const std::wstring &text)
+{
+    const int length = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    if (length <= 1)
+        return std::string();
+    std::string ansi(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &ansi[0], length, nullptr, nullptr);
+    ansi.resize(static_cast<size_t>(length) - 1);
+    return ansi;
+}
+
 int AppMessageBox(HWND owner, const std::wstring &text, UINT type)
 {
     return ::MessageBoxW(owner, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(), type);

@@ -9,5 +9,7 @@
 
 std::wstring LoadResString(UINT id);
 std::wstring WideFromAnsi(const char *text);
+// In the system's code page, for texts that join what the user typed.
+std::string AnsiFromWide(const std::wstring &text);
 int AppMessageBox(HWND owner, const std::wstring &text, UINT type);
 int AppMessageBox(HWND owner, UINT idText, UINT type);

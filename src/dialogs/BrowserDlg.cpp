@@ -1,0 +1,73 @@
+#include "dialogs/BrowserDlg.h"
+
+#include "framework/MessageBox.h"
+#include "res/resource.h"
+
+#include <commdlg.h>
+
+namespace {
+
+// What the settings file gives back whole.
+const int MAX_VALUE_CHARS = 1022;
+
+} // namespace
+
+CBrowserDlg::CBrowserDlg(HWND parent) : CDialog(IDD_BROWSER, parent) {}
+
+void CBrowserDlg::DoDataExchange(CDataExchange *pDX)
+{
+    DDX_Control(pDX, IDC_BROWSER_NAME, m_editName);
+    DDX_Control(pDX, IDC_BROWSER_PROGRAM, m_editProgram);
+    DDX_Control(pDX, IDC_BROWSER_ARGS, m_editArgs);
+    DDX_Text(pDX, IDC_BROWSER_NAME, m_browser.name);
+    DDX_Text(pDX, IDC_BROWSER_PROGRAM, m_browser.program);
+    DDX_Text(pDX, IDC_BROWSER_ARGS, m_browser.args);
+}
+
+BOOL CBrowserDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    for (const CEdit *edit : {&m_editName, &m_editProgram, &m_editArgs})
+        edit->LimitText(MAX_VALUE_CHARS);
+    m_editArgs.EnableWindow(m_browser.bManual);
+    return TRUE;
+}
+
+BOOL CBrowserDlg::OnCommand(WORD id, WORD code, HWND control)
+{
+    if (id == IDC_BROWSER_BROWSE && code == BN_CLICKED) {
+        OnBrowse();
+        return TRUE;
+    }
+    return CDialog::OnCommand(id, code, control);
+}
+
+void CBrowserDlg::OnBrowse()
+{
+    // The filter's parts are separated by '|' in the string table, which
+    // cannot hold the NULs the dialog wants.
+    std::wstring filter = LoadResString(IDS_PROGRAM_FILTER);
+    for (wchar_t &c : filter)
+        if (c == L'|')
+            c = L'\0';
+    wchar_t path[MAX_PATH] = L"";
+    OPENFILENAMEW ofn = {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = m_hWnd;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    if (!::GetOpenFileNameW(&ofn))
+        return;
+    ::SetWindowTextW(m_editProgram.m_hWnd, path);
+}
+
+void CBrowserDlg::OnOK()
+{
+    if (m_editName.GetWindowTextA().empty() || m_editProgram.GetWindowTextA().empty()) {
+        AppMessageBox(m_hWnd, IDS_BROWSER_INCOMPLETE, MB_OK | MB_ICONWARNING);
+        return;
+    }
+    CDialog::OnOK();
+}

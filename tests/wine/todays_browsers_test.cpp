@@ -1,0 +1,172 @@
+// Browsers of today in the program's own list: found where Windows lists
+// installed browsers, given to entries on the URL page, and started with
+// the page's URL. Our stand-ins are copies of the logging fake browser
+// under the file names the real ones have.
+#include "LaunchFixture.h"
+
+#include "res/resource.h"
+
+namespace {
+
+const char CLIENTS[] = "SOFTWARE\\Clients\\StartMenuInternet\\";
+
+// A program text as the system's code page holds it.
+std::string Ansi(const std::wstring &text)
+{
+    char ansi[256] = "";
+    ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
+    return ansi;
+}
+
+class TodaysBrowsers : public LaunchTest {
+protected:
+    void SetUp() override
+    {
+        LaunchTest::SetUp();
+        ASSERT_TRUE(m_chrome.Install(DdeServerSettings("CHROME", "", -1)));
+        ASSERT_TRUE(m_firefox.Install(DdeServerSettings("FIREFOX", "", -1)));
+        ASSERT_TRUE(m_mine.Install(DdeServerSettings("MINE", "", -1)));
+        Register(HKEY_LOCAL_MACHINE, "Google Chrome", "Google Chrome", "\"" + m_chrome.Path() + "\"");
+        Register(HKEY_CURRENT_USER, "Firefox-308046B0AF4A39CB", "Mozilla Firefox", "\"" + m_firefox.Path() + "\" -osint");
+    }
+    void TearDown() override
+    {
+        for (FakeProgram *fake : {&m_chrome, &m_firefox, &m_mine})
+            fake->Quit();
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, std::string(CLIENTS) + "Google Chrome");
+        DeleteKeyTree(HKEY_CURRENT_USER, std::string(CLIENTS) + "Firefox-308046B0AF4A39CB");
+        LaunchTest::TearDown();
+    }
+    static void Register(HKEY root, const std::string &key, const std::string &name, const std::string &command)
+    {
+        ASSERT_TRUE(SetKeyDefault(root, CLIENTS + key, name));
+        ASSERT_TRUE(SetKeyDefault(root, CLIENTS + key + "\\shell\\open\\command", command));
+    }
+    // The arguments each copy of a stand-in was started with, after its
+    // quoted program path.
+    static std::vector<std::string> Arguments(const FakeProgram &fake)
+    {
+        std::vector<std::string> args;
+        const std::string program = "\"" + fake.Path() + "\"";
+        for (const FakeEvent &e : fake.Events("start")) {
+            const std::string &line = e.args.at(1);
+            args.push_back(line.compare(0, program.size(), program) == 0 ? line.substr(program.size()) : "<" + line + ">");
+        }
+        return args;
+    }
+    std::string Browsers() const
+    {
+        return "[Browser1]\r\nName=Chrome\r\nProgram=" + m_chrome.Path() +
+               "\r\n[Browser2]\r\nName=Firefox private\r\nProgram=" + m_firefox.Path() + "\r\nPrivate=1\r\n" +
+               "[Browser3]\r\nName=Mine\r\nProgram=" + m_mine.Path() + "\r\nArgs=--profile \"a b\"\r\nManual=1\r\n" +
+               "[Browser4]\r\nName=Gone\r\nProgram=C:\\fakes\\nothing-here.exe\r\n";
+    }
+    void StartWithBrowsers(const std::vector<std::string> &entries, const std::string &options)
+    {
+        WriteIniText(GroupIni(entries, options) + Browsers());
+        ASSERT_TRUE(m_app.Start());
+        ASSERT_TRUE(m_app.WaitWindow());
+        m_app.Click(IDC_START);
+    }
+
+    FakeProgram m_chrome{"chrome", "fake_browser.exe"};
+    FakeProgram m_firefox{"firefox", "fake_browser.exe"};
+    FakeProgram m_mine{"mine", "fake_browser.exe"};
+};
+
+TEST_F(TodaysBrowsers, EachEntryStartsItsBrowserWithTheUrlIntact)
+{
+    StartWithBrowsers({"B1 http://a/?q=%22x%20y%22&r=1", "B4 http://never/", "B2 https://b/", "B3 -not-a-switch",
+                       "B1 --user-data-dir=C:\\evil", "IE http://old/"},
+                      "Delay=1\r\n");
+    ASSERT_TRUE(m_chrome.WaitEvents("start", 2, 20000));
+    ASSERT_TRUE(m_mine.WaitEvents("start", 1, 5000));
+    ASSERT_TRUE(m_firefox.WaitEvents("start", 1, 5000));
+    EXPECT_EQ((std::vector<std::string>{" \"http://a/?q=%22x%20y%22&r=1\"", " -- \"--user-data-dir=C:\\evil\""}),
+              Arguments(m_chrome));
+    EXPECT_EQ((std::vector<std::string>{" -private-window \"https://b/\""}), Arguments(m_firefox));
+    // A browser added by hand gets exactly its own arguments, then the URL.
+    EXPECT_EQ((std::vector<std::string>{" --profile \"a b\" \"-not-a-switch\""}), Arguments(m_mine));
+    // The missing program was passed over, and the sequence came to its end.
+    EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); }, 5000));
+    EXPECT_TRUE(m_explorer.WaitEvents("navigate"));
+    EXPECT_LT(m_explorer.Events("start").at(0).time, m_chrome.Events("start").at(0).time) << "after Explorer's phase";
+}
+
+TEST_F(TodaysBrowsers, WindowsFollowReuseAndSingleWindowMode)
+{
+    const struct {
+        const char *options;
+        std::vector<std::string> chrome;
+    } cases[] = {
+        {"Delay=1\r\n", {" \"http://1/\"", " \"http://2/\""}},
+        {"Delay=1\r\nReuse_Browser=0\r\n", {" --new-window \"http://1/\"", " --new-window \"http://2/\""}},
+        {"Delay=1\r\nWindowNum=1\r\n", {" --new-window \"http://1/\"", " \"http://2/\""}},
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(m_chrome.Install(DdeServerSettings("CHROME", "", -1)));
+        StartWithBrowsers({"B1 http://1/", "B1 http://2/"}, c.options);
+        ASSERT_TRUE(m_chrome.WaitEvents("start", 2, 20000)) << c.options;
+        EXPECT_EQ(c.chrome, Arguments(m_chrome)) << c.options;
+        EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); }, 5000));
+        m_app.Close();
+        ASSERT_TRUE(m_app.WaitExit());
+        m_chrome.Quit();
+    }
+}
+
+// As a user would: the installed browser is added on the browsers page,
+// given to an entry on the URL page, saved, shown again, and opened.
+TEST_F(TodaysBrowsers, ChosenOnTheUrlPageSavedAndOpened)
+{
+    WriteIniText(GroupIni({"DEF http://first/", "NN http://second/"}, "Delay=1\r\n"));
+    ASSERT_TRUE(m_app.Start());
+    ASSERT_TRUE(m_app.WaitWindow());
+    {
+        const SettingsSheet sheet = OpenSettingsPage(m_app, 2);
+        ASSERT_NE(nullptr, sheet.Window());
+        const std::vector<ComboItem> installed = ComboItems(sheet.Item(IDC_INSTALLED));
+        ASSERT_EQ(2u, installed.size());
+        EXPECT_EQ("Mozilla Firefox", installed[0].text) << "the user's own browsers first";
+        EXPECT_EQ("Google Chrome", installed[1].text);
+        SendWait(sheet.Item(IDC_INSTALLED), CB_SETCURSEL, 1);
+        sheet.Press(IDC_INSTALLED_ADD);
+        sheet.Press(IDC_INSTALLED_PRIVATE);
+        sheet.Press(IDC_INSTALLED_ADD);
+        const std::vector<ListRow> rows = ListRows(sheet.Item(IDC_BROWSER_LIST));
+        ASSERT_EQ(2u, rows.size());
+        EXPECT_EQ(L"Google Chrome", rows[0].kind);
+        EXPECT_EQ(L"Google Chrome（プライベート）", rows[1].kind);
+        const std::string path = m_chrome.Path();
+        EXPECT_EQ(std::wstring(path.begin(), path.end()), rows[0].url);
+
+        sheet.ShowPage(1);
+        ASSERT_TRUE(ClickListRow(sheet.Item(IDC_URL_LIST), 1));
+        HWND combo = sheet.Item(IDC_ENTRY_BROWSER);
+        SendWait(sheet.Page(), WM_COMMAND, MAKEWPARAM(IDC_ENTRY_BROWSER, CBN_DROPDOWN), reinterpret_cast<LPARAM>(combo));
+        EXPECT_EQ((std::vector<ComboItem>{{Ansi(L"（なし）"), 0}, {"Google Chrome", 1}, {Ansi(L"Google Chrome（プライベート）"), 2}}),
+                  ComboItems(combo));
+        SendWait(combo, CB_SETCURSEL, 1);
+        SendWait(sheet.Page(), WM_COMMAND, MAKEWPARAM(IDC_ENTRY_BROWSER, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        EXPECT_FALSE(sheet.IsChecked(IDC_KIND_NN));
+        EXPECT_FALSE(sheet.IsChecked(IDC_KIND_DEF));
+        sheet.Press(IDC_URL_REGISTER);
+        ASSERT_TRUE(CloseSettings(m_app, sheet, true));
+    }
+    EXPECT_EQ("B1 http://second/", ReadIniValue("G1", "UL2"));
+    {
+        const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
+        ASSERT_NE(nullptr, sheet.Window());
+        const std::vector<ListRow> rows = ListRows(sheet.Item(IDC_URL_LIST));
+        ASSERT_GE(rows.size(), 2u);
+        EXPECT_EQ(L"Google Chrome", rows[1].kind) << "the list shows the browser's name";
+        ASSERT_TRUE(ClickListRow(sheet.Item(IDC_URL_LIST), 1));
+        EXPECT_EQ(1, SendWait(sheet.Item(IDC_ENTRY_BROWSER), CB_GETCURSEL));
+        ASSERT_TRUE(CloseSettings(m_app, sheet, false));
+    }
+    m_app.Click(IDC_START);
+    ASSERT_TRUE(m_chrome.WaitEvents("start", 1, 20000));
+    EXPECT_EQ((std::vector<std::string>{" \"http://second/\""}), Arguments(m_chrome));
+}
+
+} // namespace
