@@ -20,7 +20,13 @@ case $LANG in
     ja*) names=('\x83\x6a\x83\x85\x81\x5b\x83\x58' '\x8e\x64\x8e\x96') ;;
     *) names=('Caf\xe9' 'Work') ;;
 esac
-printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=2\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n" > "$windir/Orvanta.ini"
+printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Firefox (work)\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nArgs=-P work -no-remote\r\nManual=1\r\n" > "$windir/Orvanta.ini"
+# Browsers as Windows lists them, for the browsers page.
+clients='HKLM\Software\Clients\StartMenuInternet'
+wine reg add "$clients\Google Chrome" /ve /d 'Google Chrome' /f >/dev/null
+wine reg add "$clients\Google Chrome\shell\open\command" /ve /d '"C:\Program Files\Google\Chrome\Application\chrome.exe"' /f >/dev/null
+wine reg add "$clients\Microsoft Edge" /ve /d 'Microsoft Edge' /f >/dev/null
+wine reg add "$clients\Microsoft Edge\shell\open\command" /ve /d '"C:\Program Files (x86)\Microsoft\Edge\Application\msedge.exe"' /f >/dev/null
 poke() { wine build/win64/poke.exe "$@" || echo "poke $* failed: $?" >&2; }
 
 wine build/win64/Orvanta.exe &
@@ -90,4 +96,10 @@ poke page "Orvanta設定" 1
 shoot_window "Orvanta設定" "docs/settings-urls$suffix.png"
 poke click "Orvanta設定" 1072
 shoot_window "グループ名設定" "docs/group-name$suffix.png"
+poke click "グループ名設定" 2
+poke page "Orvanta設定" 2
+shoot_window "Orvanta設定" "docs/settings-browsers$suffix.png"
+poke click "Orvanta設定" 1082
+shoot_window "ブラウザの設定" "docs/browser$suffix.png"
+poke click "ブラウザの設定" 2
 echo "pictures in docs/"

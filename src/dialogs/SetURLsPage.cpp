@@ -7,6 +7,8 @@
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
+#include <algorithm>
+
 int s_nSelKind = BK_DEF;
 int s_nEditRow = -1;
 
@@ -33,11 +35,12 @@ BOOL SetURLsPage::OnInitDialog()
     CPropertyPage::OnInitDialog();
     m_bGroupsChanged = 0;
     const std::wstring browser = LoadResString(IDS_COLUMN_BROWSER);
-    const int kindWidth = m_listUrls.GetStringWidth(browser.c_str()) + 16;
+    m_nKindWidth = m_listUrls.GetStringWidth(browser.c_str()) + 16;
     RECT rc;
     ::GetWindowRect(m_listUrls.m_hWnd, &rc);
-    m_listUrls.InsertColumn(0, browser.c_str(), kindWidth);
-    m_listUrls.InsertColumn(1, LoadResString(IDS_COLUMN_PAGE_URL).c_str(), rc.right - rc.left - kindWidth);
+    m_nListWidth = rc.right - rc.left;
+    m_listUrls.InsertColumn(0, browser.c_str(), m_nKindWidth);
+    m_listUrls.InsertColumn(1, LoadResString(IDS_COLUMN_PAGE_URL).c_str(), m_nListWidth - m_nKindWidth);
     m_editUrl.LimitText(MAX_URL_CHARS);
     EnableEditControls(FALSE);
     m_btnHttp.SetCheck(BST_CHECKED);
@@ -91,7 +94,7 @@ void SetURLsPage::CheckKind(int kind) const
 void SetURLsPage::FillBrowsers() const
 {
     m_comboBrowser.ResetContent();
-    m_comboBrowser.SetItemData(m_comboBrowser.AddString(AnsiFromWide(LoadResString(IDS_NO_LISTED_BROWSER)).c_str()), 0);
+    m_comboBrowser.SetItemData(m_comboBrowser.AddString(LoadResString(IDS_NO_LISTED_BROWSER).c_str()), 0);
     ListedBrowser browser;
     for (int n = 1; n <= MAX_BROWSERS; ++n)
         if (ReadListedBrowser(n, browser))
@@ -115,6 +118,7 @@ void SetURLsPage::ShowRows() const
         m_listUrls.DeleteItem(m_listUrls.GetItemCount() - 1);
     const std::wstring newKind = LoadResString(IDS_NEW_ROW_KIND), newUrl = LoadResString(IDS_NEW_ROW_URL);
     ListedBrowser browser;
+    int kindWidth = m_nKindWidth;
     for (int i = 0; i < count; ++i) {
         const UrlRow &row = rows[static_cast<size_t>(i)];
         if (i >= m_listUrls.GetItemCount())
@@ -127,11 +131,17 @@ void SetURLsPage::ShowRows() const
         } else if (IsListedKind(row.kind) && ReadListedBrowser(row.kind - BK_LISTED + 1, browser)) {
             m_listUrls.SetItemText(i, 0, browser.name.c_str());
             m_listUrls.SetItemText(i, 1, row.url.c_str());
+            kindWidth = std::max(kindWidth, m_listUrls.GetStringWidth(browser.name.c_str()) + 16);
         } else {
             m_listUrls.SetItemText(i, 0, BrowserTag(row.kind).c_str());
             m_listUrls.SetItemText(i, 1, row.url.c_str());
         }
     }
+    // A browser's name may be longer than "NN": the column grows to a third
+    // of the list at most.
+    kindWidth = std::min(kindWidth, m_nListWidth / 3);
+    m_listUrls.SetColumnWidth(0, kindWidth);
+    m_listUrls.SetColumnWidth(1, m_nListWidth - kindWidth);
 }
 
 void SetURLsPage::ShowGroup(int group)

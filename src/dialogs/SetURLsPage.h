@@ -59,4 +59,6 @@ private:
     CEdit m_editUrl;
     CButton m_radioHome, m_radioBlank;
     CUrlRows m_rows;
+    int m_nListWidth = 0;    // pixels, shared by the two columns
+    int m_nKindWidth = 0;    // the browser column's least width
 };

@@ -23,8 +23,9 @@ std::wstring WideFromAnsi(const char *text)
 
 std::string AnsiFromWide(const std::wstring &text)
 {
-    const int length = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 1)
+    BOOL lossy = FALSE;
+    const int length = ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    if (length <= 1 || lossy)
         return std::string();
     std::string ansi(static_cast<size_t>(length), '\0');
     ::WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, &ansi[0], length, nullptr, nullptr);
