@@ -5,6 +5,8 @@
 #include "FileTree.h"
 #include "core/bookmarks/Directory.h"
 #include "core/bookmarks/FavoritesFolder.h"
+#include "core/bookmarks/ShortcutFile.h"
+#include "core/settings/GroupList.h"
 
 #include <gtest/gtest.h>
 
@@ -298,6 +300,38 @@ TEST(FavoritesFolder, TheCapFallsByBreadthNotByDepth)
     EXPECT_EQ(253, inA);
     ExpectEntriesInTheirFolders(b);
     EXPECT_EQ(254, EntryCount(b));
+}
+
+// "http://x/" and then 'a' up to length bytes.
+std::string UrlOfLength(size_t length) { return "http://x/" + std::string(length - 9, 'a'); }
+
+TEST(FavoritesFolder, AShortcutWhoseUrlAnEntryCannotKeepWholeGivesNoEntry)
+{
+    const struct {
+        const char *file;
+        std::string url;
+        bool kept;
+    } cases[] = {
+        {"most", UrlOfLength(MAX_URL_CHARS), true},
+        {"over", UrlOfLength(MAX_URL_CHARS + 1), false},
+        {"long", UrlOfLength(5000), false},
+        {"past-the-line", UrlOfLength(SHORTCUT_LINE_MAX + 1), false},
+        // Stored with a blank inside as %20, two bytes more; one at the end as it is.
+        {"inner-blank", "http://x/ " + std::string(MAX_URL_CHARS - 12, 'a'), true},
+        {"inner-blank-over", "http://x/ " + std::string(MAX_URL_CHARS - 11, 'a'), false},
+        {"end-blank", UrlOfLength(MAX_URL_CHARS - 1) + " ", true},
+    };
+    FavoritesTree tree;
+    std::vector<std::string> kept;
+    for (const auto &c : cases) {
+        tree.Add(std::string(c.file) + ".url", Shortcut(c.url));
+        if (c.kept)
+            kept.push_back(c.file + std::string(" | ") + c.url);
+    }
+    std::sort(kept.begin(), kept.end());
+    CMemoryBookmarks b;
+    Read(tree.Root(), b, "long URLs");
+    EXPECT_EQ((FolderContents{{"", kept}}), Contents(b));
 }
 
 #ifndef _WIN32

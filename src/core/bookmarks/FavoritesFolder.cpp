@@ -2,6 +2,7 @@
 
 #include "core/bookmarks/Directory.h"
 #include "core/bookmarks/ShortcutFile.h"
+#include "core/settings/EntryUrl.h"
 #include "core/text/AnsiText.h"
 
 #include <vector>
@@ -62,7 +63,7 @@ int ReadFavorites(const std::string &root, IFolderSink &sink)
     for (size_t id = 0; id < dirs.size(); ++id) {
         for (const Shortcut &shortcut : dirs[id].shortcuts) {
             std::string url;
-            if (!ReadShortcutFile(JoinPath(dirs[id].path, shortcut.file), url))
+            if (!ReadShortcutFile(JoinPath(dirs[id].path, shortcut.file), url) || !UrlFitsEntry(url))
                 continue;
             sink.AddEntry(static_cast<int>(id), shortcut.name, url);
             ++count;

@@ -13,5 +13,6 @@
 // the system lists them; those the sink refuses (past the 256th folder) are
 // left out with all they hold. Then the shortcuts of folder 0, 1, 2, ...
 // become entries, each directory's in listing order; a file without a URL
-// gives none (ShortcutFile.h). Returns the number of entries added.
+// (ShortcutFile.h), or with one an entry cannot keep whole (EntryUrl.h),
+// gives none. Returns the number of entries added.
 int ReadFavorites(const std::string &root, IFolderSink &sink);
