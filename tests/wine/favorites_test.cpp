@@ -5,6 +5,7 @@
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
 #include "core/text/AnsiText.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -40,8 +41,8 @@ protected:
         dlg.m_nSource = BK_IE;
         RunPicker(dlg, [&](HWND hwnd) {
             EXPECT_EQ(L"IEのお気に入りから選択", WindowText(hwnd));
-            tree = TreeText(::GetDlgItem(hwnd, 1065));
-            rows = PickerRows(::GetDlgItem(hwnd, 1067));
+            tree = TreeText(::GetDlgItem(hwnd, IDC_BOOKMARK_TREE));
+            rows = PickerRows(::GetDlgItem(hwnd, IDC_BOOKMARK_LIST));
         });
     }
 
