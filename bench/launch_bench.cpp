@@ -5,7 +5,8 @@
 // time stamps, over several runs.
 #include "FakeBrowsers.h"
 #include "LauncherDriver.h"
-#include "TestIni.h"
+#include "IniFile.h"
+#include "res/resource.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -45,7 +46,7 @@ int main(int argc, char **argv)
         if (!app.Start() || !app.WaitWindow())
             return std::printf("Orvanta.exe showed no window\n"), 1;
         const DWORD click = ::GetTickCount();
-        app.Click(1000);
+        app.Click(IDC_START);
         if (!WaitUntil([&] { return OpenTimes(netscape).size() >= before + 5; }, 20000))
             return std::printf("not all five pages arrived\n"), 1;
         const std::vector<DWORD> all = OpenTimes(netscape);

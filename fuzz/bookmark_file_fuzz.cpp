@@ -1,9 +1,10 @@
 // Any bytes as "bookmark.htm": the folders and entries read from them keep
-// the tables' limits and the URLs keep no control characters; and reading
-// the file one byte per read call gives the same folders and entries as
-// reading it through the buffer.
+// the tables' limits, and the URLs fit an entry whole and keep no control
+// characters; and reading the file one byte per read call gives the same
+// folders and entries as reading it through the buffer.
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/bookmarks/MemoryFolders.h"
+#include "core/settings/EntryUrl.h"
 
 #include <cstdlib>
 
@@ -47,10 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const CEntryTables &t = b.m_tables;
         if (t.m_nCount[f] != static_cast<int>(t.m_names[f].size()) || t.m_names[f].size() != t.m_urls[f].size())
             std::abort();
-        for (const std::string &url : t.m_urls[f])
+        for (const std::string &url : t.m_urls[f]) {
+            if (!UrlFitsEntry(url))
+                std::abort();
             for (const char c : url)
                 if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
                     std::abort();
+        }
     }
     COneByteStream trickle(data, size);
     CMemoryBookmarks byByte;

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds Orvanta and runs build/win64/Orvanta.exe under Wine with the
+# Builds the program alone (build/win64's Orvanta target, not the other
+# trees or the tests) and runs build/win64/Orvanta.exe under Wine with the
 # Japanese code page (932). Without a display it starts a virtual one, saves
 # a screenshot of the launcher window, says where, and ends the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-./scripts/build.sh
+./scripts/build.sh win64 Orvanta
 export WINEPREFIX=${WINEPREFIX:-$PWD/build/run-prefix} WINEDEBUG=-all LANG=ja_JP.UTF-8
 tests/wine/make-prefix.sh "$WINEPREFIX" >/dev/null
 if [ -n "${DISPLAY:-}" ]; then

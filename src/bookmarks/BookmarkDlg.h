@@ -60,8 +60,6 @@ private:
     int LoadBookmarkFile();
     // Every folder and Internet shortcut below the Favorites folder.
     int LoadFavorites();
-    int AddSubfolders(const std::string &path, int parentId);
-    int AddUrlFiles(const std::string &path, int folder);
 };
 
 // Runs the picker on a source (BK_IE: the Favorites, BK_NN: the bookmark

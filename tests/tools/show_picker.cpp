@@ -4,6 +4,7 @@
 // folder titled FOLDER, expanding the tree down to it, and the given rows.
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
+#include "res/resource.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -27,7 +28,7 @@ int main()
     for (int i = 3; i < argc; ++i)
         rows.push_back(static_cast<int>(std::wcstol(argv[i], nullptr, 10)));
     RunPicker(dlg, [&](HWND hwnd) {
-        HWND tree = ::GetDlgItem(hwnd, 1065), list = ::GetDlgItem(hwnd, 1067);
+        HWND tree = ::GetDlgItem(hwnd, IDC_BOOKMARK_TREE), list = ::GetDlgItem(hwnd, IDC_BOOKMARK_LIST);
         if (!folder.empty() && SelectFolder(tree, folder))
             ::SendMessageW(tree, TVM_ENSUREVISIBLE, 0, ::SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
         // The selection shows while the list has the focus.

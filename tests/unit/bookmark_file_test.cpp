@@ -1,5 +1,6 @@
 #include "BookmarkDump.h"
 #include "core/bookmarks/BookmarkFile.h"
+#include "core/settings/GroupList.h"
 
 #include <gtest/gtest.h>
 
@@ -237,6 +238,22 @@ TEST(BookmarkFile, TextIsReadUpToTheNextTagWhichStaysUnread)
     ReadText(in, text, end);
     EXPECT_EQ("", text);
     EXPECT_TRUE(end);
+}
+
+TEST(BookmarkFile, ABookmarkWhoseUrlAnEntryCannotKeepWholeIsLeftOut)
+{
+    const auto url = [](size_t length) { return "http://x/" + std::string(length - 9, 'a'); };
+    const auto bookmark = [](const std::string &href, const char *title) {
+        return "<DT><A HREF=\"" + href + "\">" + title + "</A>";
+    };
+    // A blank inside is stored as %20: two bytes more.
+    const std::string blank = "http://x/ " + std::string(MAX_URL_CHARS - 12, 'a');
+    const std::string file = "<H1>R</H1><DL>" + bookmark(url(MAX_URL_CHARS), "Most") +
+                             bookmark(url(MAX_URL_CHARS + 1), "Over") + bookmark(url(5000), "Long") +
+                             bookmark(blank, "Blank") + bookmark(blank + "a", "BlankOver") +
+                             bookmark("http://after/", "After") + "</DL>";
+    EXPECT_EQ("+R #0\n - Most | " + url(MAX_URL_CHARS) + "\n - Blank | " + blank + "\n - After | http://after/\n",
+              Load(file));
 }
 
 TEST(BookmarkFile, FolderIdsStopAt255AndLaterFoldersEntriesGoToTheirParent)

@@ -126,4 +126,19 @@ TEST(BookmarkImport, NewEntriesTakeThePickedKindWhateverTheListHolds)
     EXPECT_EQ(WithPlaceholder(Join(Entries(1, "NN"), Picked(1, "IE"))), Shown(rows));
 }
 
+TEST(BookmarkImport, AUrlAnEntryCannotKeepWholeIsLeftOutAndTheRestKeepWhole)
+{
+    const std::string most = "http://x/" + std::string(MAX_URL_CHARS - 9, 'a');
+    CUrlRows rows = Loaded(6);
+    BookmarkPick pick;
+    pick.kind = BK_IE;
+    pick.urls = {most + "a", most, std::string(5000, 'b'), "http://new1/"};
+    ImportBookmarks(rows, pick);
+    EXPECT_EQ(Join(Entries(6), {"IE " + most, "IE http://new1/"}), Shown(rows));
+    // Saved, the longest comes back whole.
+    UrlTable table;
+    ASSERT_EQ(MAX_URLS, rows.CopyTo(table));
+    EXPECT_EQ(" " + most, table.text[6]);
+}
+
 } // namespace

@@ -125,7 +125,6 @@ TEST(ShortcutFile, FirstUrlLineOfTheFileCounts)
         {"[InternetShortcut]\r\nIconIndex=0\r\n", false, ""},
         {"", false, ""},
         {"URL=", false, ""},
-        {"x\r\n" + std::string(SHORTCUT_LINE_SIZE - 1, 'x') + "URL=http://piece/\r\n", true, "http://piece/"},
         {std::string(2, '\0') + "URL=http://nul/\r\nURL=http://after/\r\n", true, "http://after/"},
     };
     for (const auto &c : cases) {
@@ -134,6 +133,39 @@ TEST(ShortcutFile, FirstUrlLineOfTheFileCounts)
         if (c.found) {
             EXPECT_EQ(c.url, url) << c.bytes;
         }
+    }
+}
+
+// A line is read whole or, past SHORTCUT_LINE_MAX bytes, not used at all:
+// never in pieces that could pass for lines or for a whole URL.
+TEST(ShortcutFile, LongLinesAreReadWholeOrNotAtAll)
+{
+    const size_t MAX = SHORTCUT_LINE_MAX;
+    // "URL=" where pieces of 1023 bytes, or of the most bytes, would start.
+    std::string inside(MAX + 100, 'x');
+    for (const size_t at : {size_t(1023), MAX}) {
+        const std::string url = "URL=http://" + std::to_string(at) + "/";
+        inside.replace(at, url.size(), url);
+    }
+    const struct {
+        const char *what;
+        std::string bytes;
+        bool found;
+        std::string url;
+    } cases[] = {
+        {"a URL of 5000 characters", "URL=" + std::string(5000, 'u') + "\r\n", true, std::string(5000, 'u')},
+        {"a URL line of exactly the most bytes", "URL=" + std::string(MAX - 4, 'u') + "\n", true,
+         std::string(MAX - 4, 'u')},
+        {"a URL line one byte longer, and a URL line after it", "URL=" + std::string(MAX - 3, 'u') + "\nURL=http://b/\n",
+         false, ""},
+        {"a URL line without end past the most bytes", "URL=" + std::string(3 * MAX, 'u'), false, ""},
+        {"\"URL=\" inside a long line", "[x]\n" + inside + "\nURL=http://after/\n", true, "http://after/"},
+        {"\"URL=\" after 1023 bytes of a line", std::string(1023, 'x') + "URL=http://piece/\r\n", false, ""},
+    };
+    for (const auto &c : cases) {
+        std::string url;
+        EXPECT_EQ(c.found, UrlOfFile(c.bytes, url)) << c.what;
+        EXPECT_EQ(c.url, url) << c.what;
     }
 }
 

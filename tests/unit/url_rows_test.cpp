@@ -58,6 +58,37 @@ TEST(UrlRules, BlanksInsideAUrlAreEscaped)
         EXPECT_EQ(c.escaped, EscapeInnerBlanks(c.text)) << '"' << c.text << '"';
 }
 
+// Fits exactly when the entry, saved, gives the stored form back whole.
+TEST(UrlRules, AUrlFitsAnEntryWhenItsStoredFormDoes)
+{
+    const size_t MAX = MAX_URL_CHARS;
+    const struct {
+        std::string url;
+        bool fits;
+    } cases[] = {
+        {"", true},
+        {std::string(MAX, 'a'), true},
+        {std::string(MAX + 1, 'a'), false},
+        {std::string(5000, 'a'), false},
+        {std::string(MAX / 2 - 1, 'a') + " " + std::string(MAX / 2 - 2, 'b'), true},    // MAX with %20
+        {std::string(MAX / 2, 'a') + " " + std::string(MAX / 2 - 2, 'b'), false},
+        {std::string(MAX / 2, 'a') + "\t" + std::string(MAX / 2 - 3, 'b'), true},
+        {" " + std::string(MAX - 2, 'a') + "\t", true},
+        {" " + std::string(MAX - 1, 'a') + "\t", false},
+        {std::string(MAX - 2, 'a') + "\x95\x5c", true},
+        {std::string(MAX - 1, 'a') + "\x95\x5c", false},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(c.fits, UrlFitsEntry(c.url)) << c.url.size();
+        CUrlRows rows;
+        rows.Fill(UrlTable{});
+        ASSERT_TRUE(rows.Register(-1, BK_DEF, c.url));
+        UrlTable table;
+        ASSERT_EQ(1, rows.CopyTo(table));
+        EXPECT_EQ(c.fits, EscapeInnerBlanks(c.url) == table.text[0] + 1) << c.url.size();
+    }
+}
+
 TEST(UrlRules, TypedTextIsRefusedWhenEmptyOrTooLongToStore)
 {
     struct {

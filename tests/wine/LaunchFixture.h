@@ -6,18 +6,10 @@
 #include "FakeBrowsers.h"
 #include "LauncherDriver.h"
 #include "TestIni.h"
+#include "res/resource.h"
 
 #include <string>
 #include <vector>
-
-const int IDC_START = 1000;
-
-// A settings file of one group, current, of entries "KIND URL", with these
-// [Orvanta] options.
-std::string GroupIni(const std::vector<std::string> &entries, const std::string &options);
-
-// The items a DDE stand-in was asked for on one topic, in order.
-std::vector<std::string> Items(const FakeProgram &server, const std::string &topic);
 
 class LaunchTest : public IniTest {
 protected:

@@ -144,38 +144,6 @@ bool WaitRows(HWND list, int count)
     return WaitUntil([&] { return ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == count; }, 5000);
 }
 
-void MakeDir(const std::string &path) { ::CreateDirectoryA(path.c_str(), nullptr); }
-
-void WriteBytes(const std::string &path, const std::string &bytes)
-{
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-}
-
-void RemoveTree(const std::string &path)
-{
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = data.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            const std::string child = path + "\\" + name;
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA(child.c_str());
-            }
-        } while (::FindNextFileA(find, &data));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(path.c_str());
-}
-
 std::string TempDir()
 {
     char dir[MAX_PATH] = "";

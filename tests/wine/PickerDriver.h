@@ -4,6 +4,7 @@
 // file set-ups the picker reads.
 #pragma once
 
+#include "FileTree.h"
 #include "bookmarks/BookmarkDlg.h"
 
 #include <windows.h>
@@ -28,10 +29,6 @@ bool SelectFolder(HWND tree, const std::string &title);
 // Waits until the list shows count rows.
 bool WaitRows(HWND list, int count);
 
-// Files and folders in the system's code page.
-void MakeDir(const std::string &path);
-void WriteBytes(const std::string &path, const std::string &bytes);
-void RemoveTree(const std::string &path);
 // The temporary folder, ending with a backslash.
 std::string TempDir();
 std::string WindowsDir();

@@ -4,14 +4,13 @@
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
 #include "core/text/AnsiText.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
-
-const int IDC_TREE = 1065, IDC_LIST = 1067;
 
 std::string Bookmarks()
 {
@@ -41,7 +40,7 @@ protected:
     {
         dlg.m_nSource = BK_NN;
         return RunPicker(dlg, [&](HWND hwnd) {
-            ASSERT_TRUE(WaitRows(::GetDlgItem(hwnd, IDC_LIST), 12));
+            ASSERT_TRUE(WaitRows(::GetDlgItem(hwnd, IDC_BOOKMARK_LIST), 12));
             drive(hwnd);
         });
     }
@@ -56,7 +55,7 @@ TEST_F(BookmarkPicker, OpensOnTheRootFolderWithItsEntries)
     CBookmarkDlg dlg;
     Run(dlg, [](HWND hwnd) {
         EXPECT_EQ(L"NNのBookMarkから選択", WindowText(hwnd));
-        HWND tree = ::GetDlgItem(hwnd, IDC_TREE), list = ::GetDlgItem(hwnd, IDC_LIST);
+        HWND tree = ::GetDlgItem(hwnd, IDC_BOOKMARK_TREE), list = ::GetDlgItem(hwnd, IDC_BOOKMARK_LIST);
         EXPECT_EQ("+Taro #0\n +Sub #1\n +Folders only #2\n  +Inner #3\n", TreeText(tree));
         const std::vector<std::string> rows = PickerRows(list);
         ASSERT_EQ(12u, rows.size());
@@ -70,9 +69,9 @@ TEST_F(BookmarkPicker, OnlyRowsOfTheFolderSelectedLastCount)
     CBookmarkDlg dlg;
     std::vector<std::string> rows;
     EXPECT_EQ(IDOK, Run(dlg, [&](HWND hwnd) {
-                  HWND list = ::GetDlgItem(hwnd, IDC_LIST);
+                  HWND list = ::GetDlgItem(hwnd, IDC_BOOKMARK_LIST);
                   SelectRows(list, {0, 1, 2});
-                  ASSERT_TRUE(SelectFolder(::GetDlgItem(hwnd, IDC_TREE), "Sub"));
+                  ASSERT_TRUE(SelectFolder(::GetDlgItem(hwnd, IDC_BOOKMARK_TREE), "Sub"));
                   ASSERT_TRUE(WaitRows(list, 2));
                   rows = PickerRows(list);
                   SelectRows(list, {1});
@@ -87,8 +86,8 @@ TEST_F(BookmarkPicker, FolderOfOnlyFoldersShowsAnEmptyList)
 {
     CBookmarkDlg dlg;
     Run(dlg, [](HWND hwnd) {
-        ASSERT_TRUE(SelectFolder(::GetDlgItem(hwnd, IDC_TREE), "Folders only"));
-        EXPECT_TRUE(WaitRows(::GetDlgItem(hwnd, IDC_LIST), 0));
+        ASSERT_TRUE(SelectFolder(::GetDlgItem(hwnd, IDC_BOOKMARK_TREE), "Folders only"));
+        EXPECT_TRUE(WaitRows(::GetDlgItem(hwnd, IDC_BOOKMARK_LIST), 0));
     });
 }
 
@@ -98,8 +97,8 @@ TEST_F(BookmarkPicker, WithoutABookmarkFileThePickerIsEmpty)
     CBookmarkDlg dlg;
     dlg.m_nSource = BK_NN;
     const INT_PTR result = RunPicker(dlg, [](HWND hwnd) {
-        EXPECT_EQ("", TreeText(::GetDlgItem(hwnd, IDC_TREE)));
-        EXPECT_TRUE(PickerRows(::GetDlgItem(hwnd, IDC_LIST)).empty());
+        EXPECT_EQ("", TreeText(::GetDlgItem(hwnd, IDC_BOOKMARK_TREE)));
+        EXPECT_TRUE(PickerRows(::GetDlgItem(hwnd, IDC_BOOKMARK_LIST)).empty());
         Click(hwnd, IDOK);
     });
     EXPECT_EQ(IDOK, result);
@@ -132,10 +131,10 @@ TEST_F(BookmarkPicker, HundredThousandBookmarksAllArrive)
     std::string tree;
     std::vector<std::string> last;
     RunPicker(dlg, [&](HWND hwnd) {
-        tree = TreeText(::GetDlgItem(hwnd, IDC_TREE));
-        ASSERT_TRUE(SelectFolder(::GetDlgItem(hwnd, IDC_TREE), "Folder 99"));
-        ASSERT_TRUE(WaitRows(::GetDlgItem(hwnd, IDC_LIST), 1000));
-        last = PickerRows(::GetDlgItem(hwnd, IDC_LIST));
+        tree = TreeText(::GetDlgItem(hwnd, IDC_BOOKMARK_TREE));
+        ASSERT_TRUE(SelectFolder(::GetDlgItem(hwnd, IDC_BOOKMARK_TREE), "Folder 99"));
+        ASSERT_TRUE(WaitRows(::GetDlgItem(hwnd, IDC_BOOKMARK_LIST), 1000));
+        last = PickerRows(::GetDlgItem(hwnd, IDC_BOOKMARK_LIST));
     });
     EXPECT_EQ(101, static_cast<int>(std::count(tree.begin(), tree.end(), '\n')));
     int total = 0;

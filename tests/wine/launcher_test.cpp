@@ -2,11 +2,9 @@
 // settings files and driven like a user would.
 #include "LauncherDriver.h"
 #include "TestIni.h"
+#include "res/resource.h"
 
 namespace {
-
-const int IDC_START = 1000;
-const UINT IDM_ABOUTBOX = 0x0010;
 
 RECT WindowRect(HWND hwnd)
 {

@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # Makes the Wine prefix that every Wine test copies: fonts set up as on a
 # Windows system with Japanese fonts installed, nothing else changed.
+# A prefix made before is kept while it was made by this very script, with
+# the same Wine, font file and language (a hash of them in .orvanta-ready);
+# otherwise it is made anew.
 set -euo pipefail
 prefix=$1
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=${LANG_OVERRIDE:-ja_JP.UTF-8}
-if [ -f "$prefix/.orvanta-ready" ]; then exit 0; fi
+marlett=/usr/share/wine/fonts/marlett.ttf
+stamp=$({ cat "${BASH_SOURCE[0]}" "$marlett"; wine --version 2>/dev/null; echo "LANG=$LANG"; } | sha256sum | cut -d' ' -f1)
+if [ "$(cat "$prefix/.orvanta-ready" 2>/dev/null)" = "$stamp" ]; then exit 0; fi
 rm -rf "$prefix"
 mkdir -p "$(dirname "$prefix")"
 wine wineboot -i >/dev/null 2>&1
 # Wine's own fonts (Marlett draws the caption buttons) are not found in
 # Debian's data folder; the prefix's font folder is always searched.
-cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
+cp "$marlett" "$prefix/drive_c/windows/Fonts/"
 key='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
 for face in "ＭＳ Ｐゴシック" "ＭＳ ゴシック" "MS UI Gothic" "MS Shell Dlg"; do
     wine reg add "$key" /v "$face" /d "IPAPGothic" /f >/dev/null 2>&1
@@ -28,5 +33,5 @@ wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/
 # machine the tests run on.
 wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "" /f >/dev/null 2>&1
 wineserver -w
-touch "$prefix/.orvanta-ready"
+echo "$stamp" > "$prefix/.orvanta-ready"
 echo "prefix ready: $prefix"

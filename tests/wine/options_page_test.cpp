@@ -2,13 +2,13 @@
 // launcher's Settings button and driven like a user.
 #include "LauncherDriver.h"
 #include "TestIni.h"
+#include "res/resource.h"
 
 #include <set>
 
 namespace {
 
-const int RADIOS[] = {1003, 1006, 1007, 1008};
-const int IDC_DELAY = 1018, IDC_NOTSURF = 1056, IDC_WAIT_DIALUP = 1057, IDC_REUSE_BROWSER = 1058, IDC_WINDOWNUM = 1063;
+const int RADIOS[] = {IDC_BROWSER_FOLLOW, IDC_BROWSER_NN, IDC_BROWSER_IE, IDC_BROWSER_DEFAULT};
 
 std::string Read(const char *key) { return ReadIniValue("Orvanta", key); }
 
@@ -53,16 +53,16 @@ TEST_F(OptionsPage, ShowsTheOptionsFromTheFile)
         std::set<int> radios;
         const wchar_t *delay;
     } const cases[] = {
-        {"", false, false, true, false, {1003}, L"3"},
+        {"", false, false, true, false, {IDC_BROWSER_FOLLOW}, L"3"},
         {"NotSurf=1\r\nWait_Dialup=1\r\nReuse_Browser=0\r\nWindowNum=1\r\nUSE_Browser=2\r\nDelay=12\r\n", true, true,
-         false, true, {1007}, L"12"},
+         false, true, {IDC_BROWSER_IE}, L"12"},
         {"USE_Browser=0\r\n", false, false, true, false, {}, L"3"},
-        {"USE_Browser=1\r\n", false, false, true, false, {1006}, L"3"},
-        {"USE_Browser=4\r\nDelay=30\r\n", false, false, true, false, {1008}, L"30"},
-        {"USE_Browser=5\r\n", false, false, true, false, {1006}, L"3"},
-        {"USE_Browser=7\r\nDelay=99\r\n", false, false, true, false, {1003}, L"99"},
+        {"USE_Browser=1\r\n", false, false, true, false, {IDC_BROWSER_NN}, L"3"},
+        {"USE_Browser=4\r\nDelay=30\r\n", false, false, true, false, {IDC_BROWSER_DEFAULT}, L"30"},
+        {"USE_Browser=5\r\n", false, false, true, false, {IDC_BROWSER_NN}, L"3"},
+        {"USE_Browser=7\r\nDelay=99\r\n", false, false, true, false, {IDC_BROWSER_FOLLOW}, L"99"},
         // Values outside 0..2 show as unchecked.
-        {"NotSurf=5\r\nReuse_Browser=-1\r\n", false, false, false, false, {1003}, L"3"},
+        {"NotSurf=5\r\nReuse_Browser=-1\r\n", false, false, false, false, {IDC_BROWSER_FOLLOW}, L"3"},
     };
     for (const auto &c : cases) {
         WriteIniText(std::string("[Orvanta]\r\n") + c.ini);
@@ -92,7 +92,7 @@ TEST_F(OptionsPage, OkWritesExactlyTheChangedOptionsInOrder)
     sheet.Press(IDC_WAIT_DIALUP);
     sheet.SetText(IDC_DELAY, L"9");
     sheet.Press(IDC_NOTSURF);
-    sheet.Press(1008);
+    sheet.Press(IDC_BROWSER_DEFAULT);
     Close(sheet, true);
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"G_NUM", "Reuse_Browser", "USE_Browser", "Delay", "NotSurf", "Wait_Dialup",
@@ -110,7 +110,7 @@ TEST_F(OptionsPage, OkWritesExactlyTheChangedOptionsInOrder)
     // turning one back writes only that one.
     const SettingsSheet again = Open();
     EXPECT_TRUE(again.IsChecked(IDC_NOTSURF));
-    EXPECT_EQ(std::set<int>{1008}, CheckedRadios(again));
+    EXPECT_EQ(std::set<int>{IDC_BROWSER_DEFAULT}, CheckedRadios(again));
     EXPECT_EQ(L"9", again.Text(IDC_DELAY));
     again.Press(IDC_REUSE_BROWSER);
     Close(again, true);
@@ -165,26 +165,26 @@ TEST_F(OptionsPage, BrowserChoiceChangesOnlyByAClick)
 {
     WriteIniText("[Orvanta]\r\nUSE_Browser=5\r\n");
     StartLauncher();
-    // 5 shows as 1006 but stays 5 while nothing is clicked.
+    // 5 shows as IDC_BROWSER_NN but stays 5 while nothing is clicked.
     SettingsSheet sheet = Open();
-    EXPECT_EQ(std::set<int>{1006}, CheckedRadios(sheet));
+    EXPECT_EQ(std::set<int>{IDC_BROWSER_NN}, CheckedRadios(sheet));
     Close(sheet, true);
     EXPECT_EQ("5", Read("USE_Browser"));
 
     // Cancel after a click keeps the launcher's value.
     sheet = Open();
-    sheet.Press(1007);
-    EXPECT_EQ(std::set<int>{1007}, CheckedRadios(sheet));
+    sheet.Press(IDC_BROWSER_IE);
+    EXPECT_EQ(std::set<int>{IDC_BROWSER_IE}, CheckedRadios(sheet));
     Close(sheet, false);
     EXPECT_EQ("[Orvanta]\r\nUSE_Browser=5\r\n", ReadIniText());
     sheet = Open();
-    EXPECT_EQ(std::set<int>{1006}, CheckedRadios(sheet));
+    EXPECT_EQ(std::set<int>{IDC_BROWSER_NN}, CheckedRadios(sheet));
 
     // Each radio button gives its code.
     const struct {
         int radio;
         const char *code;
-    } cases[] = {{1006, "1"}, {1003, "3"}, {1008, "4"}, {1007, "2"}};
+    } cases[] = {{IDC_BROWSER_NN, "1"}, {IDC_BROWSER_FOLLOW, "3"}, {IDC_BROWSER_DEFAULT, "4"}, {IDC_BROWSER_IE, "2"}};
     for (const auto &c : cases) {
         sheet.Press(c.radio);
         Close(sheet, true);

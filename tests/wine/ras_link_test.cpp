@@ -1,5 +1,5 @@
 // The dial-up monitor against our stand-in "Rasapi32.dll" beside the
-// program (tests/fakes/fake_rasapi32.cpp), whose connections come from its
+// program (drivers/fakes/fake_rasapi32.cpp), whose connections come from its
 // state file, and against the registry's Autodial value.
 #include "FakeBrowsers.h"
 #include "LauncherDriver.h"

@@ -3,10 +3,9 @@
 // folder of its own.
 #include "LauncherDriver.h"
 #include "TestIni.h"
+#include "res/resource.h"
 
 namespace {
-
-const int IDC_STARTUP_ADD = 1059, IDC_STARTUP_REMOVE = 1060;
 
 // スタート表 and 表\表示.exe in code page 932: the second byte of 表 is 0x5C.
 const char JAPANESE_FOLDER[] = "\x83\x58\x83\x5e\x81\x5b\x83\x67\x95\x5c";

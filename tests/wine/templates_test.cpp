@@ -3,6 +3,7 @@
 // Orvanta.exe and refuses a template cut short rather than read past it.
 #include "LauncherDriver.h"
 #include "framework/TemplateFont.h"
+#include "res/resource.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ TEST(Templates, FontSizeIsFoundInEveryDialogOfTheProgram)
 {
     HMODULE module = ::LoadLibraryExA((ProgramDir() + "\\Orvanta.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(nullptr, module);
-    for (int id : {100, 102, 129, 134, 138, 139}) {
+    for (int id : {IDD_ABOUTBOX, IDD_ORVANTA_DIALOG, IDD_SETTINGS, IDD_BOOKMARK, IDD_SET_URLS, IDD_GROUP_NAME}) {
         HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(5));
         ASSERT_NE(nullptr, found) << id;
         const DWORD size = ::SizeofResource(module, found);

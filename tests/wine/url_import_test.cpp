@@ -7,11 +7,10 @@
 #include "PickerDriver.h"
 #include "TestIni.h"
 #include "core/text/AnsiText.h"
+#include "res/resource.h"
 
 namespace {
 
-const int IDC_URL_LIST = 1004, IDC_URL_EDIT = 1009, IDC_IMPORT_IE = 1064, IDC_IMPORT_NN = 1065,
-          IDC_GROUP_SAVE = 1069, IDC_PICKER_LIST = 1067, IDC_REPLACE = 3;
 const int ENTRIES = 12;    // in the root folder of each source
 
 const ListRow NEW_ROW = {L"新規", L"新規ＵＲＬ", -1};
@@ -102,7 +101,7 @@ protected:
         HWND picker = WaitProcessWindow(m_app.Pid(), source.title);
         if (picker)
             WaitUntil([&] {
-                entries = ListRows(::GetDlgItem(picker, IDC_PICKER_LIST));
+                entries = ListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST));
                 return entries.size() == ENTRIES;
             });
         return picker;
@@ -160,7 +159,7 @@ TEST_F(UrlImport, PickedEntriesAreAddedOrTakeTheEntriesPlaceUnderTheEightEntryRu
             HWND picker = OpenPicker(sheet, source, entries);
             ASSERT_NE(nullptr, picker) << what;
             ASSERT_EQ(static_cast<size_t>(ENTRIES), entries.size()) << what;
-            SelectListRows(::GetDlgItem(picker, IDC_PICKER_LIST), c.selected);
+            SelectListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST), c.selected);
             ASSERT_TRUE(CloseDialog(picker, c.button)) << what;
             EXPECT_EQ(Listed(Concat(c.kept ? SixRows() : std::vector<ListRow>(), Imported(source, entries, c.taken))),
                       Rows(sheet))
@@ -177,11 +176,11 @@ TEST_F(UrlImport, SaveWritesImportedEntriesWithTheirSourcesKind)
     std::vector<ListRow> ie, nn;
     HWND picker = OpenPicker(sheet, IE, ie);
     ASSERT_NE(nullptr, picker);
-    SelectListRows(::GetDlgItem(picker, IDC_PICKER_LIST), {4});
+    SelectListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST), {4});
     ASSERT_TRUE(CloseDialog(picker, IDOK));
     picker = OpenPicker(sheet, NN, nn);
     ASSERT_NE(nullptr, picker);
-    SelectListRows(::GetDlgItem(picker, IDC_PICKER_LIST), {9});
+    SelectListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST), {9});
     ASSERT_TRUE(CloseDialog(picker, IDOK));
     EXPECT_EQ(Listed(Concat(Concat(SixRows(), Imported(IE, ie, {4})), Imported(NN, nn, {9}))), Rows(sheet));
 
@@ -200,7 +199,7 @@ TEST_F(UrlImport, EditControlsAndTheRowBeingEditedStayAsTheyWere)
     std::vector<ListRow> entries;
     HWND picker = OpenPicker(sheet, NN, entries);
     ASSERT_NE(nullptr, picker);
-    SelectListRows(::GetDlgItem(picker, IDC_PICKER_LIST), {0});
+    SelectListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST), {0});
     ASSERT_TRUE(CloseDialog(picker, IDC_REPLACE));
     EXPECT_EQ(Listed(Imported(NN, entries, {0})), Rows(sheet));
     EXPECT_TRUE(sheet.IsEnabled(IDC_URL_EDIT));

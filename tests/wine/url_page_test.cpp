@@ -2,14 +2,10 @@
 // opened from the real launcher's Settings button and driven like a user.
 #include "LauncherDriver.h"
 #include "TestIni.h"
+#include "res/resource.h"
 
 namespace {
 
-const int IDC_URL_LIST = 1004, IDC_URL_EDIT = 1009, IDC_URL_DELETE = 1013, IDC_URL_REGISTER = 1014,
-          IDC_KIND_NN = 1015, IDC_KIND_IE = 1016, IDC_KIND_DEF = 1017, IDC_HTTP_PREFIX = 1033, IDC_HOME_PAGE = 1061,
-          IDC_BLANK_PAGE = 1062, IDC_URL_CLEAR = 1066, IDC_URL_RESTORE = 1067, IDC_GROUP_LIST = 1068,
-          IDC_GROUP_SAVE = 1069, IDC_GROUP_DELETE = 1070, IDC_GROUP_NEW = 1071, IDC_GROUP_RENAME = 1072,
-          IDC_GROUP_NAME = 1072;
 const int EDIT_CONTROLS[] = {IDC_URL_EDIT, IDC_KIND_DEF, IDC_KIND_NN, IDC_KIND_IE, IDC_URL_REGISTER, IDC_URL_DELETE,
                              IDC_HOME_PAGE, IDC_BLANK_PAGE};
 

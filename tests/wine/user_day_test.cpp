@@ -6,12 +6,10 @@
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
 #include "TestIni.h"
+#include "res/resource.h"
 
 namespace {
 
-const int IDC_URL_LIST = 1004, IDC_URL_EDIT = 1009, IDC_URL_REGISTER = 1014, IDC_KIND_NN = 1015, IDC_KIND_IE = 1016,
-          IDC_KIND_DEF = 1017, IDC_NOTSURF = 1056, IDC_STARTUP_ADD = 1059, IDC_GROUP_LIST = 1068, IDC_GROUP_SAVE = 1069, IDC_GROUP_NEW = 1071,
-          IDC_GROUP_NAME = 1072, IDC_IMPORT_NN = 1065, IDC_PICKER_LIST = 1067;
 const int OPTIONS_PAGE = 0, URL_PAGE = 1;
 const int DELAY_MS = 3000;    // the default Delay
 
@@ -107,7 +105,7 @@ protected:
         sheet.Click(IDC_IMPORT_NN);
         HWND picker = WaitProcessWindow(app.Pid(), L"NNのBookMarkから選択");
         ASSERT_NE(nullptr, picker);
-        HWND list = ::GetDlgItem(picker, IDC_PICKER_LIST);
+        HWND list = ::GetDlgItem(picker, IDC_BOOKMARK_LIST);
         std::vector<ListRow> shown;
         ASSERT_TRUE(WaitUntil([&] {
             shown = ListRows(list);

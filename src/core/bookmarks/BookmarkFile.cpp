@@ -1,6 +1,7 @@
 #include "core/bookmarks/BookmarkFile.h"
 
 #include "core/bookmarks/FolderIndex.h"
+#include "core/settings/EntryUrl.h"
 #include "core/text/Ascii.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 namespace {
 
 bool IsTagDelimiter(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '>'; }
-
 
 } // namespace
 
@@ -163,7 +163,8 @@ int ReadBookmarks(IByteStream &file, IFolderSink &sink)
             ReadText(in, text, end);
             if (end)
                 break;
-            sink.AddEntry(sink.CurrentFolder(), text, url);
+            if (UrlFitsEntry(url))
+                sink.AddEntry(sink.CurrentFolder(), text, url);
         }
     }
     return 1;

@@ -30,5 +30,6 @@ bool TagNameIs(const std::string &name, const char *literal);
 
 // The heading ("<H1") becomes folder 0; the "<DT><H3" headings folders 1,
 // 2, ... in file order, nested as their "<DL>" lists; the "<DT><A" tags
-// entries of the innermost open folder. Returns 1.
+// entries of the innermost open folder, but for one whose URL an entry
+// cannot keep whole (EntryUrl.h). Returns 1.
 int ReadBookmarks(IByteStream &file, IFolderSink &sink);

@@ -32,18 +32,6 @@ int CFolderIndex::AppendFolder(const std::string &title, int parentId)
     const int id = m_nTop;
     m_hItems[id] = InsertFolder(m_nTop > 0 ? m_hItems[parentId] : nullptr, title, id);
     m_nIds[id] = id;
-    m_nParents[id] = parentId;
-    m_titles[id] = title;
     ++m_nTop;
     return 1;
-}
-
-std::string CFolderIndex::GetFolderPath(int id) const
-{
-    if (id <= 0 || id >= m_nTop)
-        return std::string();
-    std::string path = m_titles[id];
-    for (int d = m_nParents[id]; d > 0; d = m_nParents[d])
-        path = m_titles[d] + "\\" + path;
-    return path;
 }

@@ -4,10 +4,10 @@
 //
 // The two loaders use the table differently. The bookmark file reader uses
 // it as a stack of open folders (PushFolder, PopFolder, CurrentFolder), with
-// the top as the nesting depth; the Favorites scanner as a table indexed by
-// folder id (AppendFolder, GetFolderPath), with the top as the number of
-// folders so far. Folders past either limit are left out: their entries go
-// to the innermost folder that exists.
+// the top as the nesting depth; the Favorites reader as a table indexed by
+// folder id (AppendFolder), with the top as the number of folders so far.
+// Folders past either limit are left out; the entries of a bookmark file's
+// folder left out go to the innermost folder that exists.
 #pragma once
 
 #include <cstdint>
@@ -33,11 +33,6 @@ public:
     // first folder goes to the top level). 1 when it was added, 0 when the
     // table is full.
     int AppendFolder(const std::string &title, int parentId);
-    // The titles of folder id and its ancestors below the root, outermost
-    // first, joined by '\'; empty for the root or an unknown id.
-    std::string GetFolderPath(int id) const;
-    // Favorites: the number of folders added so far.
-    int Top() const { return m_nTop; }
 
 protected:
     // Inserts a folder item as the last child of parent; may yield null.
@@ -48,8 +43,6 @@ protected:
 private:
     FolderItem m_hItems[MAX_FOLDERS] = {};
     int m_nIds[MAX_FOLDERS] = {};
-    int m_nParents[MAX_FOLDERS] = {};
-    std::string m_titles[MAX_FOLDERS];
     int m_nTop = 0;
     // Folders opened past a limit and not shown; their closes come first.
     int64_t m_nHidden = 0;

@@ -4,6 +4,31 @@
 
 #include <cstring>
 
+namespace {
+
+// The next line with its '\n', of which at most max bytes before the line
+// end are kept; tooLong is set when more were dropped. False at the end of
+// the file.
+bool ReadLine(std::FILE *file, size_t max, std::string &line, bool &tooLong)
+{
+    line.clear();
+    tooLong = false;
+    int c;
+    while ((c = std::getc(file)) != EOF) {
+        if (c == '\n') {
+            line += '\n';
+            return true;
+        }
+        if (line.size() < max)
+            line += static_cast<char>(c);
+        else
+            tooLong = true;
+    }
+    return !line.empty() || tooLong;
+}
+
+} // namespace
+
 bool ShortcutName(const char *fileName, std::string &name)
 {
     const size_t length = std::strlen(fileName);
@@ -23,11 +48,18 @@ bool UrlFromShortcutLine(const char *line, std::string &url)
     return true;
 }
 
-bool ReadShortcutUrl(std::FILE *file, std::string &url)
+bool ReadShortcutUrl(std::FILE *file, std::string &url, size_t maxLine)
 {
-    char line[SHORTCUT_LINE_SIZE];
-    while (std::fgets(line, sizeof line, file))
-        if (UrlFromShortcutLine(line, url))
-            return true;
+    std::string line, found;
+    bool tooLong = false;
+    while (ReadLine(file, maxLine, line, tooLong)) {
+        if (!UrlFromShortcutLine(line.c_str(), found))
+            continue;
+        // The URL is not all there: the file gives none, rather than a wrong one.
+        if (tooLong)
+            return false;
+        url = found;
+        return true;
+    }
     return false;
 }

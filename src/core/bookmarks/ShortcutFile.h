@@ -3,12 +3,16 @@
 // first "URL=" line.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <string>
 
-// A line is read in pieces of at most this many bytes, each taken as a line.
-#define SHORTCUT_LINE_SIZE 1024
+// Lines are read whole up to this many bytes, their line end not counted.
+// What lies beyond is read and dropped: a longer line is no URL line the
+// program can use (an entry keeps far less), and a file of one endless
+// line is not held in memory.
+#define SHORTCUT_LINE_MAX (64 * 1024)
 
 // True, with the name, for a file name longer than four characters whose
 // last four are ".URL" in any letter case. None of ".URL" can be the
@@ -25,5 +29,6 @@ bool ShortcutAttributesTaken(uint32_t attributes);
 bool UrlFromShortcutLine(const char *line, std::string &url);
 
 // Reads a file opened in text mode line by line up to the first "URL="
-// line: true with its URL, false when there is none.
-bool ReadShortcutUrl(std::FILE *file, std::string &url);
+// line: true with its URL; false when there is none, or when that line is
+// longer than maxLine bytes.
+bool ReadShortcutUrl(std::FILE *file, std::string &url, size_t maxLine = SHORTCUT_LINE_MAX);

@@ -1,5 +1,7 @@
 #include "core/dialogs/BookmarkImport.h"
 
+#include "core/settings/EntryUrl.h"
+
 void ImportBookmarks(CUrlRows &rows, const BookmarkPick &pick)
 {
     if (pick.urls.empty())
@@ -8,6 +10,6 @@ void ImportBookmarks(CUrlRows &rows, const BookmarkPick &pick)
         rows.Clear();
     // Register adds before the placeholder and refuses once the list is full.
     for (const std::string &url : pick.urls)
-        if (!rows.Register(-1, pick.kind, url))
+        if (UrlFitsEntry(url) && !rows.Register(-1, pick.kind, url))
             break;
 }

@@ -9,6 +9,7 @@
 
 // Add (pick.bAppend 1): the URLs follow the entries while there is room,
 // the rest are dropped; a full list takes nothing. Replace: the URLs, at
-// most eight, take the entries' place. Every new entry gets pick.kind. An
-// empty pick, or a list with no group shown, changes nothing.
+// most eight, take the entries' place. Every new entry gets pick.kind; a
+// URL an entry cannot keep whole is left out. An empty pick, or a list with
+// no group shown, changes nothing.
 void ImportBookmarks(CUrlRows &rows, const BookmarkPick &pick);

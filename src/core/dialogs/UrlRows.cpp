@@ -1,7 +1,5 @@
 #include "core/dialogs/UrlRows.h"
 
-#include "core/text/Ascii.h"
-
 #include "core/text/AnsiText.h"
 
 #include <cstring>
@@ -12,25 +10,12 @@ std::string AddHttpPrefix(const std::string &text)
     return scheme == std::string::npos || scheme >= 7 ? "http://" + text : text;
 }
 
-std::string EscapeInnerBlanks(const std::string &url)
-{
-    size_t first = 0, last = url.size();
-    while (first < last && IsBlankChar(url[first]))
-        ++first;
-    while (last > first && IsBlankChar(url[last - 1]))
-        --last;
-    std::string escaped = url.substr(0, first);
-    for (size_t i = first; i < last; ++i)
-        escaped += url[i] == ' ' ? "%20" : url[i] == '\t' ? "%09" : std::string(1, url[i]);
-    return escaped + url.substr(last);
-}
-
 EntryUrlResult MakeEntryUrl(const std::string &typed, bool prefix, std::string &url)
 {
     if (typed.empty())
         return ENTRY_URL_EMPTY;
     url = EscapeInnerBlanks(prefix ? AddHttpPrefix(typed) : typed);
-    return url.size() > MAX_URL_CHARS ? ENTRY_URL_TOO_LONG : ENTRY_URL_OK;
+    return UrlFitsEntry(url) ? ENTRY_URL_OK : ENTRY_URL_TOO_LONG;
 }
 
 bool CUrlRows::IsEntry(int row) const

@@ -4,6 +4,7 @@
 // no group is shown it has no row at all.
 #pragma once
 
+#include "core/settings/EntryUrl.h"
 #include "core/settings/GroupList.h"
 
 #include <string>
@@ -18,10 +19,6 @@ struct UrlRow {
 
 // Puts "http://" in front of text that has no "://", or only from byte 7 on.
 std::string AddHttpPrefix(const std::string &text);
-
-// The settings file ends a URL at the first blank or tab, so those inside a
-// URL are stored as %20 and %09; the ones around it are left as they are.
-std::string EscapeInnerBlanks(const std::string &url);
 
 enum EntryUrlResult { ENTRY_URL_OK, ENTRY_URL_EMPTY, ENTRY_URL_TOO_LONG };
 

@@ -3,6 +3,8 @@
 // polls; the process is ended when the driver goes away.
 #pragma once
 
+#include "res/resource.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -51,7 +53,7 @@ public:
     bool WaitExit(DWORD ms = 10000) const;
     DWORD Pid() const { return m_pi.dwProcessId; }
     HWND Item(int id) const { return ::GetDlgItem(m_hwnd, id); }
-    std::vector<ComboItem> Groups() const { return ComboItems(Item(1070)); }
+    std::vector<ComboItem> Groups() const { return ComboItems(Item(IDC_GROUP)); }
     int SelectedGroupIndex() const;
     void Click(int id) const;
     void Close() const { ::PostMessageW(m_hwnd, WM_CLOSE, 0, 0); }

@@ -1,10 +1,10 @@
 #include "Endurance.h"
 
-#include "LaunchFixture.h"
+#include "IniFile.h"
+#include "res/resource.h"
 
 namespace {
 
-const int IDC_URL_LIST = 1004;
 const char LIFETIME[] = "Lifetime=3600000\r\n";
 const int WARM_UP_SEQUENCES = 10, WARM_UP_SHEETS = 40;
 

@@ -1,4 +1,4 @@
-// Test-side control of our test doubles (tests/fakes): each fake program is
+// Test-side control of our test doubles (drivers/fakes): each fake program is
 // copied into the prefix's C:\fakes under the name a test gives it, reads
 // its settings from <name>.ini there and appends time-stamped events to
 // <name>.log. The registry values that lead the program to them are set
@@ -18,7 +18,7 @@
 struct FakeEvent {
     DWORD time;                      // GetTickCount() when it happened
     std::string kind;                // "start", "request", "navigate", ...
-    std::vector<std::string> args;   // what the kind's comment in tests/fakes says
+    std::vector<std::string> args;   // what the kind's comment in drivers/fakes says
 };
 
 class FakeProgram {
@@ -51,6 +51,9 @@ private:
     std::string m_program;
     std::string m_dir = FAKES_DIR;
 };
+
+// The items a DDE stand-in was asked for on one topic, in order.
+std::vector<std::string> Items(const FakeProgram &server, const std::string &topic);
 
 // Counts the lines of one kind a fake appended to its log, reading only
 // what was added since the last call: for runs whose logs grow long.
@@ -86,7 +89,7 @@ bool DeleteKeyTree(HKEY root, const std::string &key);
 bool RegisterAsNetscape(const FakeProgram &fake);
 bool RegisterAsExplorerServer(const FakeProgram &fake);
 
-// The settings of the stand-in "Rasapi32.dll" (tests/fakes/fake_rasapi32.cpp).
+// The settings of the stand-in "Rasapi32.dll" (drivers/fakes/fake_rasapi32.cpp).
 void WriteRasState(const std::string &settings);
 std::vector<FakeEvent> RasEvents(const std::string &kind = "");
 

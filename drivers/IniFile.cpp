@@ -1,4 +1,4 @@
-#include "TestIni.h"
+#include "IniFile.h"
 
 #include "core/settings/Profile.h"
 
@@ -101,4 +101,10 @@ std::vector<std::string> SectionsInOrder(const std::string &text)
     return sections;
 }
 
-void IniTest::SetUp() { RemoveIni(); }
+std::string GroupIni(const std::vector<std::string> &entries, const std::string &options)
+{
+    std::string ini = "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\n" + options + "[G1]\r\nGNAME=day\r\n";
+    for (size_t i = 0; i < entries.size(); ++i)
+        ini += "UL" + std::to_string(i + 1) + "=" + entries[i] + "\r\n";
+    return ini + "URL_Num=" + std::to_string(entries.size()) + "\r\n";
+}

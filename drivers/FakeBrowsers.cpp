@@ -101,6 +101,15 @@ bool FakeProgram::Quit(DWORD ms)
 
 // A line is counted once it is whole: a fake writes each in one piece,
 // but a read may come in the middle of that write.
+std::vector<std::string> Items(const FakeProgram &server, const std::string &topic)
+{
+    std::vector<std::string> items;
+    for (const FakeEvent &e : server.Events("request"))
+        if (e.args.at(0) == topic)
+            items.push_back(e.args.at(2));
+    return items;
+}
+
 size_t LogCounter::Count()
 {
     HANDLE file = ::CreateFileA(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

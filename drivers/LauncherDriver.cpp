@@ -134,7 +134,7 @@ HWND Launcher::WaitWindow(DWORD ms)
 
 bool Launcher::WaitExit(DWORD ms) const { return ::WaitForSingleObject(m_pi.hProcess, ms) == WAIT_OBJECT_0; }
 
-int Launcher::SelectedGroupIndex() const { return static_cast<int>(::SendMessageA(Item(1070), CB_GETCURSEL, 0, 0)); }
+int Launcher::SelectedGroupIndex() const { return static_cast<int>(::SendMessageA(Item(IDC_GROUP), CB_GETCURSEL, 0, 0)); }
 
 void Launcher::Click(int id) const { ::PostMessageW(Item(id), BM_CLICK, 0, 0); }
 
@@ -146,7 +146,7 @@ bool Launcher::Sync() const
 
 HWND Launcher::OpenSettings() const
 {
-    Click(1001);
+    Click(IDC_SETTINGS);
     return WaitProcessWindow(Pid(), L"Orvanta設定");
 }
 

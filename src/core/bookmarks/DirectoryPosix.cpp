@@ -1,0 +1,58 @@
+#include "core/bookmarks/Directory.h"
+
+#include "core/text/AnsiText.h"
+
+#include <cstring>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+namespace {
+
+// Backslash characters become '/'; a backslash byte that ends a
+// double-byte character (表 is 0x95 0x5C) stays.
+std::string PosixPath(const std::string &path)
+{
+    std::string posix;
+    for (const char *p = path.c_str(); *p;) {
+        const char *next = NextCharA(p);
+        if (*p == '\\' && next == p + 1)
+            posix += '/';
+        else
+            posix.append(p, next);
+        p = next;
+    }
+    return posix;
+}
+
+uint32_t Attributes(const struct stat &st)
+{
+    if (S_ISDIR(st.st_mode))
+        return DIRECTORY_ATTRIBUTE;
+    return S_ISREG(st.st_mode) ? ARCHIVE_ATTRIBUTE : 0;
+}
+
+} // namespace
+
+bool ListDirectory(const std::string &dir, std::vector<DirectoryItem> &items)
+{
+    items.clear();
+    const std::string posix = PosixPath(dir);
+    DIR *d = ::opendir(posix.c_str());
+    if (!d)
+        return false;
+    while (const dirent *entry = ::readdir(d)) {
+        if (!std::strcmp(entry->d_name, ".") || !std::strcmp(entry->d_name, ".."))
+            continue;
+        // An item gone before it could be looked at is no item.
+        struct stat st;
+        if (::stat((posix + "/" + entry->d_name).c_str(), &st) != 0)
+            continue;
+        const uint32_t attributes = Attributes(st);
+        items.push_back({entry->d_name, (attributes & DIRECTORY_ATTRIBUTE) != 0, attributes});
+    }
+    ::closedir(d);
+    return true;
+}
+
+std::FILE *OpenTextFile(const std::string &path) { return std::fopen(PosixPath(path).c_str(), "r"); }

@@ -1,0 +1,85 @@
+#include "FileTree.h"
+
+#include <cstdio>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <ftw.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#ifdef _WIN32
+
+void MakeDir(const std::string &path) { ::CreateDirectoryA(path.c_str(), nullptr); }
+
+void WriteBytes(const std::string &path, const std::string &bytes)
+{
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    ::CloseHandle(file);
+}
+
+void RemoveTree(const std::string &path)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = data.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            const std::string child = path + "\\" + name;
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(child);
+            } else {
+                ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileA(child.c_str());
+            }
+        } while (::FindNextFileA(find, &data));
+        ::FindClose(find);
+    }
+    ::RemoveDirectoryA(path.c_str());
+}
+
+std::string MakeTempDir(const char *prefix)
+{
+    // A unique name from a file the system makes, which then gives way to the folder.
+    char dir[MAX_PATH], path[MAX_PATH];
+    ::GetTempPathA(sizeof dir, dir);
+    ::GetTempFileNameA(dir, prefix, 0, path);
+    ::DeleteFileA(path);
+    ::CreateDirectoryA(path, nullptr);
+    return path;
+}
+
+#else
+
+void MakeDir(const std::string &path) { ::mkdir(path.c_str(), 0700); }
+
+void WriteBytes(const std::string &path, const std::string &bytes)
+{
+    std::FILE *file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+namespace {
+
+int RemoveItem(const char *path, const struct stat *, int, struct FTW *) { return std::remove(path); }
+
+} // namespace
+
+void RemoveTree(const std::string &path) { ::nftw(path.c_str(), RemoveItem, 16, FTW_DEPTH | FTW_PHYS); }
+
+std::string MakeTempDir(const char *prefix)
+{
+    std::string pattern = std::string("/tmp/orvanta-") + prefix + "-XXXXXX";
+    return ::mkdtemp(&pattern[0]) ? pattern : std::string();
+}
+
+#endif

@@ -1,0 +1,12 @@
+// Files and folders that tests make, by paths in the system's form (on
+// Windows in its code page).
+#pragma once
+
+#include <string>
+
+void MakeDir(const std::string &path);
+void WriteBytes(const std::string &path, const std::string &bytes);
+// Removes path and all below it, read-only files too.
+void RemoveTree(const std::string &path);
+// A new empty folder in the temporary folder, its name starting with prefix.
+std::string MakeTempDir(const char *prefix);
