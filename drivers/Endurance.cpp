@@ -3,6 +3,8 @@
 #include "IniFile.h"
 #include "res/resource.h"
 
+#include <vector>
+
 namespace {
 
 const char LIFETIME[] = "Lifetime=3600000\r\n";
@@ -16,18 +18,38 @@ std::string EightEntries()
     return GroupIni(entries, "Delay=0\r\n");
 }
 
-std::string Over(const char *what, size_t growth, size_t bound)
+std::string Over(const char *what, size_t growth, size_t bound, const std::string &detail = "")
 {
-    return growth > bound ? std::string(what) + " grew by " + std::to_string(growth) + " (bound " + std::to_string(bound) + ") " : "";
+    return growth > bound ? std::string(what) + " grew by " + std::to_string(growth) + " (bound " + std::to_string(bound) +
+                                ")" + detail + " "
+                          : "";
+}
+
+BOOL CALLBACK AddWindow(HWND hwnd, LPARAM windows)
+{
+    reinterpret_cast<std::vector<HWND> *>(windows)->push_back(hwnd);
+    return TRUE;
 }
 
 } // namespace
 
 std::string OutOfBounds(const ProcessResources &growth, const GrowthBounds &bounds)
 {
-    return Over("handles", growth.handles, bounds.handles) + Over("GDI objects", growth.gdiObjects, bounds.gdiObjects) +
+    return Over("handles", growth.handles, bounds.handles) +
+           Over("GDI objects", growth.gdiObjects, bounds.gdiObjects, ": " + GdiKindsText(growth.gdiByKind)) +
            Over("USER objects", growth.userObjects, bounds.userObjects) +
            Over("private bytes", growth.privateBytes, bounds.privateBytes);
+}
+
+size_t PaintEveryWindow(HWND window)
+{
+    std::vector<HWND> windows{window};
+    ::EnumChildWindows(window, AddWindow, reinterpret_cast<LPARAM>(&windows));
+    for (HWND hwnd : windows) {
+        SendWait(hwnd, WM_NCPAINT, 1);
+        SendWait(hwnd, WM_PAINT);
+    }
+    return windows.size();
 }
 
 EnduranceRun::~EnduranceRun()
@@ -58,8 +80,37 @@ std::string EnduranceRun::Prepare()
     if (!m_app.Start() || !m_app.WaitWindow())
         return "Orvanta.exe showed no window";
     m_started = Sample();
-    const std::string error = RunSequences(WARM_UP_SEQUENCES);
-    return error.empty() ? OpenSheets(WARM_UP_SHEETS) : error;
+    std::string error = RunSequences(WARM_UP_SEQUENCES);
+    if (error.empty())
+        error = OpenSheets(WARM_UP_SHEETS);
+    return error.empty() ? FillDcCache() : error;
+}
+
+std::string EnduranceRun::FillDcCache()
+{
+    for (int round = 0; round < 3; ++round) {
+        const size_t dcs = Sample().gdiByKind[GDI_DC];
+        const SettingsSheet sheet(m_app.OpenSettings());
+        if (!sheet.Window())
+            return "the sheet that fills the DC cache did not open";
+        sheet.ShowPage(1);
+        const size_t windows = PaintEveryWindow(m_app.Window()) + PaintEveryWindow(sheet.Window());
+        const size_t filled = Sample().gdiByKind[GDI_DC];
+        sheet.Cancel();
+        if (!sheet.WaitClosed() || !m_app.Sync())
+            return "the sheet that fills the DC cache did not close";
+        if (2 * windows <= WINE_DC_CACHE)
+            return "only " + std::to_string(windows) + " windows to fill Wine's cache of DCs";
+        if (filled == dcs)
+            return "";
+    }
+    return "Wine's cache of DCs did not fill";
+}
+
+ProcessResources EnduranceRun::SampleAtRest() const
+{
+    WaitUntil([&] { return ThreadCount(m_app.Pid()) <= m_started.threads; }, 15000);
+    return Sample();
 }
 
 // The last page is an IE one: once it is handed out and the window is no
