@@ -1,11 +1,10 @@
 // Any bytes as "bookmark.htm". What is read must come from the file: titles
 // and names are text between tags, so pieces of the file without a '<';
 // URLs are pieces of a tag without its control characters, and fit an
-// entry whole; every folder
-// takes a tag of the file and every entry two. Folders nest under earlier
-// ones, the numbered folders in file order. Reading the file one byte per
-// read call gives the same folders and entries as reading it through the
-// buffer.
+// entry whole; every folder takes a tag of the file and every entry two.
+// Folders nest under earlier ones, the numbered folders in file order.
+// Reading the file one byte per read call gives the same folders and
+// entries as reading it through the buffer.
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/bookmarks/MemoryFolders.h"
 #include "core/settings/EntryUrl.h"
