@@ -1,12 +1,18 @@
-// Any bytes as "bookmark.htm": the folders and entries read from them keep
-// the tables' limits, and the URLs fit an entry whole and keep no control
-// characters; and reading the file one byte per read call gives the same
-// folders and entries as reading it through the buffer.
+// Any bytes as "bookmark.htm". What is read must come from the file: titles
+// and names are text between tags, so pieces of the file without a '<';
+// URLs are pieces of a tag without its control characters, and fit an
+// entry whole; every folder takes a tag of the file and every entry two.
+// Folders nest under earlier ones, the numbered folders in file order.
+// Reading the file one byte per read call gives the same folders and
+// entries as reading it through the buffer.
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/bookmarks/MemoryFolders.h"
 #include "core/settings/EntryUrl.h"
+#include "core/text/Ascii.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -15,6 +21,12 @@ public:
     using CMemoryStream::CMemoryStream;
     long Read(void *buffer, size_t size) override { return CMemoryStream::Read(buffer, size < 1 ? size : 1); }
 };
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
 
 bool Same(const CMemoryBookmarks &a, const CMemoryBookmarks &b)
 {
@@ -31,35 +43,50 @@ bool Same(const CMemoryBookmarks &a, const CMemoryBookmarks &b)
     return true;
 }
 
+// Text from between two tags of the file.
+void CheckText(const std::string &text, const std::string &file)
+{
+    Check(text.find('<') == std::string::npos && file.find(text) != std::string::npos);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    const std::string file(reinterpret_cast<const char *>(data), size);
     CMemoryStream stream(data, size);
     CMemoryBookmarks b;
-    if (ReadBookmarks(stream, b) != 1)
-        std::abort();
-    if (b.m_tree.m_folders.size() > 2 * MAX_FOLDERS)
-        std::abort();
-    for (const MemoryFolder &folder : b.m_tree.m_folders)
-        if (folder.id < 0 || folder.id >= MAX_FOLDERS)
-            std::abort();
+    ReadBookmarks(stream, b);
+
+    const auto &folders = b.m_tree.m_folders;
+    int lastId = 0;
+    for (size_t i = 0; i < folders.size(); ++i) {
+        const MemoryFolder &folder = folders[i];
+        Check(folder.id >= 0 && folder.id < MAX_FOLDERS);
+        Check(folder.parent >= -1 && folder.parent < static_cast<int>(i));
+        // The heading's folders 0 first, then 1, 2, ... with gaps for those left out.
+        Check(folder.id == 0 ? lastId == 0 : folder.id > lastId);
+        lastId = folder.id;
+        CheckText(folder.title, file);
+    }
+
+    const std::string withoutControls = WithoutControlChars(file);
+    size_t entries = 0;
     for (int f = 0; f < MAX_FOLDERS; ++f) {
         const CEntryTables &t = b.m_tables;
-        if (t.m_nCount[f] != static_cast<int>(t.m_names[f].size()) || t.m_names[f].size() != t.m_urls[f].size())
-            std::abort();
-        for (const std::string &url : t.m_urls[f]) {
-            if (!UrlFitsEntry(url))
-                std::abort();
-            for (const char c : url)
-                if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                    std::abort();
-        }
+        Check(t.m_nCount[f] == static_cast<int>(t.m_names[f].size()) && t.m_names[f].size() == t.m_urls[f].size());
+        entries += t.m_names[f].size();
+        for (const std::string &name : t.m_names[f])
+            CheckText(name, file);
+        for (const std::string &url : t.m_urls[f])
+            Check(UrlFitsEntry(url) && std::none_of(url.begin(), url.end(), IsControlChar) &&
+                  withoutControls.find(url) != std::string::npos);
     }
+    Check(folders.size() + 2 * entries <= static_cast<size_t>(std::count(file.begin(), file.end(), '<')));
+
     COneByteStream trickle(data, size);
     CMemoryBookmarks byByte;
     ReadBookmarks(trickle, byByte);
-    if (!Same(b, byByte))
-        std::abort();
+    Check(Same(b, byByte));
     return 0;
 }

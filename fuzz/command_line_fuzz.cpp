@@ -1,34 +1,104 @@
 // Any bytes as the program's arguments, as its whole command line, and as
-// the program path the Startup shortcut is named after.
+// the program path the Startup shortcut is named after. The token and the
+// path are worked out a second way, with std::string, and must agree; the
+// shortcut is named after the path's file name.
 #include "core/app/CommandLine.h"
 #include "core/links/StartupLinkPath.h"
+#include "core/text/Ascii.h"
 #include "core/text/AnsiText.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+namespace {
+
+const char *const SPACES = " \t\r\n\v\f";
+const std::string FOLDER = "C:\\Startup";
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+// The first run of bytes that are not white space, cut to max bytes.
+std::string FirstToken(const std::string &text, size_t max)
+{
+    const size_t begin = text.find_first_not_of(SPACES);
+    if (begin == std::string::npos)
+        return std::string();
+    return text.substr(begin, std::min(text.find_first_of(SPACES, begin) - begin, max));
+}
+
+// Up to the closing double quote when the line starts with one; else the
+// first token with a double quote at either end taken off.
+std::string SelfPath(const std::string &line)
+{
+    if (!line.empty() && line[0] == '"')
+        return line.substr(1, line.find('"', 1) - 1);
+    std::string path = FirstToken(line, std::string::npos);
+    if (!path.empty() && path[0] == '"') {
+        path.erase(0, 1);
+        if (!path.empty() && path.back() == '"')
+            path.pop_back();
+    }
+    return path;
+}
+
+bool IsCharStart(const char *text, const char *p)
+{
+    const char *q = text;
+    while (q < p && *q)
+        q = NextCharA(q);
+    return q == p;
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::string args(reinterpret_cast<const char *>(data), size);
+    const std::string bytes(reinterpret_cast<const char *>(data), size);
+    const std::string args = bytes.c_str();
     char token[1024];
     const size_t n = ReadFirstToken(args.c_str(), token, sizeof token);
-    if (n >= sizeof token || std::strlen(token) != n)
-        std::abort();
-    IsStartArgument(args.c_str());
+    const std::string first = FirstToken(args, sizeof token - 1);
+    Check(token == first && n == first.size());
+    Check(IsStartArgument(args.c_str()) == (EqualsNoCase(first, "-start") ? 1 : 0));
 
     char path[1024];
     const size_t length = ParseSelfPath(args.c_str(), path, sizeof path);
-    if (length >= sizeof path || std::strlen(path) != length)
-        std::abort();
+    const std::string expected = SelfPath(args);
+    Check(expected.size() < sizeof path ? path == expected && length == expected.size() : length == 0 && !path[0]);
 
-    const char *slash = FindLastBackslash(path);
-    if (slash && (slash < path || slash >= path + length || *slash != '\\'))
-        std::abort();
+    // The file name: after the last backslash that is a character of its own.
+    const char *slash = nullptr;
+    for (const char *p = path; (p = std::strchr(p, '\\')) != nullptr; ++p)
+        if (IsCharStart(path, p))
+            slash = p;
+    Check(FindLastBackslash(path) == slash);
+
+    // The link: the folder, the file name up to its first dot, ".lnk".
     char link[260];
-    if (MakeStartupLinkPath("C:\\Startup", path, link, sizeof link) != (link[0] != '\0') || std::strlen(link) >= sizeof link)
-        std::abort();
-    if (WholeCharsPrefix(path, length / 2) > length / 2)
-        std::abort();
+    const int made = MakeStartupLinkPath(FOLDER.c_str(), path, link, sizeof link);
+    Check(made == (link[0] != '\0'));
+    if (made) {
+        const std::string text = link;
+        Check(slash && text.size() >= FOLDER.size() + 5 && text.compare(0, FOLDER.size() + 1, FOLDER + "\\") == 0 &&
+              text.compare(text.size() - 4, 4, ".lnk") == 0);
+        const std::string stem = text.substr(FOLDER.size() + 1, text.size() - FOLDER.size() - 5);
+        Check(std::strncmp(slash + 1, stem.c_str(), stem.size()) == 0);
+        const char *after = slash + 1 + stem.size();
+        Check((*after == '\0' || *after == '.') && IsCharStart(path, after));
+    } else {
+        Check(!slash || FOLDER.size() + 1 + std::strlen(slash + 1) + 4 >= sizeof link);
+    }
+
+    // The longest start that ends between two characters.
+    const size_t max = length / 2;
+    const size_t prefix = WholeCharsPrefix(path, max);
+    Check(prefix <= max && IsCharStart(path, path + prefix) &&
+          (!path[prefix] || static_cast<size_t>(NextCharA(path + prefix) - path) > max));
     return 0;
 }

@@ -1,8 +1,12 @@
-// Any bytes as typed into the settings dialogs: the delay edit box and the
-// URL edit box, and as a run of list commands whose rules must always hold.
+// Any bytes as typed into the settings dialogs: the delay edit box (its
+// number worked out a second way, with strtol) and the URL edit box (the
+// URL's length follows from the blanks escaped), and as a run of list
+// commands whose rules must always hold; a list saved into a table and
+// filled back from it saves the same table again.
 #include "core/dialogs/OptionValues.h"
 #include "core/dialogs/UrlRows.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -33,6 +37,39 @@ void CheckRows(const CUrlRows &rows)
     Check(list.size() == entries + (entries < MAX_URLS ? 1 : 0));
 }
 
+bool SameEntries(const UrlTable &a, const UrlTable &b)
+{
+    for (int i = 0; i < a.count; ++i)
+        if (a.kind[i] != b.kind[i] || std::strcmp(a.text[i], b.text[i]) != 0)
+            return false;
+    return a.count == b.count;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The blanks between the first and the last byte that are not blanks.
+size_t InnerBlanks(const std::string &text)
+{
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return 0;
+    const size_t last = text.find_last_not_of(" \t");
+    return static_cast<size_t>(std::count_if(text.begin() + static_cast<long>(first), text.begin() + static_cast<long>(last), IsBlank));
+}
+
+// The entries saved into table, which filled back into a list saves the same.
+void CheckSaved(const CUrlRows &rows, UrlTable &table)
+{
+    table.count = rows.CopyTo(table);
+    const auto &list = rows.Rows();
+    Check(table.count == std::count_if(list.begin(), list.end(), [](const UrlRow &row) { return row.kind != ROW_PLACEHOLDER; }));
+    CUrlRows again;
+    again.Fill(table);
+    static UrlTable copy;
+    copy.count = again.CopyTo(copy);
+    Check(SameEntries(table, copy));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -40,13 +77,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string text(reinterpret_cast<const char *>(data), size);
     const std::string typed = text.substr(0, std::strlen(text.c_str()));
 
-    const int delay = ParseDelay(typed.c_str());
-    Check(delay >= DELAY_MIN && delay <= DELAY_MAX);
+    const long number = std::strtol(typed.c_str(), nullptr, 10);
+    Check(ParseDelay(typed.c_str()) ==
+          (typed.empty() ? DELAY_EMPTY : static_cast<int>(std::min<long>(std::max<long>(number, DELAY_MIN), DELAY_MAX))));
 
+    const bool prefix = size % 2 != 0;
+    const std::string full = prefix ? AddHttpPrefix(typed) : typed;
+    Check(!prefix || full.find("://") < 7);
     std::string url;
-    const EntryUrlResult result = MakeEntryUrl(typed, size % 2 != 0, url);
-    Check((result == ENTRY_URL_EMPTY) == typed.empty());
-    Check(result != ENTRY_URL_OK || url.size() <= MAX_URL_CHARS);
+    const EntryUrlResult result = MakeEntryUrl(typed, prefix, url);
+    if (typed.empty()) {
+        Check(result == ENTRY_URL_EMPTY);
+    } else {
+        const size_t escaped = full.size() + 2 * InnerBlanks(full);
+        Check(url.size() == escaped && InnerBlanks(url) == 0);
+        Check(result == (escaped > MAX_URL_CHARS ? ENTRY_URL_TOO_LONG : ENTRY_URL_OK));
+    }
 
     static UrlTable table;
     table.count = 0;
@@ -60,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         case 2: rows.Delete(arg); break;
         case 3: rows.Clear(); break;
         case 4: rows.Restore(table); break;
-        case 5: table.count = rows.CopyTo(table); break;
+        case 5: CheckSaved(rows, table); break;
         case 6: rows.RemoveAll(); break;
         default: rows.Fill(table); break;
         }

@@ -1,33 +1,75 @@
-// Any bytes as "nsreg.dat": the profile lookup ends, and what it hands back
-// is a NUL-terminated string that fits the value buffer. The first bytes
-// also go through the version rule as a "CurrentVersion" value.
+// Any bytes as "nsreg.dat": the lookups end, and what they hand back are
+// bytes of the file, NUL-terminated in the buffer given; a profile directory
+// that does not fit is refused whole, and a value read into a small buffer
+// reads the same into a large one. The first bytes also go through the
+// version rule as a "CurrentVersion" value, worked out a second way.
 #include "core/bookmarks/NavigatorVersion.h"
 #include "core/bookmarks/Nsreg.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
+namespace {
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool InFile(const uint8_t *data, size_t size, const char *text)
+{
+    const char *file = reinterpret_cast<const char *>(data);
+    const size_t length = std::strlen(text);
+    return length == 0 || std::search(file, file + size, text, text + length) != file + size;
+}
+
+// The major number exactly below 1000 (any version from 5 on reads the
+// same), the minor digit one past the digits' end.
+void CheckVersion(const char *value, size_t length)
+{
+    int major, minor;
+    ParseNavigatorVersion(value, length, major, minor);
+    size_t digits = 0;
+    long number = 0;
+    for (; digits < length && IsDigit(value[digits]); ++digits)
+        number = std::min(number * 10 + (value[digits] - '0'), 1000000L);
+    Check(number < 1000 ? major == number : major >= 1000);
+    Check(minor == (digits + 1 < length && IsDigit(value[digits + 1]) ? value[digits + 1] - '0' : 0));
+    const ProfilePlace place = ProfilePlaceForVersion(value, length);
+    Check(place == (major < 4 ? PROFILE_NONE : major == 4 && minor < 5 ? PROFILE_REGISTRY : PROFILE_NSREG));
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const char *text = reinterpret_cast<const char *>(data);
-    int major, minor;
-    ParseNavigatorVersion(text, size < 32 ? size : 32, major, minor);
-    if (major < 0 || minor < 0 || minor > 9)
-        std::abort();
+    CheckVersion(reinterpret_cast<const char *>(data), size < 32 ? size : 32);
 
     CMemoryStream stream(data, size);
     char dir[1024];
     std::memset(dir, 'x', sizeof dir);
-    if (NsregFindProfileDir(stream, dir, sizeof dir) && std::memchr(dir, '\0', NSREG_VALUE_SIZE) == nullptr)
-        std::abort();
+    if (NsregFindProfileDir(stream, dir, sizeof dir)) {
+        const size_t length = strnlen(dir, sizeof dir);
+        Check(length < NSREG_VALUE_SIZE && InFile(data, size, dir));
+        char exact[NSREG_VALUE_SIZE];
+        Check(NsregFindProfileDir(stream, exact, length + 1) && std::strcmp(exact, dir) == 0);
+        Check(!NsregFindProfileDir(stream, exact, length));
+    }
 
     static const char *const path[] = {"Users", "taro", "x"};
     for (int count = 0; count <= 3; ++count) {
         uint32_t key = 0;
-        char value[16];
-        if (NsregFindKey(stream, path, count, key) && NsregGetValue(stream, key, "ProfileLocation", value, sizeof value) &&
-            std::memchr(value, '\0', sizeof value) == nullptr)
-            std::abort();
+        if (!NsregFindKey(stream, path, count, key))
+            continue;
+        char small[16], large[NSREG_VALUE_SIZE];
+        const bool inSmall = NsregGetValue(stream, key, "ProfileLocation", small, sizeof small) != 0;
+        const bool inLarge = NsregGetValue(stream, key, "ProfileLocation", large, sizeof large) != 0;
+        Check(!inSmall || (inLarge && std::memchr(small, '\0', sizeof small) && std::strcmp(small, large) == 0));
+        Check(!inLarge || (std::memchr(large, '\0', sizeof large) && InFile(data, size, large)));
     }
     return 0;
 }

@@ -1,15 +1,26 @@
-// Any bytes as "Orvanta.ini": the group store reads every group, saves one
-// and reads it back, through our INI functions.
+// Any bytes as "Orvanta.ini", through our INI functions: the group store
+// reads every group within the table's limits, then saves each group and
+// reads it back. A saved group reads back as it was read (its URLs without
+// the control characters the writer leaves out, and whole up to the length
+// the file gives back whole), and saving one group changes no other.
 #include "core/settings/GroupList.h"
 #include "core/settings/SettingsFile.h"
+#include "core/text/Ascii.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
 
 std::string Folder()
 {
@@ -20,6 +31,39 @@ std::string Folder()
         SetProfileDirectory(dir.c_str());
     }
     return dir;
+}
+
+struct Entry {
+    int kind;
+    std::string url;
+};
+
+// The group's entries, read into theUrlTable; none for a missing group.
+std::vector<Entry> Load(const CGroupList &groups, int n)
+{
+    const int count = groups.LoadGroupUrls(n);
+    Check(count <= MAX_URLS && (count >= 0) == (groups.IsGroup(n) != 0));
+    std::vector<Entry> entries;
+    for (int i = 0; i < count; ++i) {
+        const char *text = theUrlTable.text[i];
+        Check(text[0] == ' ' && std::strlen(text) < URL_TEXT_SIZE && !std::strpbrk(text + 1, " \t"));
+        Check(theUrlTable.kind[i] >= BK_NN && theUrlTable.kind[i] <= BK_DEF);
+        entries.push_back({theUrlTable.kind[i], text + 1});
+    }
+    return entries;
+}
+
+// Read back after a save: the same kinds, each URL as the writer stored it.
+void CheckSaved(const std::vector<Entry> &read, const std::vector<Entry> &saved)
+{
+    Check(read.size() == saved.size());
+    for (size_t i = 0; i < read.size(); ++i) {
+        const std::string stored = WithoutControlChars(saved[i].url);
+        const std::string &url = read[i].url;
+        Check(read[i].kind == saved[i].kind);
+        Check(stored.size() <= MAX_URL_CHARS ? url == stored
+                                             : url.size() >= MAX_URL_CHARS && stored.compare(0, url.size(), url) == 0);
+    }
 }
 
 } // namespace
@@ -34,23 +78,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::fclose(f);
 
     CGroupList groups;
-    groups.LoadGroups();
+    const int previous = groups.LoadGroups();
+    std::vector<Entry> before[MAX_GROUPS + 2];
+    for (int n = 0; n <= MAX_GROUPS + 1; ++n)
+        before[n] = Load(groups, n);
+
     for (int n = 0; n <= MAX_GROUPS + 1; ++n) {
+        if (before[n].empty())
+            continue;
         char name[GROUP_NAME_SIZE];
-        if (groups.ReadGroupName(n, name) && std::strlen(name) > 1022)
-            std::abort();
-        const int count = groups.LoadGroupUrls(n);
-        if (count > MAX_URLS)
-            std::abort();
-        for (int i = 0; i < count; ++i)
-            if (theUrlTable.text[i][0] != ' ' || std::strlen(theUrlTable.text[i]) >= URL_TEXT_SIZE)
-                std::abort();
-        if (count > 0) {
-            groups.SaveGroup(n, name, count);
-            if (groups.LoadGroupUrls(n) != count)
-                std::abort();
-        }
+        Check(groups.ReadGroupName(n, name) && std::strlen(name) <= MAX_GROUP_NAME_CHARS);
+        Load(groups, n);
+        groups.SaveGroup(n, name, static_cast<int>(before[n].size()));
+        CheckSaved(Load(groups, n), before[n]);
     }
-    groups.WriteCurrentGroup(ReadMainInt(KEY_G_PREV, 0));
+    for (int n = 0; n <= MAX_GROUPS + 1; ++n)
+        if (!before[n].empty())
+            CheckSaved(Load(groups, n), before[n]);
+
+    groups.WriteCurrentGroup(previous);
+    Check(ReadMainInt(KEY_G_PREV, ~previous) == previous);
     return 0;
 }

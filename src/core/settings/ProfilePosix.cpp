@@ -1,11 +1,11 @@
 // Private-profile functions for builds without kernel32. The file is read
-// whole on every call and written back whole after a change; lines the
-// functions do not touch are kept byte for byte.
+// whole on every call and written back whole after a change. Lines end at
+// CR, LF or CR LF; every line is written back with CR LF, and lines the
+// functions do not touch keep their bytes, NULs too.
 #include "core/settings/Profile.h"
 
 #include "core/text/Ascii.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -22,16 +22,20 @@ std::string PathOf(LPCSTR fileName)
     return g_dir + "/" + fileName;
 }
 
-bool ReadLines(const std::string &path, std::vector<std::string> &lines)
+// A missing file reads as no lines.
+void ReadLines(const std::string &path, std::vector<std::string> &lines)
 {
     FILE *f = std::fopen(path.c_str(), "rb");
     if (!f)
-        return false;
+        return;
     std::string line;
+    bool afterCr = false;
     for (int c; (c = std::fgetc(f)) != EOF;) {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
+        const bool lfOfCrLf = afterCr && c == '\n';
+        afterCr = c == '\r';
+        if (lfOfCrLf)
+            continue;
+        if (c == '\r' || c == '\n') {
             lines.push_back(line);
             line.clear();
         } else {
@@ -41,7 +45,6 @@ bool ReadLines(const std::string &path, std::vector<std::string> &lines)
     if (!line.empty())
         lines.push_back(line);
     std::fclose(f);
-    return true;
 }
 
 bool WriteLines(const std::string &path, const std::vector<std::string> &lines)
@@ -51,7 +54,7 @@ bool WriteLines(const std::string &path, const std::vector<std::string> &lines)
         return false;
     bool ok = true;
     for (const std::string &line : lines)
-        ok = std::fprintf(f, "%s\r\n", line.c_str()) >= 0 && ok;
+        ok = std::fwrite(line.data(), 1, line.size(), f) == line.size() && std::fputs("\r\n", f) >= 0 && ok;
     return std::fclose(f) == 0 && ok;
 }
 
@@ -87,7 +90,8 @@ bool KeyLine(const std::string &line, std::string &name, std::string &value)
     return true;
 }
 
-// Lines [first, last) belong to the section: its header is first - 1.
+// Lines [first, last) belong to the section: its header is first - 1. A
+// missing section has no lines.
 struct SectionSpan {
     size_t first = 0, last = 0;
     bool found = false;
@@ -109,7 +113,7 @@ SectionSpan FindSection(const std::vector<std::string> &lines, LPCSTR section)
             span.first = i + 1;
         }
     }
-    span.last = lines.size();
+    span.last = span.found ? lines.size() : 0;
     return span;
 }
 
@@ -117,7 +121,7 @@ long FindKey(const std::vector<std::string> &lines, const SectionSpan &span, LPC
              std::string *value)
 {
     std::string name, v;
-    for (size_t i = span.first; span.found && i < span.last; ++i) {
+    for (size_t i = span.first; i < span.last; ++i) {
         if (KeyLine(lines[i], name, v) && EqualsNoCase(name, key)) {
             if (value)
                 *value = v;
@@ -127,13 +131,34 @@ long FindKey(const std::vector<std::string> &lines, const SectionSpan &span, LPC
     return -1;
 }
 
-DWORD CopyOut(const std::string &text, LPSTR buffer, DWORD size)
+// What a NULL section or key asks for: the names of the file's sections, or
+// of the keys of one section (span), each ended by a NUL.
+std::string NameList(const std::vector<std::string> &lines, const SectionSpan *span)
+{
+    std::string list, name, value;
+    const size_t first = span ? span->first : 0, last = span ? span->last : lines.size();
+    for (size_t i = first; i < last; ++i) {
+        const bool named = span ? KeyLine(lines[i], name, value) : SectionName(lines[i], name);
+        // An empty name would read as the end of the list.
+        if (named && !name.empty())
+            list.append(name).push_back('\0');
+    }
+    return list;
+}
+
+// Copies as much as fits and ends it with a NUL; a list that is cut still
+// ends with two, as the list's reader expects.
+DWORD CopyOut(const std::string &text, LPSTR buffer, DWORD size, bool list = false)
 {
     if (!buffer || size == 0)
         return 0;
-    DWORD n = text.size() < size ? static_cast<DWORD>(text.size()) : size - 1;
+    DWORD n = static_cast<DWORD>(text.size());
+    if (n >= size)
+        n = list && size >= 2 ? size - 2 : size - 1;
     std::memcpy(buffer, text.data(), n);
     buffer[n] = '\0';
+    if (list && n + 1 < size)
+        buffer[n + 1] = '\0';
     return n;
 }
 
@@ -144,17 +169,22 @@ void SetProfileDirectory(const char *dir) { g_dir = dir ? dir : ""; }
 DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
                                DWORD size, LPCSTR fileName)
 {
-    std::string def = defaultValue ? defaultValue : "";
-    while (!def.empty() && def.back() == ' ')
-        def.pop_back();
     std::vector<std::string> lines;
-    if (!section || !key || !fileName || !ReadLines(PathOf(fileName), lines))
-        return CopyOut(def, buffer, size);
+    if (fileName)
+        ReadLines(PathOf(fileName), lines);
+    if (!section)
+        return CopyOut(NameList(lines, nullptr), buffer, size, true);
+    const SectionSpan span = FindSection(lines, section);
+    if (!key)
+        return CopyOut(NameList(lines, &span), buffer, size, true);
     std::string value;
-    if (FindKey(lines, FindSection(lines, section), key, &value) < 0)
-        return CopyOut(def, buffer, size);
-    if (value.size() > 1 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0])
+    if (FindKey(lines, span, key, &value) < 0) {
+        value = defaultValue ? defaultValue : "";
+        while (!value.empty() && value.back() == ' ')
+            value.pop_back();
+    } else if (value.size() > 1 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
         value = value.substr(1, value.size() - 2);
+    }
     return CopyOut(value, buffer, size);
 }
 
@@ -175,41 +205,36 @@ UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR 
     return negative ? 0u - n : n;
 }
 
+// Like Windows, a call that changes nothing still writes the file, so that
+// a missing one is then there, empty.
 BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName)
 {
     if (!section || !fileName)
         return 0;
     const std::string path = PathOf(fileName);
     std::vector<std::string> lines;
-    const bool existed = ReadLines(path, lines);
-    SectionSpan span = FindSection(lines, section);
+    ReadLines(path, lines);
+    const SectionSpan span = FindSection(lines, section);
+    const long at = key ? FindKey(lines, span, key, nullptr) : -1;
 
     if (!key) {
         if (span.found)
             lines.erase(lines.begin() + static_cast<long>(span.first - 1), lines.begin() + static_cast<long>(span.last));
     } else if (!value) {
-        long at = FindKey(lines, span, key, nullptr);
         if (at >= 0)
             lines.erase(lines.begin() + at);
     } else if (!span.found) {
-        if (!lines.empty() && !Trim(lines.back()).empty())
-            lines.emplace_back();
         lines.push_back(std::string("[") + section + "]");
         lines.push_back(std::string(key) + "=" + value);
+    } else if (at >= 0) {
+        std::string name, old;
+        KeyLine(lines[static_cast<size_t>(at)], name, old);
+        lines[static_cast<size_t>(at)] = name + "=" + value;
     } else {
-        long at = FindKey(lines, span, key, nullptr);
-        if (at >= 0) {
-            std::string name, old;
-            KeyLine(lines[static_cast<size_t>(at)], name, old);
-            lines[static_cast<size_t>(at)] = name + "=" + value;
-        } else {
-            size_t end = span.last;
-            while (end > span.first && Trim(lines[end - 1]).empty())
-                --end;
-            lines.insert(lines.begin() + static_cast<long>(end), std::string(key) + "=" + value);
-        }
+        size_t end = span.last;
+        while (end > span.first && Trim(lines[end - 1]).empty())
+            --end;
+        lines.insert(lines.begin() + static_cast<long>(end), std::string(key) + "=" + value);
     }
-    if (!existed && lines.empty())
-        return 1;
     return WriteLines(path, lines) ? 1 : 0;
 }
