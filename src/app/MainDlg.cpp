@@ -4,6 +4,7 @@
 #include "app/LaunchHostWin32.h"
 #include "app/SelfPath.h"
 #include "app/SettingsCommand.h"
+#include "app/StartHandOver.h"
 #include "core/app/LaunchSequencer.h"
 #include "core/settings/SettingsFile.h"
 #include "framework/MessageBox.h"
@@ -18,6 +19,14 @@
 
 HWND s_hwndMain = nullptr;
 int s_bStartupLinked = 0;
+
+namespace {
+
+// Posted to the launcher itself: the sender of a second start's arguments
+// is not kept waiting by what they start, message boxes included.
+const UINT WM_HANDED_START = WM_APP;
+
+} // namespace
 
 CMainDlg::CMainDlg()
     : CDialog(IDD_ORVANTA_DIALOG),
@@ -60,8 +69,8 @@ BOOL CMainDlg::OnInitDialog()
     DdeLinkInit(s_hwndMain);
     ResetIeBrowsers();
 
-    if (m_bAutoStart)
-        OnStart();
+    if (m_start.bStart)
+        StartGroup(m_start.group);
     return TRUE;
 }
 
@@ -126,6 +135,12 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
         return TRUE;
     case WM_USER:
         result = OnLaunchNotify(wParam, lParam, m_bNotSurf);
+        return TRUE;
+    case WM_COPYDATA:
+        result = OnCopyData(lParam);
+        return TRUE;
+    case WM_HANDED_START:
+        OnHandedStart();
         return TRUE;
     default:
         return FALSE;
@@ -201,6 +216,52 @@ void CMainDlg::OnStart()
     }
     s_nCurrentGroup = group;
     Step(LaunchStart);
+}
+
+void CMainDlg::StartGroup(const std::string &group)
+{
+    if (!group.empty()) {
+        const int n = m_groups.FindGroup(group);
+        if (n == 0) {
+            AppMessageBox(m_hWnd, IDS_NO_URL, MB_OK);
+            return;
+        }
+        SelectGroup(n);
+    }
+    OnStart();
+}
+
+void CMainDlg::SelectGroup(int n) const
+{
+    for (int item = 0; item < m_comboGroup.GetCount(); ++item)
+        if (m_comboGroup.GetItemData(item) == n)
+            m_comboGroup.SetCurSel(item);
+}
+
+BOOL CMainDlg::OnCopyData(LPARAM copyData)
+{
+    std::string args;
+    if (!ReadHandedStart(copyData, args))
+        return FALSE;
+    m_handed = ParseStartArguments(args.c_str());
+    ::PostMessageW(m_hWnd, WM_HANDED_START, 0, 0);
+    return TRUE;
+}
+
+// "-start" starts as the Start button would; while a window of ours is in
+// front of the launcher (the settings sheet, a message box) that button
+// cannot be clicked, so that window comes to the front instead, as it does
+// for a start without "-start".
+void CMainDlg::OnHandedStart()
+{
+    HWND front = ::GetLastActivePopup(m_hWnd);
+    if (m_handed.bStart && front == m_hWnd) {
+        StartGroup(m_handed.group);
+        return;
+    }
+    if (::IsIconic(m_hWnd))
+        ::ShowWindow(m_hWnd, SW_RESTORE);
+    ::SetForegroundWindow(front);
 }
 
 int CMainDlg::SelectedGroup() const
