@@ -2,6 +2,7 @@
 
 #include "app/AboutDlg.h"
 #include "app/LaunchHostWin32.h"
+#include "app/LaunchMenu.h"
 #include "app/SelfPath.h"
 #include "app/SettingsCommand.h"
 #include "app/StartHandOver.h"
@@ -45,10 +46,10 @@ BOOL CMainDlg::OnInitDialog()
     CDialog::OnInitDialog();
 
     HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE);
-    const std::wstring about = LoadResString(IDS_ABOUTBOX);
-    if (sysMenu && !about.empty()) {
+    if (sysMenu) {
         ::AppendMenuW(sysMenu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+        AppendLaunchCommands(sysMenu);
+        ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, LoadResString(IDS_ABOUTBOX).c_str());
     }
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
 
@@ -149,11 +150,27 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
 
 BOOL CMainDlg::OnSysCommand(UINT id)
 {
-    if ((id & 0xFFF0) != IDM_ABOUTBOX)
+    switch (id & 0xFFF0) {
+    case IDM_ABOUTBOX: {
+        CAboutDlg about(m_hWnd);
+        about.DoModal();
+        return TRUE;
+    }
+    case IDM_OPEN_NEXT:
+    case IDM_STOP:
+        OnLaunchCommand(id & 0xFFF0);
+        return TRUE;
+    default:
         return FALSE;
-    CAboutDlg about(m_hWnd);
-    about.DoModal();
-    return TRUE;
+    }
+}
+
+// Inside a step's DDE exchange the command waits for no one: the step
+// runs on as it was, as a tick falling due then does.
+void CMainDlg::OnLaunchCommand(UINT id)
+{
+    if (!m_bStepping)
+        Step(id == IDM_STOP ? LaunchStop : LaunchOpenNext);
 }
 
 BOOL CMainDlg::OnPaint() const

@@ -37,6 +37,7 @@ protected:
 private:
     void PlaceWindow(int x, int y) const;
     BOOL OnSysCommand(UINT id);
+    void OnLaunchCommand(UINT id);
     BOOL OnPaint() const;
     void OnClose();
     void ReleaseLinks(bool savePosition);

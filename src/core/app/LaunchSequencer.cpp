@@ -11,6 +11,7 @@ int s_nLaunchMode;
 int s_nNsDdeWait;
 unsigned s_nTimerId;
 int s_bDialupWaiting;
+int s_bLaunchRunning;
 unsigned s_nListedWindowsOpened;
 ILaunchHost *s_pLaunchHost;
 
@@ -25,7 +26,26 @@ int NextKind() { return theUrlTable.kind[s_nOpenOrder[s_nNextUrl]]; }
 
 void StartStepTimer() { s_nTimerId = s_pLaunchHost->SetTimer(TIMER_STEP, StepPeriodMs(s_nDelay)); }
 
-void PostDone() { s_pLaunchHost->PostNotify(NOTIFY_LAUNCH_DONE); }
+void PostDone()
+{
+    s_bLaunchRunning = 0;
+    s_pLaunchHost->PostNotify(NOTIFY_LAUNCH_DONE);
+}
+
+void KillLaunchTimer()
+{
+    if (s_nTimerId != 0)
+        s_pLaunchHost->KillTimer(s_nTimerId);
+    s_nTimerId = 0;
+}
+
+void EndDialupWait()
+{
+    KillLaunchTimer();
+    s_bDialupWaiting = 0;
+    BeginLaunch();
+}
+
 
 // Starts the step timer while an entry is left, else ends the sequence.
 void StepOnOrFinish()
@@ -114,6 +134,32 @@ void ExplorerTick()
     PostDoneIfLast();
 }
 
+// A tick of the step timer in the sequence's phase.
+void StepTick()
+{
+    switch (s_nLaunchMode) {
+    case BK_NN:
+        NetscapeTick();
+        break;
+    case BK_IE:
+        ExplorerTick();
+        break;
+    case PHASE_DIRECT:
+        DirectTick();
+        break;
+    default:
+        if (!HasNextUrl())
+            PostDone();
+        else if (s_nDefaultKind == BK_NN)
+            NetscapeTick();
+        else if (s_nDefaultKind == BK_IE)
+            ExplorerTick();
+        else
+            DirectTick();
+        break;
+    }
+}
+
 } // namespace
 
 unsigned StepPeriodMs(int delaySeconds)
@@ -127,6 +173,7 @@ void LaunchInit(ILaunchHost *host)
     s_pLaunchHost = host;
     s_bSingleWindowOpened = 0;
     s_bDialupWaiting = 0;
+    s_bLaunchRunning = 0;
     s_nNsDdeWait = 0;
     s_nTimerId = 0;
 }
@@ -134,9 +181,12 @@ void LaunchInit(ILaunchHost *host)
 void LaunchStart()
 {
     s_pLaunchHost->MinimizeWindow();
+    s_bLaunchRunning = 1;
     if (s_bWaitDialup &&
         (s_pLaunchHost->RasLinkAutodialEnabled() != 0 || s_pLaunchHost->RasLinkQuery(RAS_QUERY_COUNT) > 0) &&
         s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) != 1) {
+        // The one timer now polls: a step timer of an earlier Start stops.
+        KillLaunchTimer();
         s_bDialupWaiting = 1;
         s_nTimerId = s_pLaunchHost->SetTimer(TIMER_DIALUP, 1000);
         return;
@@ -290,34 +340,11 @@ void OpenInExplorer()
 void OnLaunchTimer()
 {
     if (s_bDialupWaiting && s_nTimerId == TIMER_DIALUP) {
-        if (s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) != 1)
-            return;
-        s_pLaunchHost->KillTimer(TIMER_DIALUP);
-        s_nTimerId = 0;
-        BeginLaunch();
+        if (s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) == 1)
+            EndDialupWait();
         return;
     }
-    switch (s_nLaunchMode) {
-    case BK_NN:
-        NetscapeTick();
-        break;
-    case BK_IE:
-        ExplorerTick();
-        break;
-    case PHASE_DIRECT:
-        DirectTick();
-        break;
-    default:
-        if (!HasNextUrl())
-            PostDone();
-        else if (s_nDefaultKind == BK_NN)
-            NetscapeTick();
-        else if (s_nDefaultKind == BK_IE)
-            ExplorerTick();
-        else
-            DirectTick();
-        break;
-    }
+    StepTick();
 }
 
 int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf)
@@ -331,4 +358,30 @@ int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf)
         s_pLaunchHost->PostEndCommand(bNotSurf != 0);
     }
     return 0;
+}
+
+void LaunchOpenNext()
+{
+    if (!s_bLaunchRunning)
+        return;
+    if (s_bDialupWaiting) {
+        EndDialupWait();
+        return;
+    }
+    s_nNsDdeWait = 0;
+    StepTick();
+    if (s_bLaunchRunning && s_nNsDdeWait != 1 && HasNextUrl())
+        StartStepTimer();
+}
+
+void LaunchStop()
+{
+    if (!s_bLaunchRunning)
+        return;
+    KillLaunchTimer();
+    s_bLaunchRunning = 0;
+    s_bDialupWaiting = 0;
+    s_nNsDdeWait = 0;
+    s_nNextUrl = MAX_URLS;
+    s_pLaunchHost->PostEndCommand(false);
 }

@@ -40,6 +40,8 @@ extern int s_nLaunchMode;
 extern int s_nNsDdeWait;
 extern unsigned s_nTimerId;
 extern int s_bDialupWaiting;
+// From Start until the last page opened or the user stopped the sequence.
+extern int s_bLaunchRunning;
 
 // The host every operation below goes through, set by LaunchInit, which
 // also leaves the state idle.
@@ -66,3 +68,10 @@ extern unsigned s_nListedWindowsOpened;
 void OnLaunchTimer();
 // bNotSurf: close the program at the end instead of restoring the window.
 int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf);
+
+// The user's commands while a sequence runs. Open next: the next page opens
+// now, whatever the sequence waits for, and the step timer starts again
+// from there. Stop: no further page opens, the timers are killed and the
+// window is restored (never closed: the user stopped it).
+void LaunchOpenNext();
+void LaunchStop();
