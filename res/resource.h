@@ -52,6 +52,7 @@
 #define IDC_STARTUP_ADD 1059
 #define IDC_STARTUP_REMOVE 1060
 #define IDC_WINDOWNUM 1063
+#define IDC_WAIT_NETWORK 1094
 
 // Texts of the settings sheet and the Startup shortcut
 #define IDS_SETTINGS_CAPTION 210

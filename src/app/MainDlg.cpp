@@ -317,6 +317,6 @@ void CMainDlg::ApplySettings(const SettingsResult &result)
         }
     }
     s_bStartupLinked = result.bStartup;
-    if (UpdateOptions(s_options, result.options, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM) & OPT_WINDOWNUM)
+    if (UpdateOptions(s_options, result.options, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM | OPT_WAIT_NETWORK) & OPT_WINDOWNUM)
         s_bSingleWindowOpened = 0;
 }

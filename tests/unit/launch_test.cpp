@@ -27,6 +27,8 @@ protected:
         s_nDelay = 3;
         s_bReuseBrowser = 1;
         s_bWaitDialup = 0;
+        s_bWaitNetwork = 0;
+        s_nWaitNetworkMax = 120;
         s_nWindowNum = 0;
         s_nDefaultKind = BK_NN;
         std::snprintf(s_szNetscapePath, sizeof s_szNetscapePath, "C:\\Netscape\\netscape.exe");
@@ -685,6 +687,122 @@ TEST_F(Launch, OpenNextDuringTheDialupWaitOpensTheFirstPage)
     sim.RunUntil(20000);
     EXPECT_EQ((std::vector<Opened>{{2500, "NN start: a"}, {5500, "NN start: b"}}), sim.log);
     EXPECT_EQ(-1, sim.TimerPeriod(TIMER_DIALUP));
+}
+
+TEST_F(Launch, NetworkWaitEndsWhenTheNetworkComesUp)
+{
+    s_bWaitNetwork = 1;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}});
+    EXPECT_TRUE(sim.minimized);
+    EXPECT_EQ(1000, sim.TimerPeriod(TIMER_NETWORK));
+    sim.At(3500, [this] { sim.network = 1; });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{4000, "NN start: a"}, {7000, "NN start: b"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+    EXPECT_EQ(0, s_bNetworkWaiting);
+}
+
+TEST_F(Launch, NetworkUpOrOptionOffOpensAtOnce)
+{
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    EXPECT_EQ(0, sim.networkPolls) << "not asked with the option off";
+    s_bWaitNetwork = 1;
+    sim.network = 1;
+    Start({{BK_NN, "b"}});
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}, {0, "NN start: b"}}), sim.log);
+}
+
+TEST_F(Launch, NetworkWaitTimesOutAndOpensAnyway)
+{
+    s_bWaitNetwork = 1;
+    s_nWaitNetworkMax = 2;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{2000, "NN start: a"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+}
+
+TEST_F(Launch, NetworkWaitWithoutATimeOutWaitsOn)
+{
+    s_bWaitNetwork = 1;
+    s_nWaitNetworkMax = 0;
+    sim.network = 0;
+    Start({{BK_NN, "a"}});
+    sim.RunUntil(600000);
+    EXPECT_TRUE(sim.log.empty());
+    EXPECT_EQ(601, sim.networkPolls);
+}
+
+TEST_F(Launch, NoConnectivityObjectMeansNoWait)
+{
+    s_bWaitNetwork = 1;
+    sim.network = -1;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+}
+
+TEST_F(Launch, ObjectGoneDuringTheNetworkWaitEndsIt)
+{
+    s_bWaitNetwork = 1;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    sim.At(1500, [this] { sim.network = -1; });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{2000, "NN start: a"}}), sim.log);
+}
+
+// The dial-up wait comes first; the network's time-out counts from its end,
+// and one timer runs at a time.
+TEST_F(Launch, DialupThenNetworkWaitOneAfterTheOther)
+{
+    s_bWaitDialup = 1;
+    s_bWaitNetwork = 1;
+    s_nWaitNetworkMax = 3;
+    sim.autodial = 1;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    EXPECT_EQ(1000, sim.TimerPeriod(TIMER_DIALUP));
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+    EXPECT_EQ(0, sim.networkPolls) << "the network is asked once dial-up is up";
+    sim.At(4500, [this] {
+        sim.firstConnection = 1;
+    });
+    sim.At(5500, [this] {
+        EXPECT_EQ(-1, sim.TimerPeriod(TIMER_DIALUP));
+        EXPECT_EQ(1000, sim.TimerPeriod(TIMER_NETWORK));
+    });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{8000, "NN start: a"}}), sim.log);
+}
+
+TEST_F(Launch, StopAndOpenNextDuringTheNetworkWait)
+{
+    s_bWaitNetwork = 1;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}});
+    sim.At(1500, [] { LaunchOpenNext(); });
+    sim.RunUntil(3000);
+    EXPECT_EQ((std::vector<Opened>{{1500, "NN start: a"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+
+    sim.log.clear();
+    Start({{BK_NN, "c"}});
+    sim.At(4000, [] { LaunchStop(); });
+    sim.RunUntil(20000);
+    EXPECT_TRUE(sim.log.empty());
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+    EXPECT_EQ("restore", sim.ended);
 }
 
 } // namespace

@@ -12,6 +12,8 @@ int s_nNsDdeWait;
 unsigned s_nTimerId;
 int s_bDialupWaiting;
 int s_bLaunchRunning;
+int s_bNetworkWaiting;
+int s_nNetworkPolls;
 unsigned s_nListedWindowsOpened;
 ILaunchHost *s_pLaunchHost;
 
@@ -39,10 +41,33 @@ void KillLaunchTimer()
     s_nTimerId = 0;
 }
 
-void EndDialupWait()
+void EndWaits()
 {
     KillLaunchTimer();
     s_bDialupWaiting = 0;
+    s_bNetworkWaiting = 0;
+}
+
+// Where the system cannot tell (-1), the program does not wait.
+void WaitForNetworkThenBegin()
+{
+    if (s_bWaitNetwork && s_pLaunchHost->NetworkConnectivity() == 0) {
+        KillLaunchTimer();
+        s_bNetworkWaiting = 1;
+        s_nNetworkPolls = 0;
+        s_nTimerId = s_pLaunchHost->SetTimer(TIMER_NETWORK, 1000);
+        return;
+    }
+    BeginLaunch();
+}
+
+void NetworkTick()
+{
+    ++s_nNetworkPolls;
+    const bool timedOut = s_nWaitNetworkMax > 0 && s_nNetworkPolls >= s_nWaitNetworkMax;
+    if (s_pLaunchHost->NetworkConnectivity() == 0 && !timedOut)
+        return;
+    EndWaits();
     BeginLaunch();
 }
 
@@ -174,6 +199,7 @@ void LaunchInit(ILaunchHost *host)
     s_bSingleWindowOpened = 0;
     s_bDialupWaiting = 0;
     s_bLaunchRunning = 0;
+    s_bNetworkWaiting = 0;
     s_nNsDdeWait = 0;
     s_nTimerId = 0;
 }
@@ -191,7 +217,7 @@ void LaunchStart()
         s_nTimerId = s_pLaunchHost->SetTimer(TIMER_DIALUP, 1000);
         return;
     }
-    BeginLaunch();
+    WaitForNetworkThenBegin();
 }
 
 void BeginLaunch()
@@ -340,8 +366,14 @@ void OpenInExplorer()
 void OnLaunchTimer()
 {
     if (s_bDialupWaiting && s_nTimerId == TIMER_DIALUP) {
-        if (s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) == 1)
-            EndDialupWait();
+        if (s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) == 1) {
+            EndWaits();
+            WaitForNetworkThenBegin();
+        }
+        return;
+    }
+    if (s_bNetworkWaiting && s_nTimerId == TIMER_NETWORK) {
+        NetworkTick();
         return;
     }
     StepTick();
@@ -364,8 +396,9 @@ void LaunchOpenNext()
 {
     if (!s_bLaunchRunning)
         return;
-    if (s_bDialupWaiting) {
-        EndDialupWait();
+    if (s_bDialupWaiting || s_bNetworkWaiting) {
+        EndWaits();
+        BeginLaunch();
         return;
     }
     s_nNsDdeWait = 0;
@@ -378,9 +411,8 @@ void LaunchStop()
 {
     if (!s_bLaunchRunning)
         return;
-    KillLaunchTimer();
+    EndWaits();
     s_bLaunchRunning = 0;
-    s_bDialupWaiting = 0;
     s_nNsDdeWait = 0;
     s_nNextUrl = MAX_URLS;
     s_pLaunchHost->PostEndCommand(false);
