@@ -112,7 +112,7 @@ const WPARAM IDM_STOP = 0x0030;
 TEST_F(LaunchEndToEnd, OpenNextFromTheSystemMenuOpensTheNextPageNow)
 {
     StartGroup({"IE http://one/", "IE http://two/", "IE http://three/"}, "Delay=30\r\n");
-    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 10000));
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 15000));
     const DWORD asked = ::GetTickCount();
     ::PostMessageW(m_app.Window(), WM_SYSCOMMAND, IDM_OPEN_NEXT, 0);
     ASSERT_TRUE(m_explorer.WaitEvents("navigate", 2, 5000));
