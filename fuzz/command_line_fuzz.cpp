@@ -1,8 +1,12 @@
-// Any bytes as the program's arguments, as its whole command line, and as
-// the program path the Startup shortcut is named after. The token and the
-// path are worked out a second way, with std::string, and must agree; the
-// shortcut is named after the path's file name.
+// Any bytes as the program's arguments, as its whole command line, as the
+// program path the Startup shortcut is named after, and as the message a
+// second start hands to the running launcher. The token and the path are
+// worked out a second way, with std::string, and must agree; the shortcut
+// is named after the path's file name; a packed message unpacks to what was
+// packed.
 #include "core/app/CommandLine.h"
+#include "core/app/StartMessage.h"
+#include "core/settings/GroupList.h"
 #include "core/links/StartupLinkPath.h"
 #include "core/text/Ascii.h"
 #include "core/text/AnsiText.h"
@@ -65,7 +69,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t n = ReadFirstToken(args.c_str(), token, sizeof token);
     const std::string first = FirstToken(args, sizeof token - 1);
     Check(token == first && n == first.size());
-    Check(IsStartArgument(args.c_str()) == (EqualsNoCase(first, "-start") ? 1 : 0));
+    const StartArguments start = ParseStartArguments(args.c_str());
+    Check((start.bStart != 0) == EqualsNoCase(first, "-start"));
+    Check(start.group.size() <= MAX_GROUP_NAME_CHARS + 1 && (start.bStart || start.group.empty()) &&
+          start.group.find('\0') == std::string::npos);
+
+    std::string handed;
+    const bool ours = UnpackStartMessage(data, size, handed);
+    Check(ours ? handed.size() + 8 == size && handed.size() <= START_MESSAGE_MAX_ARGS : handed.empty());
+    const std::string message = PackStartMessage(args.c_str());
+    Check(UnpackStartMessage(message.data(), message.size(), handed) && handed == args.substr(0, START_MESSAGE_MAX_ARGS));
 
     char path[1024];
     const size_t length = ParseSelfPath(args.c_str(), path, sizeof path);

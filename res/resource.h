@@ -6,8 +6,12 @@
 #define IDD_ORVANTA_DIALOG 102
 #define IDR_MAINFRAME 128
 
-// System menu item "About"; the low four bits stay free for the system.
+// System menu items "About", "open the next page now" and "stop"; the low
+// four bits stay free for the system. The notification icon's menu sends
+// the same two commands.
 #define IDM_ABOUTBOX 0x0010
+#define IDM_OPEN_NEXT 0x0020
+#define IDM_STOP 0x0030
 
 // Launcher window
 #define IDC_START 1000
@@ -17,6 +21,8 @@
 // Texts the program shows
 #define IDS_APP_TITLE 200
 #define IDS_NO_URL 201
+#define IDS_OPEN_NEXT 202
+#define IDS_STOP 203
 
 // Bookmark picker
 #define IDC_REPLACE 3
@@ -46,6 +52,7 @@
 #define IDC_STARTUP_ADD 1059
 #define IDC_STARTUP_REMOVE 1060
 #define IDC_WINDOWNUM 1063
+#define IDC_WAIT_NETWORK 1094
 
 // Texts of the settings sheet and the Startup shortcut
 #define IDS_SETTINGS_CAPTION 210

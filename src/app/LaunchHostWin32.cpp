@@ -4,6 +4,7 @@
 #include "links/DdeLink.h"
 #include "links/DefaultBrowser.h"
 #include "links/ListedBrowserStart.h"
+#include "links/NetworkList.h"
 #include "links/RasLink.h"
 
 namespace {
@@ -20,6 +21,7 @@ public:
 
     int RasLinkAutodialEnabled() override { return ::RasLinkAutodialEnabled(); }
     int RasLinkQuery(int query) override { return ::RasLinkQuery(query); }
+    int NetworkConnectivity() override { return ::NetworkConnectivity(); }
 
     int DdeListWindows(uint32_t *ids, int service) override { return ::DdeListWindows(reinterpret_cast<DWORD *>(ids), service); }
     int DdeGetVersion() override { return ::DdeGetVersion(); }

@@ -2,8 +2,10 @@
 
 #include "app/AboutDlg.h"
 #include "app/LaunchHostWin32.h"
+#include "app/LaunchMenu.h"
 #include "app/SelfPath.h"
 #include "app/SettingsCommand.h"
+#include "app/StartHandOver.h"
 #include "core/app/LaunchSequencer.h"
 #include "core/settings/SettingsFile.h"
 #include "framework/MessageBox.h"
@@ -18,6 +20,14 @@
 
 HWND s_hwndMain = nullptr;
 int s_bStartupLinked = 0;
+
+namespace {
+
+// Posted to the launcher itself: the sender of a second start's arguments
+// is not kept waiting by what they start, message boxes included.
+const UINT WM_HANDED_START = WM_APP;
+
+} // namespace
 
 CMainDlg::CMainDlg()
     : CDialog(IDD_ORVANTA_DIALOG),
@@ -36,10 +46,10 @@ BOOL CMainDlg::OnInitDialog()
     CDialog::OnInitDialog();
 
     HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE);
-    const std::wstring about = LoadResString(IDS_ABOUTBOX);
-    if (sysMenu && !about.empty()) {
+    if (sysMenu) {
         ::AppendMenuW(sysMenu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, about.c_str());
+        AppendLaunchCommands(sysMenu);
+        ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, LoadResString(IDS_ABOUTBOX).c_str());
     }
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
 
@@ -60,8 +70,8 @@ BOOL CMainDlg::OnInitDialog()
     DdeLinkInit(s_hwndMain);
     ResetIeBrowsers();
 
-    if (m_bAutoStart)
-        OnStart();
+    if (m_start.bStart)
+        StartGroup(m_start.group);
     return TRUE;
 }
 
@@ -127,6 +137,12 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
     case WM_USER:
         result = OnLaunchNotify(wParam, lParam, m_bNotSurf);
         return TRUE;
+    case WM_COPYDATA:
+        result = OnCopyData(lParam);
+        return TRUE;
+    case WM_HANDED_START:
+        OnHandedStart();
+        return TRUE;
     default:
         return FALSE;
     }
@@ -134,11 +150,27 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
 
 BOOL CMainDlg::OnSysCommand(UINT id)
 {
-    if ((id & 0xFFF0) != IDM_ABOUTBOX)
+    switch (id & 0xFFF0) {
+    case IDM_ABOUTBOX: {
+        CAboutDlg about(m_hWnd);
+        about.DoModal();
+        return TRUE;
+    }
+    case IDM_OPEN_NEXT:
+    case IDM_STOP:
+        OnLaunchCommand(id & 0xFFF0);
+        return TRUE;
+    default:
         return FALSE;
-    CAboutDlg about(m_hWnd);
-    about.DoModal();
-    return TRUE;
+    }
+}
+
+// Inside a step's DDE exchange the command waits for no one: the step
+// runs on as it was, as a tick falling due then does.
+void CMainDlg::OnLaunchCommand(UINT id)
+{
+    if (!m_bStepping)
+        Step(id == IDM_STOP ? LaunchStop : LaunchOpenNext);
 }
 
 BOOL CMainDlg::OnPaint() const
@@ -203,6 +235,52 @@ void CMainDlg::OnStart()
     Step(LaunchStart);
 }
 
+void CMainDlg::StartGroup(const std::string &group)
+{
+    if (!group.empty()) {
+        const int n = m_groups.FindGroup(group);
+        if (n == 0) {
+            AppMessageBox(m_hWnd, IDS_NO_URL, MB_OK);
+            return;
+        }
+        SelectGroup(n);
+    }
+    OnStart();
+}
+
+void CMainDlg::SelectGroup(int n) const
+{
+    for (int item = 0; item < m_comboGroup.GetCount(); ++item)
+        if (m_comboGroup.GetItemData(item) == n)
+            m_comboGroup.SetCurSel(item);
+}
+
+BOOL CMainDlg::OnCopyData(LPARAM copyData)
+{
+    std::string args;
+    if (!ReadHandedStart(copyData, args))
+        return FALSE;
+    m_handed = ParseStartArguments(args.c_str());
+    ::PostMessageW(m_hWnd, WM_HANDED_START, 0, 0);
+    return TRUE;
+}
+
+// "-start" starts as the Start button would; while a window of ours is in
+// front of the launcher (the settings sheet, a message box) that button
+// cannot be clicked, so that window comes to the front instead, as it does
+// for a start without "-start".
+void CMainDlg::OnHandedStart()
+{
+    HWND front = ::GetLastActivePopup(m_hWnd);
+    if (m_handed.bStart && front == m_hWnd) {
+        StartGroup(m_handed.group);
+        return;
+    }
+    if (::IsIconic(m_hWnd))
+        ::ShowWindow(m_hWnd, SW_RESTORE);
+    ::SetForegroundWindow(front);
+}
+
 int CMainDlg::SelectedGroup() const
 {
     const int item = m_comboGroup.GetCurSel();
@@ -239,6 +317,6 @@ void CMainDlg::ApplySettings(const SettingsResult &result)
         }
     }
     s_bStartupLinked = result.bStartup;
-    if (UpdateOptions(s_options, result.options, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM) & OPT_WINDOWNUM)
+    if (UpdateOptions(s_options, result.options, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM | OPT_WAIT_NETWORK) & OPT_WINDOWNUM)
         s_bSingleWindowOpened = 0;
 }

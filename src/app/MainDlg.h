@@ -1,6 +1,7 @@
 // The launcher window "<Orvanta>": Start, the group selector and Settings.
 #pragma once
 
+#include "core/app/CommandLine.h"
 #include "core/settings/GroupList.h"
 #include "core/settings/Options.h"
 #include "framework/Controls.h"
@@ -18,7 +19,7 @@ public:
     CMainDlg();
 
     CGroupList m_groups;
-    int m_bAutoStart = 0;
+    StartArguments m_start;    // the program's own, at start
     int &m_bNotSurf = s_options.bNotSurf;
     CComboBox m_comboGroup;
     CButton m_btnStart;
@@ -36,14 +37,22 @@ protected:
 private:
     void PlaceWindow(int x, int y) const;
     BOOL OnSysCommand(UINT id);
+    void OnLaunchCommand(UINT id);
     BOOL OnPaint() const;
     void OnClose();
     void ReleaseLinks(bool savePosition);
     void OnStart();
+    // Start for the group a text names ("" the selected one), as if it had
+    // been chosen and Start clicked.
+    void StartGroup(const std::string &group);
+    void SelectGroup(int n) const;
+    BOOL OnCopyData(LPARAM copyData);
+    void OnHandedStart();
     void OnSettings();
     void ApplySettings(const SettingsResult &result);
     int SelectedGroup() const;
     void Step(void (*step)());
 
     bool m_bStepping = false;    // a launch step is running
+    StartArguments m_handed;     // those of a second start, acted on when posted
 };

@@ -21,6 +21,7 @@ void CSettingsDlg::DoDataExchange(CDataExchange *pDX)
     DDX_Check(pDX, IDC_NOTSURF, m_bNotSurf);
     DDX_Check(pDX, IDC_REUSE_BROWSER, m_bReuseBrowser);
     DDX_Check(pDX, IDC_WAIT_DIALUP, m_bWaitDialup);
+    DDX_Check(pDX, IDC_WAIT_NETWORK, m_bWaitNetwork);
     DDX_Check(pDX, IDC_WINDOWNUM, m_bWindowNum);
 }
 

@@ -24,6 +24,7 @@ public:
     int m_bNotSurf = 0;
     int m_bReuseBrowser = 0;
     int m_bWaitDialup = 0;
+    int m_bWaitNetwork = 0;
     int m_bWindowNum = 0;
 
 protected:

@@ -31,6 +31,8 @@ public:
     int autodial = 0;
     int dialupCount = 0;
     int firstConnection = 0;      // RasLinkQuery(first connection)
+    int network = 1;              // NetworkConnectivity()
+    int networkPolls = 0;
     bool notSurf = false;
 
     // Automation windows: 0 empty, 1 open, 2 closed by the user.
@@ -54,6 +56,11 @@ public:
     void MinimizeWindow() override { minimized = true; }
     int RasLinkAutodialEnabled() override { return autodial; }
     int RasLinkQuery(int query) override { return query == 2 ? dialupCount : firstConnection; }
+    int NetworkConnectivity() override
+    {
+        ++networkPolls;
+        return network;
+    }
     int DdeListWindows(uint32_t *ids, int service) override;
     int DdeGetVersion() override { return netscape == Server::Absent ? -1 : 0; }
     uint32_t DdeGetFrameParent(uint32_t id) override;

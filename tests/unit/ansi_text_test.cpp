@@ -84,4 +84,28 @@ TEST(AnsiText, PathsJoinByCharacters)
         EXPECT_EQ(c.joined, JoinPath(c.dir, c.rest)) << c.dir;
 }
 
+TEST(AnsiText, AsciiCaseIsIgnoredByCharacters)
+{
+    REQUIRE_CP932();
+    const struct {
+        const char *a;
+        const char *b;
+        bool equal;
+    } cases[] = {
+        {"News", "nEWS", true},
+        {"News", "News ", false},
+        {"", "", true},
+        {"a", "", false},
+        {"\x83\x6A a", "\x83\x6A A", true},
+        // ニ and カ differ only in a second byte that reads as j and J.
+        {"\x83\x6A", "\x83\x4A", false},
+        {"\x83\x6A", "\x83", false},
+        {"a\x83\x6A", "A\x83\x6A", true},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(c.equal, EqualsAsciiNoCase(c.a, c.b)) << c.a << " / " << c.b;
+        EXPECT_EQ(c.equal, EqualsAsciiNoCase(c.b, c.a)) << c.b << " / " << c.a;
+    }
+}
+
 } // namespace

@@ -1,4 +1,6 @@
 #include "core/app/CommandLine.h"
+#include "core/app/StartMessage.h"
+#include "core/settings/GroupList.h"
 
 #include <gtest/gtest.h>
 
@@ -7,17 +9,98 @@
 
 namespace {
 
-TEST(CommandLine, StartIsTheFirstArgumentInAnyCase)
+TEST(CommandLine, StartIsTheFirstArgumentInAnyCaseAndMayNameAGroup)
 {
-    EXPECT_EQ(1, IsStartArgument("-start"));
-    EXPECT_EQ(1, IsStartArgument("-START"));
-    EXPECT_EQ(1, IsStartArgument("  -Start  other"));
-    EXPECT_EQ(1, IsStartArgument("\t-start\t"));
-    EXPECT_EQ(0, IsStartArgument("other -start"));
-    EXPECT_EQ(0, IsStartArgument("-started"));
-    EXPECT_EQ(0, IsStartArgument("\"-start\""));
-    EXPECT_EQ(0, IsStartArgument(""));
-    EXPECT_EQ(0, IsStartArgument(nullptr));
+    struct {
+        const char *args;
+        int start;
+        const char *group;
+    } const cases[] = {
+        {"-start", 1, ""},
+        {"-START", 1, ""},
+        {"\t-start\t", 1, ""},
+        {"  -Start  other", 1, "other"},
+        {"-start 5", 1, "5"},
+        {"-start 12 more", 1, "12"},
+        {"-start \x83\x6A\x83\x85\x81\x5B\x83\x58", 1, "\x83\x6A\x83\x85\x81\x5B\x83\x58"},
+        {"-start \"My News\"", 1, "My News"},
+        {"-start \"My News\" 3", 1, "My News"},
+        {"-start \"No end", 1, "No end"},
+        {"-start \"\"", 1, ""},
+        {"-start \"", 1, ""},
+        {"-start\r\nnews", 1, "news"},
+        {"-start news\"x", 1, "news\"x"},
+        {"other -start", 0, ""},
+        {"-started", 0, ""},
+        {"-star", 0, ""},
+        {"\"-start\"", 0, ""},
+        {"", 0, ""},
+        {nullptr, 0, ""},
+    };
+    for (const auto &c : cases) {
+        const StartArguments start = ParseStartArguments(c.args);
+        EXPECT_EQ(c.start, start.bStart) << (c.args ? c.args : "null");
+        EXPECT_EQ(c.group, start.group) << (c.args ? c.args : "null");
+    }
+}
+
+// No name longer than the file gives back can match, so the text is read
+// no further, quoted or not.
+TEST(CommandLine, GroupTextStopsPastTheLongestName)
+{
+    for (const char *quote : {"", "\""}) {
+        const std::string args = std::string("-start ") + quote + std::string(100000, 'n') + quote;
+        EXPECT_EQ(std::string(MAX_GROUP_NAME_CHARS + 1, 'n'), ParseStartArguments(args.c_str()).group) << quote;
+    }
+    const std::string longest(MAX_GROUP_NAME_CHARS, 'n');
+    EXPECT_EQ(longest, ParseStartArguments(("-start \"" + longest + "\"").c_str()).group);
+}
+
+TEST(StartMessage, ArgumentsComeBackWhole)
+{
+    for (const char *args : {"-start 3", "", "-start \"My News\"", "\x83\x6A\x83\x85\x81\x5B\x83\x58"}) {
+        const std::string message = PackStartMessage(args);
+        std::string back = "#";
+        EXPECT_TRUE(UnpackStartMessage(message.data(), message.size(), back)) << args;
+        EXPECT_EQ(args, back);
+    }
+    std::string back;
+    const std::string message = PackStartMessage(nullptr);
+    EXPECT_TRUE(UnpackStartMessage(message.data(), message.size(), back));
+    EXPECT_EQ("", back);
+}
+
+TEST(StartMessage, ArgumentsPastACommandLineAreLeftOff)
+{
+    const std::string args(START_MESSAGE_MAX_ARGS + 10, 'a');
+    const std::string message = PackStartMessage(args.c_str());
+    std::string back;
+    ASSERT_TRUE(UnpackStartMessage(message.data(), message.size(), back));
+    EXPECT_EQ(args.substr(0, START_MESSAGE_MAX_ARGS), back);
+}
+
+// What another process may send: only a message of ours, whole, is read.
+TEST(StartMessage, ForeignOrDamagedMessagesAreRefused)
+{
+    const std::string good = PackStartMessage("-start 3");
+    std::string cut = good.substr(0, good.size() - 1);
+    std::string longer = good + "x";
+    std::string signature = good;
+    signature[0] ^= 1;
+    std::string length = good;
+    length[4] = 100;
+    std::string huge = PackStartMessage(std::string(START_MESSAGE_MAX_ARGS, 'a').c_str()) + "a";
+    huge[4] = static_cast<char>(huge.size() - 8);
+    huge[5] = static_cast<char>((huge.size() - 8) >> 8);
+    std::string zero = good;
+    zero[9] = '\0';
+    for (const std::string &message : {cut, longer, signature, length, huge, zero, good.substr(0, 8 - 1), std::string()}) {
+        std::string back = "#";
+        EXPECT_FALSE(UnpackStartMessage(message.data(), message.size(), back)) << message.size();
+        EXPECT_EQ("", back);
+    }
+    std::string back;
+    EXPECT_FALSE(UnpackStartMessage(nullptr, 100, back));
 }
 
 TEST(CommandLine, LongTokenIsCutToTheBuffer)
@@ -28,7 +111,7 @@ TEST(CommandLine, LongTokenIsCutToTheBuffer)
     EXPECT_EQ(1023u, ReadFirstToken(args.c_str(), token, sizeof token));
     EXPECT_EQ('\0', token[1023]);
     EXPECT_EQ(args.substr(0, 1023), token);
-    EXPECT_EQ(0, IsStartArgument(args.c_str()));
+    EXPECT_EQ(0, ParseStartArguments(args.c_str()).bStart);
 }
 
 TEST(CommandLine, TokenEndsAtWhiteSpace)

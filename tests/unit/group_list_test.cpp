@@ -1,5 +1,6 @@
 // The group store against the real settings file: what LoadGroups,
 // LoadGroupUrls and SaveGroup leave in "Orvanta.ini" and in theUrlTable.
+#include "Cp932.h"
 #include "TestIni.h"
 
 #include "core/settings/GroupList.h"
@@ -262,6 +263,28 @@ TEST_F(GroupStore, CurrentGroupIsWrittenAsGPrev)
     EXPECT_EQ("7", ReadIniValue("Orvanta", "G_PREV"));
     WriteMainInt("XPOS", -1);
     EXPECT_EQ("-1", ReadIniValue("Orvanta", "XPOS"));
+}
+
+TEST_F(GroupStore, GroupIsFoundByNumberThenExactNameThenNameInAnyAsciiCase)
+{
+    REQUIRE_CP932();
+    // G5 "news", G7 "News", G9 "5" and G12 "ニュース a" (code page 932).
+    WriteIniText("[Orvanta]\r\nG_NUM=5 7 9 12\r\n[G5]\r\nGNAME=news\r\n[G7]\r\nGNAME=News\r\n"
+                 "[G9]\r\nGNAME=5\r\n[G12]\r\nGNAME=\x83\x6A\x83\x85\x81\x5B\x83\x58 a\r\n");
+    CGroupList groups;
+    groups.LoadGroups();
+    struct {
+        const char *text;
+        int group;
+    } const cases[] = {
+        {"5", 5},  {"05", 5}, {"7", 7},  {"12", 12}, {"9", 9},  {"1", 0},     {"17", 0},   {"0", 0},
+        {"005", 0}, {"news", 5}, {"News", 7}, {"NEWS", 5}, {"nEwS", 5}, {"new", 0}, {"news ", 0}, {"", 0},
+        {"\x83\x6A\x83\x85\x81\x5B\x83\x58 a", 12}, {"\x83\x6A\x83\x85\x81\x5B\x83\x58 A", 12},
+        // A second byte is no letter: カ (0x83 0x4A) is not ニ (0x83 0x6A) in other case.
+        {"\x83\x4A\x83\x85\x81\x5B\x83\x58 a", 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(c.group, groups.FindGroup(c.text)) << c.text;
 }
 
 } // namespace

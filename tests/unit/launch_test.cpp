@@ -27,6 +27,8 @@ protected:
         s_nDelay = 3;
         s_bReuseBrowser = 1;
         s_bWaitDialup = 0;
+        s_bWaitNetwork = 0;
+        s_nWaitNetworkMax = 120;
         s_nWindowNum = 0;
         s_nDefaultKind = BK_NN;
         std::snprintf(s_szNetscapePath, sizeof s_szNetscapePath, "C:\\Netscape\\netscape.exe");
@@ -547,6 +549,260 @@ TEST_F(Launch, DialupWaitWithoutTheLibraryNeverEndsByItself)
     sim.RunUntil(120000);
     EXPECT_TRUE(sim.log.empty());
     EXPECT_EQ(1000, sim.TimerPeriod(TIMER_DIALUP));
+}
+
+TEST_F(Launch, StopDuringANetscapeHoldOpensNothingMoreAndRestores)
+{
+    sim.notSurf = true;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_IE, "c"}});
+    ASSERT_EQ(1, s_nNsDdeWait);
+    sim.At(200, [] { LaunchStop(); });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}}), sim.log) << "the late registration opens nothing";
+    EXPECT_EQ("restore", sim.ended) << "stopped by the user, not closed";
+    EXPECT_EQ(200, sim.endedAtMs);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_STEP));
+    EXPECT_EQ(0, s_bLaunchRunning);
+}
+
+TEST_F(Launch, StopWhileSteppingKillsTheTimer)
+{
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_NN, "c"}});
+    sim.At(4000, [] { LaunchStop(); });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}, {3000, "NN start: b"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_STEP));
+    EXPECT_EQ(4000, sim.endedAtMs);
+}
+
+TEST_F(Launch, OpenNextDuringALongDelayStartsTheTimerAgainFromThere)
+{
+    s_nDelay = 30;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_NN, "c"}, {BK_NN, "d"}});
+    sim.At(5000, [] { LaunchOpenNext(); });
+    sim.RunUntil(100000);
+    const std::vector<Opened> expected = {
+        {0, "NN start: a"}, {5000, "NN start: b"}, {35000, "NN start: c"}, {65000, "NN start: d"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ(65000, sim.endedAtMs);
+}
+
+TEST_F(Launch, OpenNextOfTheLastPageEndsTheSequence)
+{
+    s_nDelay = 30;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_IE, "b"}});
+    sim.At(1000, [] { LaunchOpenNext(); });
+    sim.At(2000, [] { LaunchOpenNext(); });
+    sim.RunUntil(100000);
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}, {1000, "IE new 0:b"}}), sim.log);
+    EXPECT_EQ("restore", sim.ended);
+    EXPECT_EQ(1000, sim.endedAtMs);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_STEP));
+}
+
+TEST_F(Launch, OpenNextEndsANetscapeHold)
+{
+    Start({{BK_NN, "a"}, {BK_IE, "b"}, {BK_IE, "c"}});
+    sim.registerAfterMs = -1;
+    sim.At(100, [] { LaunchOpenNext(); });
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "NN start: a"}, {100, "IE new 0:b"}, {3100, "IE new 1:c"}};
+    EXPECT_EQ(expected, sim.log);
+    EXPECT_EQ(3100, sim.endedAtMs);
+}
+
+TEST_F(Launch, CommandsWithoutASequenceDoNothing)
+{
+    LaunchOpenNext();
+    LaunchStop();
+    sim.RunUntil(10000);
+    EXPECT_TRUE(sim.log.empty());
+    EXPECT_EQ("", sim.ended);
+
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    sim.RunUntil(20000);
+    ASSERT_EQ("restore", sim.ended);
+    sim.ended.clear();
+    LaunchStop();
+    LaunchOpenNext();
+    sim.RunUntil(30000);
+    EXPECT_EQ(1u, sim.log.size());
+    EXPECT_EQ("", sim.ended) << "a finished sequence is not ended twice";
+}
+
+TEST_F(Launch, SecondStartDuringASequenceIsStoppedWhole)
+{
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_NN, "c"}});
+    sim.At(1000, [this] { Start({{BK_NN, "x"}, {BK_NN, "y"}, {BK_NN, "z"}}); });
+    sim.At(2000, [] { LaunchStop(); });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}, {1000, "NN start: x"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_STEP));
+}
+
+// A Start that waits for dial-up while an earlier one steps: the one timer
+// polls, and the pages follow the connection.
+TEST_F(Launch, SecondStartThatWaitsForDialupRunsOneTimer)
+{
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_NN, "c"}});
+    s_bWaitDialup = 1;
+    sim.autodial = 1;
+    sim.At(1000, [this] { Start({{BK_NN, "x"}, {BK_NN, "y"}}); });
+    sim.At(1500, [this] { EXPECT_EQ(-1, sim.TimerPeriod(TIMER_STEP)); });
+    sim.At(4500, [this] { sim.firstConnection = 1; });
+    sim.RunUntil(20000);
+    const std::vector<Opened> expected = {{0, "NN start: a"}, {5000, "NN start: x"}, {8000, "NN start: y"}};
+    EXPECT_EQ(expected, sim.log);
+}
+
+TEST_F(Launch, StopDuringTheDialupWait)
+{
+    s_bWaitDialup = 1;
+    sim.autodial = 1;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    sim.At(2500, [] { LaunchStop(); });
+    sim.At(3000, [this] { sim.firstConnection = 1; });
+    sim.RunUntil(20000);
+    EXPECT_TRUE(sim.log.empty());
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_DIALUP));
+    EXPECT_EQ(0, s_bDialupWaiting);
+    EXPECT_EQ("restore", sim.ended);
+    EXPECT_EQ(2500, sim.endedAtMs);
+}
+
+TEST_F(Launch, OpenNextDuringTheDialupWaitOpensTheFirstPage)
+{
+    s_bWaitDialup = 1;
+    sim.autodial = 1;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}});
+    sim.At(2500, [] { LaunchOpenNext(); });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{2500, "NN start: a"}, {5500, "NN start: b"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_DIALUP));
+}
+
+TEST_F(Launch, NetworkWaitEndsWhenTheNetworkComesUp)
+{
+    s_bWaitNetwork = 1;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}});
+    EXPECT_TRUE(sim.minimized);
+    EXPECT_EQ(1000, sim.TimerPeriod(TIMER_NETWORK));
+    sim.At(3500, [this] { sim.network = 1; });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{4000, "NN start: a"}, {7000, "NN start: b"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+    EXPECT_EQ(0, s_bNetworkWaiting);
+}
+
+TEST_F(Launch, NetworkUpOrOptionOffOpensAtOnce)
+{
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    EXPECT_EQ(0, sim.networkPolls) << "not asked with the option off";
+    s_bWaitNetwork = 1;
+    sim.network = 1;
+    Start({{BK_NN, "b"}});
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}, {0, "NN start: b"}}), sim.log);
+}
+
+TEST_F(Launch, NetworkWaitTimesOutAndOpensAnyway)
+{
+    s_bWaitNetwork = 1;
+    s_nWaitNetworkMax = 2;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{2000, "NN start: a"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+}
+
+TEST_F(Launch, NetworkWaitWithoutATimeOutWaitsOn)
+{
+    s_bWaitNetwork = 1;
+    s_nWaitNetworkMax = 0;
+    sim.network = 0;
+    Start({{BK_NN, "a"}});
+    sim.RunUntil(600000);
+    EXPECT_TRUE(sim.log.empty());
+    EXPECT_EQ(601, sim.networkPolls);
+}
+
+TEST_F(Launch, NoConnectivityObjectMeansNoWait)
+{
+    s_bWaitNetwork = 1;
+    sim.network = -1;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    EXPECT_EQ((std::vector<Opened>{{0, "NN start: a"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+}
+
+TEST_F(Launch, ObjectGoneDuringTheNetworkWaitEndsIt)
+{
+    s_bWaitNetwork = 1;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    sim.At(1500, [this] { sim.network = -1; });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{2000, "NN start: a"}}), sim.log);
+}
+
+// The dial-up wait comes first; the network's time-out counts from its end,
+// and one timer runs at a time.
+TEST_F(Launch, DialupThenNetworkWaitOneAfterTheOther)
+{
+    s_bWaitDialup = 1;
+    s_bWaitNetwork = 1;
+    s_nWaitNetworkMax = 3;
+    sim.autodial = 1;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}});
+    EXPECT_EQ(1000, sim.TimerPeriod(TIMER_DIALUP));
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+    EXPECT_EQ(0, sim.networkPolls) << "the network is asked once dial-up is up";
+    sim.At(4500, [this] {
+        sim.firstConnection = 1;
+    });
+    sim.At(5500, [this] {
+        EXPECT_EQ(-1, sim.TimerPeriod(TIMER_DIALUP));
+        EXPECT_EQ(1000, sim.TimerPeriod(TIMER_NETWORK));
+    });
+    sim.RunUntil(20000);
+    EXPECT_EQ((std::vector<Opened>{{8000, "NN start: a"}}), sim.log);
+}
+
+TEST_F(Launch, StopAndOpenNextDuringTheNetworkWait)
+{
+    s_bWaitNetwork = 1;
+    sim.network = 0;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}});
+    sim.At(1500, [] { LaunchOpenNext(); });
+    sim.RunUntil(3000);
+    EXPECT_EQ((std::vector<Opened>{{1500, "NN start: a"}}), sim.log);
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+
+    sim.log.clear();
+    Start({{BK_NN, "c"}});
+    sim.At(4000, [] { LaunchStop(); });
+    sim.RunUntil(20000);
+    EXPECT_TRUE(sim.log.empty());
+    EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
+    EXPECT_EQ("restore", sim.ended);
 }
 
 } // namespace

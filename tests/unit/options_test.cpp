@@ -22,6 +22,8 @@ TEST_F(OptionsFile, MissingFileGivesTheDefaultsAndWritesNothing)
     EXPECT_EQ(0, o.bWaitDialup);
     EXPECT_EQ(BK_DEF, o.nPrevSelBrowser);
     EXPECT_EQ(0, o.nWindowNum);
+    EXPECT_EQ(0, o.bWaitNetwork);
+    EXPECT_EQ(120, o.nWaitNetworkMax);
     EXPECT_EQ(-1, x);
     EXPECT_EQ(-1, y);
     EXPECT_FALSE(IniExists());
@@ -30,7 +32,8 @@ TEST_F(OptionsFile, MissingFileGivesTheDefaultsAndWritesNothing)
 TEST_F(OptionsFile, StoredValuesAreReadAsHeldWhateverTheirCase)
 {
     WriteIniText("[Orvanta]\r\nuse_browser=4\r\nDELAY=-7\r\nXPOS=12\r\nYPOS=34\r\nNotSurf=1\r\n"
-                 "Reuse_Browser=0\r\nWait_Dialup=1\r\nPrev_Sel_Browser=1\r\nWindowNum=2147483647\r\n");
+                 "Reuse_Browser=0\r\nWait_Dialup=1\r\nPrev_Sel_Browser=1\r\nWindowNum=2147483647\r\n"
+                 "wait_network=1\r\nWait_Network_Max=0\r\n");
     int x, y;
     const Options o = ReadOptions(x, y);
     EXPECT_EQ(UB_DEFAULT, o.nUseBrowser);
@@ -42,6 +45,8 @@ TEST_F(OptionsFile, StoredValuesAreReadAsHeldWhateverTheirCase)
     EXPECT_EQ(1, o.bWaitDialup);
     EXPECT_EQ(BK_IE, o.nPrevSelBrowser);
     EXPECT_EQ(2147483647, o.nWindowNum);
+    EXPECT_EQ(1, o.bWaitNetwork);
+    EXPECT_EQ(0, o.nWaitNetworkMax);
 }
 
 TEST_F(OptionsFile, OnlyChangedKeysAreWrittenInTheFilesOrder)
@@ -52,11 +57,13 @@ TEST_F(OptionsFile, OnlyChangedKeysAreWrittenInTheFilesOrder)
     EXPECT_FALSE(IniExists()) << "nothing changed, nothing written";
 
     // Changed in the reverse of the file's order: written in the file's.
+    chosen.bWaitNetwork = 1;
     chosen.nWindowNum = 1;
     chosen.bWaitDialup = 1;
     chosen.nDelay = -1;
-    EXPECT_EQ(unsigned(OPT_DELAY | OPT_WAIT_DIALUP | OPT_WINDOWNUM), UpdateOptions(held, chosen, OPT_ALL));
-    EXPECT_EQ((std::vector<std::string>{KEY_DELAY, KEY_WAIT_DIALUP, KEY_WINDOWNUM}), KeysInOrder(ReadIniText(), INI_MAIN));
+    EXPECT_EQ(unsigned(OPT_DELAY | OPT_WAIT_DIALUP | OPT_WINDOWNUM | OPT_WAIT_NETWORK), UpdateOptions(held, chosen, OPT_ALL));
+    EXPECT_EQ((std::vector<std::string>{KEY_DELAY, KEY_WAIT_DIALUP, KEY_WINDOWNUM, KEY_WAIT_NETWORK}),
+              KeysInOrder(ReadIniText(), INI_MAIN));
     EXPECT_EQ("-1", ReadIniValue(INI_MAIN, KEY_DELAY));
     EXPECT_EQ(-1, held.nDelay);
     EXPECT_EQ(1, held.nWindowNum);

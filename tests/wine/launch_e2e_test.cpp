@@ -105,4 +105,35 @@ TEST_F(LaunchEndToEnd, WaitsForTheDialUpConnection)
     EXPECT_LE(static_cast<int>(m_explorer.Events("start").at(0).time - up), 1300);
 }
 
+// The launch commands of the system menu, as a user's choice sends them.
+const WPARAM IDM_OPEN_NEXT = 0x0020;
+const WPARAM IDM_STOP = 0x0030;
+
+TEST_F(LaunchEndToEnd, OpenNextFromTheSystemMenuOpensTheNextPageNow)
+{
+    StartGroup({"IE http://one/", "IE http://two/", "IE http://three/"}, "Delay=30\r\n");
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 15000));
+    const DWORD asked = ::GetTickCount();
+    ::PostMessageW(m_app.Window(), WM_SYSCOMMAND, IDM_OPEN_NEXT, 0);
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 2, 5000));
+    EXPECT_LE(static_cast<int>(m_explorer.Events("navigate").at(1).time - asked), 1000);
+    EXPECT_EQ("http://two/", m_explorer.Events("navigate").at(1).args.at(1));
+    EXPECT_TRUE(::IsIconic(m_app.Window())) << "the third page is still to come";
+    ::PostMessageW(m_app.Window(), WM_SYSCOMMAND, IDM_OPEN_NEXT, 0);
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 3, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); }, 3000)) << "restored after the last page";
+}
+
+TEST_F(LaunchEndToEnd, StopFromTheSystemMenuOpensNothingMoreAndRestoresEvenWithNotSurf)
+{
+    StartGroup({"IE http://one/", "IE http://two/"}, "Delay=1\r\nNotSurf=1\r\n");
+    ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 10000));
+    ::PostMessageW(m_app.Window(), WM_SYSCOMMAND, IDM_STOP, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); }, 3000));
+    // Twice the delay: the second page would have opened by now.
+    EXPECT_FALSE(m_explorer.WaitEvents("navigate", 2, 2000));
+    EXPECT_FALSE(m_app.WaitExit(0)) << "stopped by the user, the program stays";
+    EXPECT_TRUE(::IsWindowVisible(m_app.Window()));
+}
+
 } // namespace

@@ -194,4 +194,29 @@ TEST_F(OptionsPage, BrowserChoiceChangesOnlyByAClick)
     Close(sheet, false);
 }
 
+TEST_F(OptionsPage, NetworkWaitIsShownAndWrittenLastOnlyWhenChanged)
+{
+    WriteIniText("[Orvanta]\r\nWait_Network_Max=5\r\nWindowNum=0\r\n");
+    StartLauncher();
+    SettingsSheet sheet = Open();
+    EXPECT_FALSE(sheet.IsChecked(IDC_WAIT_NETWORK));
+    sheet.Press(IDC_WAIT_NETWORK);
+    sheet.Press(IDC_WINDOWNUM);
+    Close(sheet, true);
+    const std::string text = ReadIniText();
+    EXPECT_EQ((std::vector<std::string>{"Wait_Network_Max", "WindowNum", "Wait_Network"}), KeysInOrder(text, "Orvanta"))
+        << text;
+    EXPECT_EQ("1", Read("Wait_Network"));
+    EXPECT_EQ("5", Read("Wait_Network_Max")) << "kept as the user wrote it";
+
+    sheet = Open();
+    EXPECT_TRUE(sheet.IsChecked(IDC_WAIT_NETWORK));
+    Close(sheet, true);
+    EXPECT_EQ(text, ReadIniText()) << "nothing changed, nothing written";
+    sheet = Open();
+    sheet.Press(IDC_WAIT_NETWORK);
+    Close(sheet, true);
+    EXPECT_EQ("0", Read("Wait_Network"));
+}
+
 } // namespace

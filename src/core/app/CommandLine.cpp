@@ -1,5 +1,6 @@
 #include "core/app/CommandLine.h"
 
+#include "core/settings/GroupList.h"
 #include "core/text/Ascii.h"
 
 #include <cstring>
@@ -51,8 +52,27 @@ size_t ParseSelfPath(const char *commandLine, char *path, size_t size)
     return length;
 }
 
-int IsStartArgument(const char *args)
+// Blanks and double quotes are never the second byte of a character, so
+// the group's text is walked byte by byte.
+StartArguments ParseStartArguments(const char *args)
 {
-    char token[1024];
-    return ReadFirstToken(args, token, sizeof token) > 0 && EqualsNoCase(token, "-start") ? 1 : 0;
+    StartArguments start;
+    if (!args)
+        return start;
+    while (IsSpaceChar(*args))
+        ++args;
+    const char *p = args;
+    while (*p && !IsSpaceChar(*p))
+        ++p;
+    if (p - args != 6 || !StartsWithNoCase(args, "-start"))
+        return start;
+    start.bStart = 1;
+    while (IsSpaceChar(*p))
+        ++p;
+    const bool quoted = *p == '"';
+    if (quoted)
+        ++p;
+    for (; *p && (quoted ? *p != '"' : !IsSpaceChar(*p)) && start.group.size() <= MAX_GROUP_NAME_CHARS; ++p)
+        start.group += *p;
+    return start;
 }

@@ -2,13 +2,22 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // Copies the first whitespace-delimited token of args into token (size
 // bytes, cut to size - 1 characters) and returns its length.
 size_t ReadFirstToken(const char *args, char *token, size_t size);
 
-// 1 when the first argument is "-start" in any letter case.
-int IsStartArgument(const char *args);
+// What the arguments ask for at start. "-start" (the first argument, in any
+// letter case) alone starts the last group; a group may follow it, by
+// number or name ("-start 5", "-start News", "-start \"My News\"").
+struct StartArguments {
+    int bStart = 0;
+    // The text naming the group, "" for the last one; never longer than
+    // MAX_GROUP_NAME_CHARS + 1 characters, since no longer name is read back.
+    std::string group;
+};
+StartArguments ParseStartArguments(const char *args);
 
 // The program's own path from the whole process command line: the text
 // between a leading double quote and the next one (or the end), else the

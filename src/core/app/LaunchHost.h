@@ -21,6 +21,9 @@ public:
 
     virtual int RasLinkAutodialEnabled() = 0;
     virtual int RasLinkQuery(int query) = 0;
+    // Internet connectivity as the system's network list reports it: 1
+    // connected, 0 not, -1 when its object cannot be created.
+    virtual int NetworkConnectivity() = 0;
 
     virtual int DdeListWindows(uint32_t *ids, int service) = 0;
     virtual int DdeGetVersion() = 0;

@@ -11,6 +11,9 @@ int s_nLaunchMode;
 int s_nNsDdeWait;
 unsigned s_nTimerId;
 int s_bDialupWaiting;
+int s_bLaunchRunning;
+int s_bNetworkWaiting;
+int s_nNetworkPolls;
 unsigned s_nListedWindowsOpened;
 ILaunchHost *s_pLaunchHost;
 
@@ -25,7 +28,49 @@ int NextKind() { return theUrlTable.kind[s_nOpenOrder[s_nNextUrl]]; }
 
 void StartStepTimer() { s_nTimerId = s_pLaunchHost->SetTimer(TIMER_STEP, StepPeriodMs(s_nDelay)); }
 
-void PostDone() { s_pLaunchHost->PostNotify(NOTIFY_LAUNCH_DONE); }
+void PostDone()
+{
+    s_bLaunchRunning = 0;
+    s_pLaunchHost->PostNotify(NOTIFY_LAUNCH_DONE);
+}
+
+void KillLaunchTimer()
+{
+    if (s_nTimerId != 0)
+        s_pLaunchHost->KillTimer(s_nTimerId);
+    s_nTimerId = 0;
+}
+
+void EndWaits()
+{
+    KillLaunchTimer();
+    s_bDialupWaiting = 0;
+    s_bNetworkWaiting = 0;
+}
+
+// Where the system cannot tell (-1), the program does not wait.
+void WaitForNetworkThenBegin()
+{
+    if (s_bWaitNetwork && s_pLaunchHost->NetworkConnectivity() == 0) {
+        KillLaunchTimer();
+        s_bNetworkWaiting = 1;
+        s_nNetworkPolls = 0;
+        s_nTimerId = s_pLaunchHost->SetTimer(TIMER_NETWORK, 1000);
+        return;
+    }
+    BeginLaunch();
+}
+
+void NetworkTick()
+{
+    ++s_nNetworkPolls;
+    const bool timedOut = s_nWaitNetworkMax > 0 && s_nNetworkPolls >= s_nWaitNetworkMax;
+    if (s_pLaunchHost->NetworkConnectivity() == 0 && !timedOut)
+        return;
+    EndWaits();
+    BeginLaunch();
+}
+
 
 // Starts the step timer while an entry is left, else ends the sequence.
 void StepOnOrFinish()
@@ -114,6 +159,32 @@ void ExplorerTick()
     PostDoneIfLast();
 }
 
+// A tick of the step timer in the sequence's phase.
+void StepTick()
+{
+    switch (s_nLaunchMode) {
+    case BK_NN:
+        NetscapeTick();
+        break;
+    case BK_IE:
+        ExplorerTick();
+        break;
+    case PHASE_DIRECT:
+        DirectTick();
+        break;
+    default:
+        if (!HasNextUrl())
+            PostDone();
+        else if (s_nDefaultKind == BK_NN)
+            NetscapeTick();
+        else if (s_nDefaultKind == BK_IE)
+            ExplorerTick();
+        else
+            DirectTick();
+        break;
+    }
+}
+
 } // namespace
 
 unsigned StepPeriodMs(int delaySeconds)
@@ -127,6 +198,8 @@ void LaunchInit(ILaunchHost *host)
     s_pLaunchHost = host;
     s_bSingleWindowOpened = 0;
     s_bDialupWaiting = 0;
+    s_bLaunchRunning = 0;
+    s_bNetworkWaiting = 0;
     s_nNsDdeWait = 0;
     s_nTimerId = 0;
 }
@@ -134,14 +207,17 @@ void LaunchInit(ILaunchHost *host)
 void LaunchStart()
 {
     s_pLaunchHost->MinimizeWindow();
+    s_bLaunchRunning = 1;
     if (s_bWaitDialup &&
         (s_pLaunchHost->RasLinkAutodialEnabled() != 0 || s_pLaunchHost->RasLinkQuery(RAS_QUERY_COUNT) > 0) &&
         s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) != 1) {
+        // The one timer now polls: a step timer of an earlier Start stops.
+        KillLaunchTimer();
         s_bDialupWaiting = 1;
         s_nTimerId = s_pLaunchHost->SetTimer(TIMER_DIALUP, 1000);
         return;
     }
-    BeginLaunch();
+    WaitForNetworkThenBegin();
 }
 
 void BeginLaunch()
@@ -290,34 +366,17 @@ void OpenInExplorer()
 void OnLaunchTimer()
 {
     if (s_bDialupWaiting && s_nTimerId == TIMER_DIALUP) {
-        if (s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) != 1)
-            return;
-        s_pLaunchHost->KillTimer(TIMER_DIALUP);
-        s_nTimerId = 0;
-        BeginLaunch();
+        if (s_pLaunchHost->RasLinkQuery(RAS_QUERY_FIRST) == 1) {
+            EndWaits();
+            WaitForNetworkThenBegin();
+        }
         return;
     }
-    switch (s_nLaunchMode) {
-    case BK_NN:
-        NetscapeTick();
-        break;
-    case BK_IE:
-        ExplorerTick();
-        break;
-    case PHASE_DIRECT:
-        DirectTick();
-        break;
-    default:
-        if (!HasNextUrl())
-            PostDone();
-        else if (s_nDefaultKind == BK_NN)
-            NetscapeTick();
-        else if (s_nDefaultKind == BK_IE)
-            ExplorerTick();
-        else
-            DirectTick();
-        break;
+    if (s_bNetworkWaiting && s_nTimerId == TIMER_NETWORK) {
+        NetworkTick();
+        return;
     }
+    StepTick();
 }
 
 int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf)
@@ -331,4 +390,30 @@ int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf)
         s_pLaunchHost->PostEndCommand(bNotSurf != 0);
     }
     return 0;
+}
+
+void LaunchOpenNext()
+{
+    if (!s_bLaunchRunning)
+        return;
+    if (s_bDialupWaiting || s_bNetworkWaiting) {
+        EndWaits();
+        BeginLaunch();
+        return;
+    }
+    s_nNsDdeWait = 0;
+    StepTick();
+    if (s_bLaunchRunning && s_nNsDdeWait != 1 && HasNextUrl())
+        StartStepTimer();
+}
+
+void LaunchStop()
+{
+    if (!s_bLaunchRunning)
+        return;
+    EndWaits();
+    s_bLaunchRunning = 0;
+    s_nNsDdeWait = 0;
+    s_nNextUrl = MAX_URLS;
+    s_pLaunchHost->PostEndCommand(false);
 }

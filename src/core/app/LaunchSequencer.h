@@ -15,6 +15,7 @@
 
 #define TIMER_STEP 1
 #define TIMER_DIALUP 2
+#define TIMER_NETWORK 3
 #define NOTIFY_NS_READY 0
 #define NOTIFY_LAUNCH_DONE 1
 
@@ -40,6 +41,11 @@ extern int s_nLaunchMode;
 extern int s_nNsDdeWait;
 extern unsigned s_nTimerId;
 extern int s_bDialupWaiting;
+// Waiting for Internet connectivity, and for how many polls so far.
+extern int s_bNetworkWaiting;
+extern int s_nNetworkPolls;
+// From Start until the last page opened or the user stopped the sequence.
+extern int s_bLaunchRunning;
 
 // The host every operation below goes through, set by LaunchInit, which
 // also leaves the state idle.
@@ -47,7 +53,9 @@ extern ILaunchHost *s_pLaunchHost;
 void LaunchInit(ILaunchHost *host);
 
 // Start once a group's entries are in theUrlTable: minimise, maybe wait for
-// dial-up, then BeginLaunch.
+// dial-up, then maybe for the network (each polled once a second on the one
+// timer, the network's time-out counted from the end of the dial-up wait),
+// then BeginLaunch.
 void LaunchStart();
 void BeginLaunch();
 int BuildOpenOrder();
@@ -66,3 +74,10 @@ extern unsigned s_nListedWindowsOpened;
 void OnLaunchTimer();
 // bNotSurf: close the program at the end instead of restoring the window.
 int OnLaunchNotify(uintptr_t wParam, intptr_t lParam, int bNotSurf);
+
+// The user's commands while a sequence runs. Open next: the next page opens
+// now, whatever the sequence waits for, and the step timer starts again
+// from there. Stop: no further page opens, the timers are killed and the
+// window is restored (never closed: the user stopped it).
+void LaunchOpenNext();
+void LaunchStop();

@@ -1,8 +1,8 @@
 #include "core/settings/GroupList.h"
 
-#include "core/text/Ascii.h"
-
 #include "core/settings/SettingsFile.h"
+#include "core/text/AnsiText.h"
+#include "core/text/Ascii.h"
 
 #include <cstdio>
 #include <cstring>
@@ -73,6 +73,23 @@ int CGroupList::ReadGroupName(int n, char *name) const
     SectionName(n, section);
     ReadIniString(section, "GNAME", name, VALUE_READ_SIZE);
     return 1;
+}
+
+int CGroupList::FindGroup(const std::string &text) const
+{
+    // Up to two digits, so that no number overflows.
+    if (!text.empty() && text.size() <= 2 && text.find_first_not_of("0123456789") == std::string::npos) {
+        const int n = std::stoi(text);
+        return IsGroup(n) ? n : 0;
+    }
+    char name[GROUP_NAME_SIZE];
+    for (int n = 1; n <= MAX_GROUPS; ++n)
+        if (ReadGroupName(n, name) && text == name)
+            return n;
+    for (int n = 1; n <= MAX_GROUPS; ++n)
+        if (ReadGroupName(n, name) && EqualsAsciiNoCase(text.c_str(), name))
+            return n;
+    return 0;
 }
 
 void CGroupList::WriteGroupNumbers() const

@@ -55,6 +55,9 @@ public:
     // Fills name (GROUP_NAME_SIZE bytes) with the group's "GNAME"; 0 when the
     // group does not exist.
     int ReadGroupName(int n, char *name) const;
+    // The group a text names: its number, else the group of exactly that
+    // name, else of that name in other ASCII letter case; 0 when none.
+    int FindGroup(const std::string &text) const;
     void WriteGroupNumbers() const;
     // Reads the group index once at start-up and returns "G_PREV".
     int LoadGroups();

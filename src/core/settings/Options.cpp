@@ -9,6 +9,8 @@ int &s_bReuseBrowser = s_options.bReuseBrowser;
 int &s_bWaitDialup = s_options.bWaitDialup;
 int &s_nPrevSelBrowser = s_options.nPrevSelBrowser;
 int &s_nWindowNum = s_options.nWindowNum;
+int &s_bWaitNetwork = s_options.bWaitNetwork;
+int &s_nWaitNetworkMax = s_options.nWaitNetworkMax;
 
 namespace {
 
@@ -27,6 +29,9 @@ const OptionKey OPTION_KEYS[] = {
     {OPT_WAIT_DIALUP, KEY_WAIT_DIALUP, &Options::bWaitDialup},
     {OPT_PREV_SEL_BROWSER, KEY_PREV_SEL_BROWSER, &Options::nPrevSelBrowser},
     {OPT_WINDOWNUM, KEY_WINDOWNUM, &Options::nWindowNum},
+    // Keys an older copy does not know, and ignores.
+    {OPT_WAIT_NETWORK, KEY_WAIT_NETWORK, &Options::bWaitNetwork},
+    {OPT_WAIT_NETWORK_MAX, KEY_WAIT_NETWORK_MAX, &Options::nWaitNetworkMax},
 };
 
 void ReadOption(Options &options, unsigned bit)

@@ -20,6 +20,8 @@ struct Options {
     int bWaitDialup = 0;            // "Wait_Dialup"
     int nPrevSelBrowser = BK_DEF;   // "Prev_Sel_Browser", the URL page's preselected kind
     int nWindowNum = 0;             // "WindowNum": single-window mode
+    int bWaitNetwork = 0;           // "Wait_Network": wait for Internet connectivity
+    int nWaitNetworkMax = 120;      // "Wait_Network_Max", seconds; 0 waits without end
 };
 
 // The options this run holds.
@@ -31,6 +33,8 @@ extern int &s_bReuseBrowser;
 extern int &s_bWaitDialup;
 extern int &s_nPrevSelBrowser;
 extern int &s_nWindowNum;
+extern int &s_bWaitNetwork;
+extern int &s_nWaitNetworkMax;
 
 // One bit an option, for UpdateOptions.
 #define OPT_USE_BROWSER 0x01
@@ -40,11 +44,13 @@ extern int &s_nWindowNum;
 #define OPT_WAIT_DIALUP 0x10
 #define OPT_PREV_SEL_BROWSER 0x20
 #define OPT_WINDOWNUM 0x40
-#define OPT_ALL 0x7F
+#define OPT_WAIT_NETWORK 0x80
+#define OPT_WAIT_NETWORK_MAX 0x100
+#define OPT_ALL 0x1FF
 
 // Reads the main section's start-up keys in their order: "USE_Browser",
 // "Delay", "XPOS", "YPOS", "NotSurf", "Reuse_Browser", "Wait_Dialup",
-// "Prev_Sel_Browser", "WindowNum". x and y get the window position, -1 when
+// "Prev_Sel_Browser", "WindowNum", "Wait_Network", "Wait_Network_Max". x and y get the window position, -1 when
 // missing.
 Options ReadOptions(int &x, int &y);
 

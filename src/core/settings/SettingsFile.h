@@ -18,6 +18,8 @@
 #define KEY_WAIT_DIALUP "Wait_Dialup"
 #define KEY_PREV_SEL_BROWSER "Prev_Sel_Browser"
 #define KEY_WINDOWNUM "WindowNum"
+#define KEY_WAIT_NETWORK "Wait_Network"
+#define KEY_WAIT_NETWORK_MAX "Wait_Network_Max"
 #define KEY_G_NUM "G_NUM"
 #define KEY_G_PREV "G_PREV"
 #define KEY_URL_NUM "URL_Num"

@@ -1,5 +1,9 @@
 #include "core/text/AnsiText.h"
 
+#include "core/text/Ascii.h"
+
+#include <cstring>
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -34,6 +38,23 @@ size_t WholeCharsPrefix(const char *text, size_t maxBytes)
         if (next == p || static_cast<size_t>(next - text) > maxBytes)
             return static_cast<size_t>(p - text);
         p = next;
+    }
+}
+
+bool EqualsAsciiNoCase(const char *a, const char *b)
+{
+    for (;;) {
+        const char *nextA = NextCharA(a);
+        const char *nextB = NextCharA(b);
+        const size_t length = static_cast<size_t>(nextA - a);
+        if (length != static_cast<size_t>(nextB - b))
+            return false;
+        if (length == 0)
+            return true;
+        if (length == 1 ? UpperAscii(*a) != UpperAscii(*b) : std::memcmp(a, b, length) != 0)
+            return false;
+        a = nextA;
+        b = nextB;
     }
 }
 

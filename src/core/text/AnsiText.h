@@ -18,6 +18,11 @@ const char *FindLastBackslash(const char *text);
 // on a character boundary.
 size_t WholeCharsPrefix(const char *text, size_t maxBytes);
 
+// Whole texts equal, ASCII letters compared without regard to case and
+// every character of two bytes compared exactly (its second byte may be
+// a letter's).
+bool EqualsAsciiNoCase(const char *a, const char *b);
+
 // True when the last character of path is a backslash.
 bool EndsWithBackslash(const char *path);
 

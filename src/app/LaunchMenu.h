@@ -1,0 +1,8 @@
+// The commands of a running launch, "次のページを今すぐ開く" and "中止",
+// in the launcher's system menu and in the notification icon's menu; both
+// send them as WM_SYSCOMMAND.
+#pragma once
+
+#include <windows.h>
+
+void AppendLaunchCommands(HMENU menu);
