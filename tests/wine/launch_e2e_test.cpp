@@ -106,8 +106,6 @@ TEST_F(LaunchEndToEnd, WaitsForTheDialUpConnection)
 }
 
 // The launch commands of the system menu, as a user's choice sends them.
-const WPARAM IDM_OPEN_NEXT = 0x0020;
-const WPARAM IDM_STOP = 0x0030;
 
 TEST_F(LaunchEndToEnd, OpenNextFromTheSystemMenuOpensTheNextPageNow)
 {
