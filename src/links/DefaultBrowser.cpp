@@ -1,5 +1,6 @@
 #include "links/DefaultBrowser.h"
 
+#include "core/app/BrowserCommand.h"
 #include "links/BrowserStart.h"
 
 #include <shellapi.h>
@@ -46,11 +47,8 @@ int OpenInDefaultBrowser(const char *url)
 {
     if (!*url || std::strcmp(url, "about:blank") == 0)
         return StartHttpHandler(url);
-    // The association quotes its argument: a double quote inside would end
-    // it early. As %22 it names the same address.
-    std::string target;
-    for (const char *p = url; *p; ++p)
-        target += *p == '"' ? std::string("%22") : std::string(1, *p);
+    // The association quotes its argument "%1".
+    const std::string target = EscapeQuotes(url);
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
     // Failures stay silent, as for every browser the launch cannot reach.

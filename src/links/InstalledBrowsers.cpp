@@ -14,8 +14,7 @@ const char CLIENTS_KEY[] = "SOFTWARE\\Clients\\StartMenuInternet";
 
 bool IsOldBrowser(const std::string &program)
 {
-    const char *slash = FindLastBackslash(program.c_str());
-    const char *file = slash ? slash + 1 : program.c_str();
+    const char *file = FileNameOf(program.c_str());
     return EqualsNoCase(file, "iexplore.exe") || EqualsNoCase(file, "netscape.exe");
 }
 

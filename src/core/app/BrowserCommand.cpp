@@ -29,16 +29,12 @@ std::string Switches(BrowserFamily family, bool isPrivate, bool newWindow)
     return "";
 }
 
-// Quoted, with the quote itself as %22 (the same address), so that the
-// argument cannot end early. What begins with a dash would be read as a
+// Quoted (see EscapeQuotes). What begins with a dash would be read as a
 // switch: Chromium takes nothing after "--" for one, Firefox takes the
 // argument of "-url" as a URL.
 std::string UrlArgument(BrowserFamily family, const std::string &url)
 {
-    std::string quoted = "\"";
-    for (const char c : url)
-        quoted += c == '"' ? std::string("%22") : std::string(1, c);
-    quoted += '"';
+    const std::string quoted = "\"" + EscapeQuotes(url) + "\"";
     if (url[0] != '-')
         return " " + quoted;
     switch (family) {
@@ -55,10 +51,17 @@ std::string UrlArgument(BrowserFamily family, const std::string &url)
 
 } // namespace
 
+std::string EscapeQuotes(const std::string &url)
+{
+    std::string escaped;
+    for (const char c : url)
+        escaped += c == '"' ? std::string("%22") : std::string(1, c);
+    return escaped;
+}
+
 BrowserFamily FamilyOfProgram(const std::string &program)
 {
-    const char *slash = FindLastBackslash(program.c_str());
-    const char *file = slash ? slash + 1 : program.c_str();
+    const char *file = FileNameOf(program.c_str());
     for (const auto &f : FAMILIES)
         if (EqualsNoCase(file, f.file))
             return f.family;

@@ -16,6 +16,10 @@ BrowserFamily FamilyOfProgram(const std::string &program);
 #define WINDOW_TAB 0    // to the running browser, which opens a tab
 #define WINDOW_NEW 1    // in a new window
 
+// The URL with each double quote as %22, which names the same address: a
+// quoted argument that holds it cannot end early.
+std::string EscapeQuotes(const std::string &url);
+
 // The whole command line, program first; an empty url opens the browser at
 // its home page. The URL is one quoted argument that no browser takes for a
 // switch.

@@ -30,6 +30,12 @@ const char *FindLastBackslash(const char *text)
     return found;
 }
 
+const char *FileNameOf(const char *path)
+{
+    const char *slash = FindLastBackslash(path);
+    return slash ? slash + 1 : path;
+}
+
 size_t WholeCharsPrefix(const char *text, size_t maxBytes)
 {
     const char *p = text;

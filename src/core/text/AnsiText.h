@@ -13,6 +13,8 @@ const char *NextCharA(const char *p);
 
 // The last backslash of text that is a character of its own, or null.
 const char *FindLastBackslash(const char *text);
+// What follows the last backslash: the file name of a path.
+const char *FileNameOf(const char *path);
 
 // The length of the longest start of text, at most maxBytes long, that ends
 // on a character boundary.
