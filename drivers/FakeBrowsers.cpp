@@ -198,3 +198,12 @@ bool PumpUntil(const std::function<bool()> &cond, DWORD ms)
 }
 
 size_t ProcessHandleCount() { return HandleCount(::GetCurrentProcessId()); }
+
+std::vector<FakeEvent> EventsSince(const std::vector<FakeEvent> &events, DWORD from, DWORD to)
+{
+    std::vector<FakeEvent> since;
+    for (const FakeEvent &e : events)
+        if (e.time - from <= to - from) // unsigned: a wrap of the tick count between them is no matter
+            since.push_back(e);
+    return since;
+}

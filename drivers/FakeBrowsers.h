@@ -21,6 +21,9 @@ struct FakeEvent {
     std::vector<std::string> args;   // what the kind's comment in drivers/fakes says
 };
 
+// The events that happened from `from` up to `to`, both included.
+std::vector<FakeEvent> EventsSince(const std::vector<FakeEvent> &events, DWORD from, DWORD to);
+
 class FakeProgram {
 public:
     // name: the copy's base name; program: the fake beside the test

@@ -1,0 +1,33 @@
+// Text that arrives in Unicode (UTF-8 bookmark exports and Chromium's
+// files, UTF-7 in Internet shortcuts) turned into what the program keeps:
+// names in the system's code page, URLs that never lose a character.
+// Windows builds ask the system; others use iconv with code page 932 and
+// libidn2, so that the rules can be tested and fuzzed natively.
+#pragma once
+
+#include <string>
+
+// Names: UTF-8 in the system's code page. A character the code page cannot
+// hold takes the system's closest look-alike or '?'; a byte that is not
+// UTF-8 becomes '?'. Never longer than four times the input.
+std::string Utf8ToAnsi(const std::string &utf8);
+
+// UTF-7 (as Windows writes it in an Internet shortcut's
+// "[InternetShortcut.W]" section) in UTF-8; false, with nothing, when the
+// text is not UTF-7.
+bool Utf7ToUtf8(const std::string &utf7, std::string &utf8);
+
+// A URL written in UTF-8, as an entry keeps it: ASCII stays; a host
+// outside ASCII becomes punycode ("xn--"); any other character stays when
+// the system's code page holds it exactly and is written as the
+// percent-escapes of its UTF-8 bytes (%E2%9C%93) when not. A byte that is
+// not UTF-8 is escaped as it is, so nothing is lost.
+std::string Utf8UrlToAnsi(const std::string &utf8);
+
+// The host of a URL (UTF-8, without port) in ASCII as IDNA spells it; false
+// when it cannot be (then the caller escapes it).
+bool HostToAscii(const std::string &utf8Host, std::string &ascii);
+
+// One character (UTF-8, whole) in the system's code page exactly, with no
+// look-alike: false when the code page cannot hold it.
+bool CharToAnsiExact(const std::string &utf8Char, std::string &ansi);
