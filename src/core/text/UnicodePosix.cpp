@@ -9,12 +9,26 @@
 
 namespace {
 
-// Converts all of in, or nothing: false when iconv cannot.
-bool Convert(const char *to, const char *from, const std::string &in, std::string &out)
+// One descriptor a direction for the life of the process: opening one costs
+// far more than converting a name. They are used from one thread at a time.
+iconv_t Utf8ToCp932()
 {
-    iconv_t cd = ::iconv_open(to, from);
+    static const iconv_t cd = ::iconv_open("CP932", "UTF-8");
+    return cd;
+}
+
+iconv_t Utf7ToUtf8Converter()
+{
+    static const iconv_t cd = ::iconv_open("UTF-8", "UTF-7");
+    return cd;
+}
+
+// Converts all of in, or nothing: false when iconv cannot.
+bool Convert(iconv_t cd, const std::string &in, std::string &out)
+{
     if (cd == reinterpret_cast<iconv_t>(-1))
         return false;
+    ::iconv(cd, nullptr, nullptr, nullptr, nullptr);    // a fresh shift state
     out.assign(in.size() * 4 + 16, '\0');
     char *src = const_cast<char *>(in.data());
     size_t srcLeft = in.size();
@@ -22,7 +36,6 @@ bool Convert(const char *to, const char *from, const std::string &in, std::strin
     size_t dstLeft = out.size();
     const bool ok = ::iconv(cd, &src, &srcLeft, &dst, &dstLeft) != static_cast<size_t>(-1)
                     && ::iconv(cd, nullptr, nullptr, &dst, &dstLeft) != static_cast<size_t>(-1);
-    ::iconv_close(cd);
     out.resize(ok ? out.size() - dstLeft : 0);
     return ok;
 }
@@ -39,13 +52,16 @@ std::string Utf8ToAnsi(const std::string &utf8)
             ++i;
             continue;
         }
-        out += CharToAnsiExact(utf8.substr(i, length), ansi) ? ansi : std::string("?");
+        if (length == 1)
+            out += utf8[i];
+        else
+            out += CharToAnsiExact(utf8.substr(i, length), ansi) ? ansi : std::string("?");
         i += length;
     }
     return out;
 }
 
-bool Utf7ToUtf8(const std::string &utf7, std::string &utf8) { return Convert("UTF-8", "UTF-7", utf7, utf8); }
+bool Utf7ToUtf8(const std::string &utf7, std::string &utf8) { return Convert(Utf7ToUtf8Converter(), utf7, utf8); }
 
 bool HostToAscii(const std::string &utf8Host, std::string &ascii)
 {
@@ -59,5 +75,5 @@ bool HostToAscii(const std::string &utf8Host, std::string &ascii)
 
 bool CharToAnsiExact(const std::string &utf8Char, std::string &ansi)
 {
-    return Convert("CP932", "UTF-8", utf8Char, ansi) && !ansi.empty();
+    return Convert(Utf8ToCp932(), utf8Char, ansi) && !ansi.empty();
 }
