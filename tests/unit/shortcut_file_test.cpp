@@ -200,7 +200,8 @@ TEST(ShortcutFile, TheUnicodeSectionsUrlIsTakenWhenThere)
     }
     // The first URL line too long, the section's whole: the section's URL.
     std::string url;
-    EXPECT_TRUE(UrlOfFile("URL=" + std::string(SHORTCUT_LINE_MAX, 'u') + "\n[InternetShortcut.W]\nURL=http://w/\n", url));
+    const std::string longFirst = "URL=" + std::string(SHORTCUT_LINE_MAX, 'u') + "\n";
+    EXPECT_TRUE(UrlOfFile(longFirst + "[InternetShortcut.W]\nURL=http://w/\n", url));
     EXPECT_EQ("http://w/", url);
 }
 
