@@ -293,7 +293,7 @@ private:
         std::string name;
         if (!ReadTitle(name) || href.cut)
             return;
-        // Blanks between the opening quote and the address are no part of it.
+        // Blanks between the opening quote and the address do not belong to it.
         const size_t start = std::min(href.text.find_first_not_of(' '), href.text.size());
         const std::string url = BookmarkUrl(href.text.substr(start), m_utf8);
         if (UrlFitsEntry(url))
