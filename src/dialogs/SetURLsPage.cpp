@@ -1,9 +1,11 @@
 #include "dialogs/SetURLsPage.h"
 
 #include "bookmarks/BookmarkDlg.h"
+#include "bookmarks/LocalProfiles.h"
 #include "core/settings/BrowserList.h"
 #include "core/dialogs/BookmarkImport.h"
 #include "dialogs/GroupNameDlg.h"
+#include "framework/FileOpenDlg.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
@@ -182,8 +184,9 @@ BOOL SetURLsPage::OnCommand(WORD id, WORD code, HWND control)
         break;
     case IDC_URL_DELETE: OnDeleteEntry(); break;
     case IDC_URL_REGISTER: OnRegister(); break;
-    case IDC_IMPORT_IE: OnImport(BK_IE); break;
-    case IDC_IMPORT_NN: OnImport(BK_NN); break;
+    case IDC_IMPORT_IE: OnImport(FavoritesSource()); break;
+    case IDC_IMPORT_NN: OnImport(NavigatorSource()); break;
+    case IDC_IMPORT_OTHER: OnImportOther(); break;
     case IDC_KIND_DEF: OnKind(BK_DEF); break;
     case IDC_KIND_IE: OnKind(BK_IE); break;
     case IDC_KIND_NN: OnKind(BK_NN); break;
@@ -270,13 +273,41 @@ void SetURLsPage::OnDeleteEntry()
 
 // The sheet owns the picker and so stays disabled while it runs: closed
 // meanwhile, it would take this page, into which the pick goes, with it.
-void SetURLsPage::OnImport(int source)
+void SetURLsPage::OnImport(const BookmarkSource &source)
 {
     BookmarkPick pick;
     if (!RunBookmarkPicker(::GetParent(m_hWnd), source, pick))
         return;
     ImportBookmarks(m_rows, pick);
     ShowRows();
+}
+
+// The profiles are looked for each time: a browser may have been installed
+// or a profile added since.
+void SetURLsPage::OnImportOther()
+{
+    const std::vector<ChromiumProfile> profiles = FindLocalChromiumProfiles();
+    HMENU menu = ::CreatePopupMenu();
+    UINT command = 1;
+    for (const ChromiumProfile &profile : profiles)
+        ::AppendMenuW(menu, MF_STRING, command++, WideFromAnsi(profile.label.c_str()).c_str());
+    if (!profiles.empty())
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    const UINT fromFile = command;
+    ::AppendMenuW(menu, MF_STRING, fromFile, LoadResString(IDS_FROM_FILE).c_str());
+    RECT button;
+    ::GetWindowRect(GetDlgItem(IDC_IMPORT_OTHER), &button);
+    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON,
+                                                           button.left, button.bottom, 0, m_hWnd, nullptr));
+    ::DestroyMenu(menu);
+    if (chosen >= 1 && chosen < fromFile) {
+        OnImport(ChromiumSource(profiles[chosen - 1]));
+    } else if (chosen == fromFile) {
+        std::wstring path;
+        const std::string file = AskFileToOpen(::GetParent(m_hWnd), IDS_BOOKMARK_FILTER, path) ? AnsiFromWide(path) : "";
+        if (!file.empty())
+            OnImport(FileSource(file));
+    }
 }
 
 // Unsaved changes to the group shown before are dropped.
