@@ -7,12 +7,14 @@
 #include "FileTree.h"
 #include "LauncherDriver.h"
 #include "TestIni.h"
+#include "core/bookmarks/FolderIndex.h"
 #include "core/settings/GroupList.h"
 #include "core/text/AnsiText.h"
 #include "res/resource.h"
 
 #include <shlobj.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,12 @@ namespace {
 
 const char EDGE_PROGRAM[] = "C:\\Program Files (x86)\\Microsoft\\Edge\\Application\\msedge.exe";
 const ListRow NEW_ROW = {L"新規", L"新規ＵＲＬ", -1};
+
+// The export and the entry of it picked.
+const char FIREFOX_EXPORT[] = "dev-firefox.html";
+const wchar_t FIREFOX_TITLE[] = L"dev-firefox.htmlから選択";
+const wchar_t FIREFOX_NAME[] = L"日本語のページ";
+const wchar_t FIREFOX_URL[] = L"https://xn--r8jz45g.jp/%E2%9C%93/";
 
 // A bookmark file as Chrome writes it, in UTF-8: entries on the bar.
 std::string Bookmarks(const std::vector<std::pair<std::string, std::string>> &bar)
@@ -48,22 +56,21 @@ void MakeDirs(const std::string &path)
     MakeDir(path);
 }
 
-// The popup menu the program shows, once it shows.
-HWND WaitMenu(DWORD pid)
+// A visible top-level window of this class that match accepts, once there is one.
+HWND WaitTopWindow(const wchar_t *windowClass, const std::function<bool(HWND)> &match)
 {
     struct Search {
-        DWORD pid;
+        const wchar_t *windowClass;
+        const std::function<bool(HWND)> *match;
         HWND found;
-    } s = {pid, nullptr};
+    } s = {windowClass, &match, nullptr};
     WaitUntil([&] {
         ::EnumWindows(
             [](HWND hwnd, LPARAM param) -> BOOL {
                 auto *search = reinterpret_cast<Search *>(param);
                 wchar_t cls[16] = L"";
                 ::GetClassNameW(hwnd, cls, 16);
-                DWORD owner = 0;
-                ::GetWindowThreadProcessId(hwnd, &owner);
-                if (owner != search->pid || std::wstring(cls) != L"#32768" || !::IsWindowVisible(hwnd))
+                if (std::wstring(cls) != search->windowClass || !::IsWindowVisible(hwnd) || !(*search->match)(hwnd))
                     return TRUE;
                 search->found = hwnd;
                 return FALSE;
@@ -72,6 +79,22 @@ HWND WaitMenu(DWORD pid)
         return s.found != nullptr;
     });
     return s.found;
+}
+
+// The popup menu the program shows, once it shows.
+HWND WaitMenu(DWORD pid)
+{
+    return WaitTopWindow(L"#32768", [pid](HWND hwnd) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(hwnd, &owner);
+        return owner == pid;
+    });
+}
+
+// A dialog the sheet owns, other than the picker: the file-open dialog.
+HWND WaitOwnedDialog(HWND owner)
+{
+    return WaitTopWindow(L"#32770", [owner](HWND hwnd) { return ::GetWindow(hwnd, GW_OWNER) == owner; });
 }
 
 // A key pressed on a window of another process, as the keyboard sends it.
@@ -81,29 +104,48 @@ void PressKey(HWND hwnd, UINT key)
     ::PostMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
 }
 
-// A dialog the sheet owns, other than the picker: the file-open dialog.
-HWND WaitOwnedDialog(HWND owner)
+// The file name box of the file-open dialog: the combo box's edit, or the
+// plain edit of older layouts.
+HWND FileNameBox(HWND open)
 {
-    struct Search {
-        HWND owner;
-        HWND found;
-    } s = {owner, nullptr};
-    WaitUntil([&] {
-        ::EnumWindows(
-            [](HWND hwnd, LPARAM param) -> BOOL {
-                auto *search = reinterpret_cast<Search *>(param);
-                wchar_t cls[16] = L"";
-                ::GetClassNameW(hwnd, cls, 16);
-                if (std::wstring(cls) != L"#32770" || ::GetWindow(hwnd, GW_OWNER) != search->owner ||
-                    !::IsWindowVisible(hwnd))
-                    return TRUE;
-                search->found = hwnd;
-                return FALSE;
+    if (HWND combo = ::GetDlgItem(open, 0x47C))
+        if (HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr))
+            return edit;
+    return ::GetDlgItem(open, 0x480);
+}
+
+// Types text into an edit box of another process, key by key.
+void TypeText(HWND edit, const std::string &text)
+{
+    for (const char c : text)
+        ::PostMessageW(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+}
+
+// Goes down the picker's tree, every folder opened, until the list shows a
+// row named name; its index, or -1.
+int FindRow(HWND picker, const std::wstring &name)
+{
+    HWND tree = ::GetDlgItem(picker, IDC_BOOKMARK_TREE), list = ::GetDlgItem(picker, IDC_BOOKMARK_LIST);
+    PressKey(tree, VK_MULTIPLY);
+    for (int step = 0; step < MAX_FOLDERS; ++step) {
+        int found = -1;
+        WaitUntil(
+            [&] {
+                const std::vector<ListRow> rows = ListRows(list);
+                for (size_t i = 0; i < rows.size() && found < 0; ++i)
+                    if (rows[i].kind == name)
+                        found = static_cast<int>(i);
+                return found >= 0;
             },
-            reinterpret_cast<LPARAM>(&s));
-        return s.found != nullptr;
-    });
-    return s.found;
+            200);
+        if (found >= 0)
+            return found;
+        const LRESULT at = SendWait(tree, TVM_GETNEXTITEM, TVGN_CARET);
+        PressKey(tree, VK_DOWN);
+        if (!WaitUntil([&] { return SendWait(tree, TVM_GETNEXTITEM, TVGN_CARET) != at; }, 2000))
+            return -1;
+    }
+    return -1;
 }
 
 class OtherBrowsers : public IniTest {
@@ -225,6 +267,33 @@ TEST_F(OtherBrowsers, EntriesTakeTheKindOfTheBrowserTheyCameFrom)
     EXPECT_EQ("B1 https://www.bing.com/", ReadIniValue("G1", "UL2"));
     EXPECT_EQ("B1 https://news.example/?a=1&b=2", ReadIniValue("G1", "UL3"));
     EXPECT_EQ("DEF https://wiki.work.example/", ReadIniValue("G1", "UL4"));
+}
+
+// A UTF-8 export of Firefox, chosen in the file-open dialog by typing its
+// path and pressing Enter: the names read whole, the URL exact (its host in
+// punycode, what the code page cannot hold as UTF-8 escapes).
+TEST_F(OtherBrowsers, AFileChosenInTheFileOpenDialogGivesItsNamesAndExactUrls)
+{
+    const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
+    ASSERT_NE(nullptr, sheet.Window());
+    ASSERT_TRUE(Choose(sheet, 3));
+    HWND open = WaitOwnedDialog(sheet.Window());
+    ASSERT_NE(nullptr, open);
+    HWND box = FileNameBox(open);
+    ASSERT_NE(nullptr, box);
+    TypeText(box, TestDataPath(FIREFOX_EXPORT));
+    PressKey(box, VK_RETURN);
+    HWND picker = WaitProcessWindow(m_app.Pid(), FIREFOX_TITLE);
+    ASSERT_NE(nullptr, picker);
+    const int row = FindRow(picker, FIREFOX_NAME);
+    ASSERT_LE(0, row) << "no entry named " << AnsiFromWide(FIREFOX_NAME);
+    EXPECT_EQ(FIREFOX_URL, ListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST))[static_cast<size_t>(row)].url);
+    SelectListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST), {row});
+    ASSERT_TRUE(CloseDialog(picker, IDOK));
+    EXPECT_EQ((std::vector<ListRow>{{L"DEF", L"http://old/", 2}, {L"DEF", FIREFOX_URL, 2}, NEW_ROW}),
+              ListRows(sheet.Item(IDC_URL_LIST)));
+    ASSERT_TRUE(CloseSettings(m_app, sheet, true));
+    EXPECT_EQ("DEF " + AnsiFromWide(FIREFOX_URL), ReadIniValue("G1", "UL2"));
 }
 
 } // namespace
