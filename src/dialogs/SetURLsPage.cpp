@@ -289,8 +289,13 @@ void SetURLsPage::OnImportOther()
     const std::vector<ChromiumProfile> profiles = FindLocalChromiumProfiles();
     HMENU menu = ::CreatePopupMenu();
     UINT command = 1;
-    for (const ChromiumProfile &profile : profiles)
-        ::AppendMenuW(menu, MF_STRING, command++, WideFromAnsi(profile.label.c_str()).c_str());
+    for (const ChromiumProfile &profile : profiles) {
+        // A menu reads '&' as the mark of the next letter's key.
+        std::wstring label;
+        for (const wchar_t c : WideFromAnsi(profile.label.c_str()))
+            label += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
+        ::AppendMenuW(menu, MF_STRING, command++, label.c_str());
+    }
     if (!profiles.empty())
         ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     const UINT fromFile = command;
