@@ -9,12 +9,12 @@
 
 // Names: UTF-8 in the system's code page. A character the code page cannot
 // hold takes the system's closest look-alike or '?'; a byte that is not
-// UTF-8 becomes '?'. Never longer than four times the input.
+// UTF-8 becomes '?'.
 std::string Utf8ToAnsi(const std::string &utf8);
 
 // UTF-7 (as Windows writes it in an Internet shortcut's
-// "[InternetShortcut.W]" section) in UTF-8; false, with nothing, when the
-// text is not UTF-7.
+// "[InternetShortcut.W]" section) in UTF-8; false, with nothing, when it
+// cannot be converted.
 bool Utf7ToUtf8(const std::string &utf7, std::string &utf8);
 
 // A URL written in UTF-8, as an entry keeps it: ASCII stays; a host
@@ -23,6 +23,15 @@ bool Utf7ToUtf8(const std::string &utf7, std::string &utf8);
 // percent-escapes of its UTF-8 bytes (%E2%9C%93) when not. A byte that is
 // not UTF-8 is escaped as it is, so nothing is lost.
 std::string Utf8UrlToAnsi(const std::string &utf8);
+
+// The same rule for a part of a URL that holds no host (a path, a query,
+// one character of a reference): nothing but the escapes.
+std::string Utf8UrlPartToAnsi(const std::string &utf8);
+
+// The length of the UTF-8 character that starts text[at] (1 to 4), or 0 when
+// no valid one starts there: overlong forms, surrogates and values past
+// U+10FFFF are not UTF-8.
+size_t Utf8CharLength(const std::string &text, size_t at);
 
 // The host of a URL (UTF-8, without port) in ASCII as IDNA spells it; false
 // when it cannot be (then the caller escapes it).
