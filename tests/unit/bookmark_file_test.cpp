@@ -1,10 +1,12 @@
 #include "BookmarkDump.h"
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/settings/GroupList.h"
+#include "core/text/Unicode.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -71,22 +73,23 @@ const FileCase FILE_CASES[] = {
      "  +Sports #2\n"
      "   - Scores | http://sports.example/\n"
      " +Empty #3\n"},
-    {"tag names in lower case count, the attribute name in lower case does not",
+    {"tag and attribute names in lower case count",
      "<h1>Mine</h1><dl><dt><h3>Sub</h3><dl><dt><a href=\"http://lower/\">Lower</a><dt><A HREF=\"http://upper/\">Upper</A>"
-     "</dl></dl>",
+     "<dt><a Href=\"http://mixed/\">Mixed</a></dl></dl>",
      "+Mine #0\n"
      " +Sub #1\n"
-     "  - Lower | \n"
-     "  - Upper | http://upper/\n"},
+     "  - Lower | http://lower/\n"
+     "  - Upper | http://upper/\n"
+     "  - Mixed | http://mixed/\n"},
     {"a '>' inside a quoted attribute value does not end the tag",
      "<H1>R</H1><DL><DT><A TITLE=\"a>b\" HREF=\"http://q/?x=>\" X=\">\">Quoted > text</A></DL>",
      "+R #0\n"
      " - Quoted > text | http://q/?x=>\n"},
-    {"titles are kept raw: blanks, line breaks and character references",
+    {"titles keep their blanks and line breaks; character references are decoded",
      "<H1>  Root &amp; co\r\n</H1><DL><DT><H3>\tA&lt;B </H3><DL><DT><A HREF=\"u\"> name\n&quot;x&quot; </A></DL></DL>",
-     "+  Root &amp; co\r\n #0\n"
-     " +\tA&lt;B  #1\n"
-     "  -  name\n&quot;x&quot;  | u\n"},
+     "+  Root & co\r\n #0\n"
+     " +\tA<B  #1\n"
+     "  -  name\n\"x\"  | u\n"},
     {"a heading after the first list adds nothing; folders and bookmarks before it add nothing",
      "<DT><H3>Early</H3><DT><A HREF=\"http://early/\">Early</A><H1>Root</H1><DL><H1>Late</H1>"
      "<DT><A HREF=\"http://in/\">In</A></DL>",
@@ -137,88 +140,109 @@ TEST(BookmarkFile, ResultDoesNotDependOnWhereTheBufferEnds)
     }
 }
 
-struct HrefCase {
-    const char *tag;
-    const char *url;
-};
-
-TEST(BookmarkFile, HrefValue)
-{
-    const HrefCase cases[] = {
-        {"<A HREF=\"http://a/\" ADD_DATE=\"1\">", "http://a/"},
-        {"<A HREF = \" http://b/ c\">", "http://b/ c"},
-        {"<A HREF=http://c/ ADD_DATE=1>", "http://c/"},
-        {"<A HREF=http://d/>", "http://d/"},
-        {"<A HREF=\"\" ADD_DATE=\"1\">", ""},
-        {"<A href=\"http://lower/\">", ""},
-        {"<A NAME=\"x\">", ""},
-        {"<A HREF>", ""},
-        {"<A HREF", ""},
-        {"<A HREF=", ""},
-        {"<A XHREF=\"http://e/\">", "http://e/"},
-        {"<A HREF=\"http://f/\" HREF=\"http://g/\">", "http://f/"},
-        {"<A HREF=\"http://h/\r\n?q=1\t\">", "http://h/?q=1"},
-        {"<A HREF=\"http://\x95\x5c\x8e\xa6/\">", "http://\x95\x5c\x8e\xa6/"},
-        {"<A HREF=\"http://unclosed", "http://unclosed"},
-    };
-    for (const HrefCase &c : cases)
-        EXPECT_EQ(c.url, GetHref(c.tag)) << c.tag;
-}
-
-struct TagRead {
-    std::string tag;
-    std::string name;
-    bool end;
-};
-
-std::vector<TagRead> ReadTags(const std::string &input)
+std::vector<BookmarkTag> ReadTags(const std::string &input, bool &ended)
 {
     CMemoryStream stream(input.data(), input.size());
     CByteReader in(stream);
-    std::vector<TagRead> tags;
-    for (int i = 0; i < 10; ++i) {
-        TagRead t;
-        ReadTag(in, t.tag, t.name, t.end);
-        tags.push_back(t);
-        if (t.end)
-            break;
+    std::vector<BookmarkTag> tags;
+    ended = false;
+    for (int i = 0; i < 10 && !ended; ++i) {
+        BookmarkTag t;
+        ReadTag(in, t, ended);
+        if (!ended)
+            tags.push_back(t);
     }
     return tags;
 }
 
+BookmarkTag OneTag(const std::string &input)
+{
+    bool ended = false;
+    const auto tags = ReadTags(input, ended);
+    return tags.empty() ? BookmarkTag() : tags[0];
+}
+
+struct HrefCase {
+    const char *tag;
+    bool present;
+    const char *value;    // as written
+};
+
+TEST(BookmarkFile, HrefValueIsTheFirstHrefAttributeAsWritten)
+{
+    const HrefCase cases[] = {
+        {"<A HREF=\"http://a/\" ADD_DATE=\"1\">", true, "http://a/"},
+        {"<A HREF = \" http://b/ c\">", true, " http://b/ c"},
+        {"<A HREF=http://c/ ADD_DATE=1>", true, "http://c/"},
+        {"<A HREF=http://d/>", true, "http://d/"},
+        {"<A HREF=\"\" ADD_DATE=\"1\">", true, ""},
+        {"<A href=\"http://lower/\">", true, "http://lower/"},
+        {"<A\nhref\n=\n'x'>", true, "'x'"},
+        {"<A NAME=\"x\">", false, ""},
+        {"<A HREF>", false, ""},
+        {"<A HREF", false, ""},
+        {"<A HREF=", false, ""},
+        {"<A XHREF=\"http://e/\">", false, ""},
+        {"<A HREFLANG=\"ja\" HREF=\"http://e2/\">", true, "http://e2/"},
+        {"<A HREF=\"http://f/\" HREF=\"http://g/\">", true, "http://f/"},
+        {"<A HREF=\"http://h/\r\n?q=1\t\">", true, "http://h/\r\n?q=1\t"},
+        {"<A HREF=\"http://\x95\x5c\x8e\xa6/\">", true, "http://\x95\x5c\x8e\xa6/"},
+        {"<A HREF=\"http://unclosed", true, "http://unclosed"},
+        {"<A TITLE=\"HREF=http://inside/\" HREF=\"http://out/\">", true, "http://out/"},
+        {"<A ICON_URI=\"x.ico?HREF=y\" ICON=\"data:HREF=z\">", false, ""},
+        {"<A TITLE=\"a>b\" HREF=\"http://q/?x=>\" X=\">\">", true, "http://q/?x=>"},
+        {"<A HREF=\"a&amp;b\">", true, "a&amp;b"},
+    };
+    for (const HrefCase &c : cases) {
+        const BookmarkTag tag = OneTag(c.tag);
+        EXPECT_EQ("<A", tag.name) << c.tag;
+        EXPECT_EQ(c.present, tag.href.present) << c.tag;
+        EXPECT_EQ(c.value, tag.href.text) << c.tag;
+        EXPECT_FALSE(tag.href.cut) << c.tag;
+    }
+}
+
+TEST(BookmarkFile, MetaValuesAreKept)
+{
+    const BookmarkTag meta = OneTag("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
+    EXPECT_EQ("<meta", meta.name);
+    EXPECT_EQ("text/html; charset=UTF-8", meta.content.text);
+    EXPECT_FALSE(meta.charset.present);
+    EXPECT_EQ("utf-8", OneTag("<META CHARSET=utf-8>").charset.text);
+}
+
 TEST(BookmarkFile, TagNameEndsAtBlankTabLineBreakOrClose)
 {
-    const auto tags = ReadTags("x<DL>y<DT\t><A\nHREF=\"a\"><H3\rB></a >");
+    bool ended = false;
+    const auto tags = ReadTags("x<DL>y<DT\t><A\nHREF=\"a\"><H3\rB></a ><p\x0c>", ended);
     ASSERT_EQ(6u, tags.size());
-    EXPECT_EQ("<DL>", tags[0].tag);
     EXPECT_EQ("<DL", tags[0].name);
-    EXPECT_EQ("<DT\t>", tags[1].tag);
-    EXPECT_EQ("<A\nHREF=\"a\">", tags[2].tag);
+    EXPECT_EQ("<DT", tags[1].name);
     EXPECT_EQ("<A", tags[2].name);
-    EXPECT_EQ("<H3\rB>", tags[3].tag);
+    EXPECT_EQ("a", tags[2].href.text);
+    EXPECT_EQ("<H3", tags[3].name);
     EXPECT_EQ("</a", tags[4].name);
-    EXPECT_TRUE(tags[5].end);
-    EXPECT_EQ("", tags[5].tag);
+    EXPECT_EQ("<p", tags[5].name);
+    EXPECT_TRUE(ended);
 }
 
 TEST(BookmarkFile, TagCutByTheEndIsHandedOnAndTheNextReadEnds)
 {
     for (const char *input : {"<DL", "<A HREF=\"x", "<A HREF=\"x>\" "}) {
-        const auto tags = ReadTags(input);
-        ASSERT_EQ(2u, tags.size()) << input;
-        EXPECT_EQ(input, tags[0].tag);
-        EXPECT_FALSE(tags[0].end);
-        EXPECT_TRUE(tags[1].end);
+        bool ended = false;
+        const auto tags = ReadTags(input, ended);
+        ASSERT_EQ(1u, tags.size()) << input;
+        EXPECT_TRUE(ended) << input;
     }
+    EXPECT_EQ("x>", OneTag("<A HREF=\"x>\" ").href.text);
 }
 
 TEST(BookmarkFile, LongTagNameIsCut)
 {
     const std::string longName(5000, 'D');
-    const auto tags = ReadTags("<" + longName + " X>");
-    ASSERT_FALSE(tags.empty());
-    EXPECT_EQ(size_t(TAG_NAME_MAX), tags[0].name.size());
-    EXPECT_EQ("<" + longName.substr(0, TAG_NAME_MAX - 1), tags[0].name);
+    const BookmarkTag tag = OneTag("<" + longName + " X>");
+    EXPECT_EQ(size_t(TAG_NAME_MAX), tag.name.size());
+    EXPECT_EQ("<" + longName.substr(0, TAG_NAME_MAX - 1), tag.name);
     // A long name that starts like a known one is not that name.
     EXPECT_EQ("+R #0\n", Load("<H1>R</H1><DL><DT" + longName + "><A HREF=\"x\">X</A></DL>"));
 }
@@ -228,13 +252,14 @@ TEST(BookmarkFile, TextIsReadUpToTheNextTagWhichStaysUnread)
     const std::string input = " a\r\nb <X>";
     CMemoryStream stream(input.data(), input.size());
     CByteReader in(stream);
-    std::string text, tag, name;
+    std::string text;
+    BookmarkTag tag;
     bool end = true;
     ReadText(in, text, end);
     EXPECT_EQ(" a\r\nb ", text);
     EXPECT_FALSE(end);
-    ReadTag(in, tag, name, end);
-    EXPECT_EQ("<X>", tag);
+    ReadTag(in, tag, end);
+    EXPECT_EQ("<X", tag.name);
     ReadText(in, text, end);
     EXPECT_EQ("", text);
     EXPECT_TRUE(end);
@@ -299,6 +324,179 @@ TEST(BookmarkFile, NestingStopsAtTheTablesDepth)
     EXPECT_EQ("After255", b.m_tables.m_names[254][46]);
     EXPECT_EQ("After254", b.m_tables.m_names[253][0]);
     EXPECT_EQ("After1", b.m_tables.m_names[0][0]);
+}
+
+// Files whose expected tree is written in UTF-8: names come out as
+// Utf8ToAnsi makes them, URLs exactly as written here (in code page 932,
+// which the native build and the Wine tests use).
+struct Utf8Case {
+    const char *what;
+    std::string file;
+    std::string utf8Tree;
+};
+
+const char UTF8_META[] = "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">";
+
+const Utf8Case UTF8_CASES[] = {
+    {"a META declaration makes names and URLs UTF-8",
+     std::string(UTF8_META) +
+         "<H1>ブックマーク</H1><DL><p><DT><A HREF=\"http://bücher.example/\">Bücher</A>"
+         "<DT><A HREF=\"http://x.example/✓/ページ\">✓ ページ</A></DL>",
+     "+ブックマーク #0\n - Bücher | http://xn--bcher-kva.example/\n"
+     " - ✓ ページ | http://x.example/%E2%9C%93/\x83\x79\x81\x5b\x83\x57\n"},
+    {"the declaration in lower case, and HTML5's charset attribute",
+     "<meta http-equiv=\"content-type\" content=\"text/html;charset=utf-8\"><h1>Root</h1><dl><dt><a "
+     "href=\"http://a/?q=日本\">日本</a></dl>"
+     "<meta charset=\"UTF-8\">",
+     "+Root #0\n - 日本 | http://a/?q=\x93\xfa\x96\x7b\n"},
+    {"a byte-order mark makes the file UTF-8",
+     "\xEF\xBB\xBF<H1>Root</H1><DL><DT><A HREF=\"http://a/é\">Café</A></DL>",
+     "+Root #0\n - Café | http://a/%C3%A9\n"},
+    {"references in a UTF-8 file, in names and URLs",
+     std::string(UTF8_META) +
+         "<H1>Market &amp; Sell</H1><DL><DT><H3>&lt;Name&gt; &#39;q&#39; &#x2713; &#26085;</H3><DL>"
+         "<DT><A HREF=\"http://a/?x=1&amp;y=2&#38;z=&#x2713;\">&quot;A&quot; &amp B &unknown; &#xZZ; &#1114112;</A>"
+         "</DL></DL>",
+     "+Market & Sell #0\n +<Name> 'q' ✓ 日 #1\n"
+     "  - \"A\" &amp B &unknown; &#xZZ; &#1114112; | http://a/?x=1&y=2&z=%E2%9C%93\n"},
+};
+
+// The tree with its folder titles and entry names through Utf8ToAnsi; the
+// URLs stay as written, since they are what the reader must give exactly.
+std::string Converted(const std::string &utf8Tree)
+{
+    std::string tree;
+    for (size_t start = 0; start < utf8Tree.size();) {
+        const size_t newline = utf8Tree.find('\n', start);
+        const std::string line = utf8Tree.substr(start, newline - start);
+        const size_t bar = line.find(" | ");
+        tree += bar == std::string::npos ? Utf8ToAnsi(line) : Utf8ToAnsi(line.substr(0, bar)) + line.substr(bar);
+        tree += '\n';
+        start = newline + 1;
+    }
+    return tree;
+}
+
+TEST(BookmarkFile, Utf8FilesAndCharacterReferences)
+{
+    for (const Utf8Case &c : UTF8_CASES) {
+        EXPECT_EQ(Converted(c.utf8Tree), Load(c.file)) << c.what;
+        EXPECT_EQ(Converted(c.utf8Tree), LoadTrickled(c.file)) << c.what;
+    }
+}
+
+TEST(BookmarkFile, AFileWithoutDeclarationKeepsItsBytes)
+{
+    // Shift_JIS as Navigator wrote it, a declaration of another character
+    // set, and a UTF-8 byte sequence: all stay as written.
+    const std::string file = "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=Shift_JIS\">"
+                             "<H1>\x95\x5c</H1><DL><DT><A HREF=\"http://a/\x95\x5c\">\x8e\xa6 \xC3\xA9</A></DL>";
+    EXPECT_EQ("+\x95\x5c #0\n - \x8e\xa6 \xC3\xA9 | http://a/\x95\x5c\n", Load(file));
+}
+
+TEST(BookmarkFile, ReferencesInAFileWithoutDeclaration)
+{
+    // Each reference's character as the code page holds it: names through
+    // Utf8ToAnsi, URLs through Utf8UrlToAnsi.
+    const std::string file = "<H1>A&amp;B</H1><DL><DT><A HREF=\"http://a/?q=&#x2713;&amp;r=&#26085;\">"
+                             "&#26085;&#x672C; &#xE9; &#x2713; \x95\x5c</A></DL>";
+    EXPECT_EQ("+A&B #0\n - " + Utf8ToAnsi("日本 é ✓ ") + "\x95\x5c | http://a/?q=%E2%9C%93&r=" +
+                  Utf8UrlToAnsi("日") + "\n",
+              Load(file));
+}
+
+const Utf8Case STRUCTURE_CASES[] = {
+    {"Safari: no outer list, folded folders, a bookmark at the root after them",
+     "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n\t<HTML>\n\t<Title>Bookmarks</Title>\n\t<H1>Bookmarks</H1>\n"
+     "\t<DT><H3 FOLDED>Favorites</H3>\n\t<DL><p>\n\t\t<DT><A HREF=\"http://fav/\">Fav</A>\n\t</DL><p>\n"
+     "\t<DT><H3 FOLDED>Bookmarks Menu</H3>\n\t<DL><p>\n\t</DL><p>\n"
+     "\t<DT><A HREF=\"http://root/\">Root one</A>\n</HTML>\n",
+     "+Bookmarks #0\n - Root one | http://root/\n +Favorites #1\n  - Fav | http://fav/\n +Bookmarks Menu #2\n"},
+    {"bookmarks at the root before the first folder, lists without <p>, <HR> and <DD>",
+     "<H1>Menu</H1><DL><DT><A HREF=\"http://first/\">First</A><DD>about first<HR>"
+     "<DT><H3 PERSONAL_TOOLBAR_FOLDER=\"true\">Toolbar</H3><DD>the toolbar's folder<DL>"
+     "<DT><A HREF=\"http://bar/\">Bar</A><DD>about <b>bar</b><HR></DL><DT><A HREF=\"http://last/\">Last</A></DL>",
+     "+Menu #0\n - First | http://first/\n - Last | http://last/\n +Toolbar #1\n  - Bar | http://bar/\n"},
+};
+
+TEST(BookmarkFile, StructuresOfTodaysExports)
+{
+    for (const Utf8Case &c : STRUCTURE_CASES)
+        EXPECT_EQ(Converted(c.utf8Tree), Load(c.file)) << c.what;
+}
+
+TEST(BookmarkFile, HrefIsFoundBeforeAndAfterA50KbIcon)
+{
+    const std::string icon = "ICON=\"data:image/png;base64," + std::string(50 * 1024, 'A') + "\"";
+    const std::string file = "<H1>R</H1><DL><DT><A HREF=\"http://before/\" " + icon + ">Before</A>" + "<DT><A " + icon +
+                             " HREF=\"http://after/\">After</A></DL>";
+    EXPECT_EQ("+R #0\n - Before | http://before/\n - After | http://after/\n", Load(file));
+}
+
+// Bytes made as they are read: a prefix, count bytes of fill, a suffix.
+class CGeneratedStream : public IByteStream {
+public:
+    CGeneratedStream(std::string prefix, char fill, size_t count, std::string suffix)
+        : m_prefix(std::move(prefix)), m_suffix(std::move(suffix)), m_fill(fill), m_count(count)
+    {
+    }
+    bool Seek(uint32_t) override { return false; }
+    long Read(void *buffer, size_t size) override
+    {
+        char *out = static_cast<char *>(buffer);
+        size_t n = 0;
+        const size_t total = m_prefix.size() + m_count + m_suffix.size();
+        for (; n < size && m_pos < total; ++n, ++m_pos)
+            out[n] = m_pos < m_prefix.size()             ? m_prefix[m_pos]
+                     : m_pos < m_prefix.size() + m_count ? m_fill
+                                                         : m_suffix[m_pos - m_prefix.size() - m_count];
+        return static_cast<long>(n);
+    }
+
+private:
+    std::string m_prefix, m_suffix;
+    char m_fill;
+    size_t m_count;
+    size_t m_pos = 0;
+};
+
+TEST(BookmarkFile, HugeTagsAndTextsAreReadInBoundedPieces)
+{
+    const size_t huge = 100u * 1024 * 1024;
+    const std::string after = "<DT><A HREF=\"http://next/\">Next</A></DL>";
+    {
+        // A 100 MB ICON value: the HREF after it is still found.
+        CGeneratedStream stream("<H1>R</H1><DL><DT><A ICON=\"", 'A', huge, "\" HREF=\"http://x/\">X</A>" + after);
+        CMemoryBookmarks b;
+        ReadBookmarks(stream, b);
+        EXPECT_EQ("+R #0\n - X | http://x/\n - Next | http://next/\n", Dump(b));
+    }
+    {
+        // An HREF longer than a value is kept: its bookmark is left out.
+        CGeneratedStream stream("<H1>R</H1><DL><DT><A HREF=\"http://x/", 'a', ATTRIBUTE_VALUE_MAX, "\">X</A>" + after);
+        CMemoryBookmarks b;
+        ReadBookmarks(stream, b);
+        EXPECT_EQ("+R #0\n - Next | http://next/\n", Dump(b));
+    }
+    {
+        // A 100 MB name is cut to TEXT_MAX bytes.
+        CGeneratedStream stream("<H1>R</H1><DL><DT><A HREF=\"http://x/\">", 'n', huge, "</A>" + after);
+        CMemoryBookmarks b;
+        ReadBookmarks(stream, b);
+        ASSERT_EQ(2, b.m_tables.m_nCount[0]);
+        EXPECT_EQ(std::string(TEXT_MAX, 'n'), b.m_tables.m_names[0][0]);
+    }
+}
+
+TEST(BookmarkFile, ALongNameIsCutOnAWholeCharacter)
+{
+    // One byte short of TEXT_MAX, then a character of two bytes (code page)
+    // or three (UTF-8) that does not fit.
+    const std::string pad(TEXT_MAX - 1, 'n');
+    const std::string cp = "<H1>R</H1><DL><DT><A HREF=\"u\">" + pad + "\x95\x5c</A></DL>";
+    EXPECT_EQ("+R #0\n - " + pad + " | u\n", Load(cp));
+    const std::string utf8 = "\xEF\xBB\xBF<H1>R</H1><DL><DT><A HREF=\"u\">" + pad + "日</A></DL>";
+    EXPECT_EQ("+R #0\n - " + pad + " | u\n", Load(utf8));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "core/text/AnsiText.h"
 #include "core/bookmarks/ShortcutFile.h"
+#include "core/text/Unicode.h"
 
 #include <gtest/gtest.h>
 
@@ -167,6 +168,42 @@ TEST(ShortcutFile, LongLinesAreReadWholeOrNotAtAll)
         EXPECT_EQ(c.found, UrlOfFile(c.bytes, url)) << c.what;
         EXPECT_EQ(c.url, url) << c.what;
     }
+}
+
+// Windows writes "?" for what the code page cannot hold in the first URL
+// line, and the exact URL in UTF-7 in the "[InternetShortcut.W]" section.
+TEST(ShortcutFile, TheUnicodeSectionsUrlIsTakenWhenThere)
+{
+    const std::string plain = "[InternetShortcut]\r\nURL=http://b?cher.example/?\r\n";
+    const struct {
+        const char *what;
+        std::string bytes;
+        std::string url;
+    } cases[] = {
+        {"an IDN host and a character the code page has not",
+         plain + "[InternetShortcut.W]\r\nURL=http://b+APw-cher.example/+JxM-\r\n",
+         "http://xn--bcher-kva.example/%E2%9C%93"},
+        {"the section's name in any letter case, blanks after it; \"+-\" is '+'",
+         plain + "[internetshortcut.w]  \r\nIconIndex=1\r\nURL=http://a/?q=1+-2\r\n", "http://a/?q=1+2"},
+        {"characters the code page holds", plain + "[InternetShortcut.W]\r\nURL=http://a/+ZeVnLA-\r\n",
+         Utf8UrlToAnsi("http://a/\xE6\x97\xA5\xE6\x9C\xAC")},
+        {"a section line that is not UTF-7", plain + "[InternetShortcut.W]\r\nURL=http://\x95\x5c/\r\n",
+         "http://b?cher.example/?"},
+        {"no URL line in the section: one after it does not count",
+         plain + "[InternetShortcut.W]\r\nIconIndex=1\r\n[Other]\r\nURL=http://other/\r\n", "http://b?cher.example/?"},
+        {"a section line too long", plain + "[InternetShortcut.W]\r\nURL=" + std::string(SHORTCUT_LINE_MAX, 'u'),
+         "http://b?cher.example/?"},
+        {"the section without a plain one", "[InternetShortcut.W]\nURL=http://w/\n", "http://w/"},
+    };
+    for (const auto &c : cases) {
+        std::string url;
+        EXPECT_TRUE(UrlOfFile(c.bytes, url)) << c.what;
+        EXPECT_EQ(c.url, url) << c.what;
+    }
+    // The first URL line too long, the section's whole: the section's URL.
+    std::string url;
+    EXPECT_TRUE(UrlOfFile("URL=" + std::string(SHORTCUT_LINE_MAX, 'u') + "\n[InternetShortcut.W]\nURL=http://w/\n", url));
+    EXPECT_EQ("http://w/", url);
 }
 
 } // namespace

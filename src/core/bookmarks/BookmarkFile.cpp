@@ -1,5 +1,6 @@
 #include "core/bookmarks/BookmarkFile.h"
 
+#include "core/bookmarks/Charset.h"
 #include "core/bookmarks/FolderIndex.h"
 #include "core/settings/EntryUrl.h"
 #include "core/text/Ascii.h"
@@ -9,14 +10,125 @@
 
 namespace {
 
-bool IsTagDelimiter(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '>'; }
+bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+bool IsTagDelimiter(unsigned char c) { return IsBlank(c) || c == '>'; }
+
+// The attributes of a tag, taken byte by byte after its name. Only the
+// values the reader uses are kept, each up to ATTRIBUTE_VALUE_MAX bytes.
+class CAttributeScan {
+public:
+    explicit CAttributeScan(BookmarkTag &tag) : m_tag(tag) {}
+
+    // False at the '>' that ends the tag.
+    bool Take(unsigned char c)
+    {
+        switch (m_state) {
+        case BETWEEN:
+            if (c == '>')
+                return false;
+            if (c == '"') {
+                // A quoted value without a name: its '>' still does not end the tag.
+                StartValue();
+                m_state = QUOTED;
+            } else if (!IsBlank(c)) {
+                StartName(c);
+            }
+            return true;
+        case NAME:
+            if (c == '>' || IsBlank(c) || c == '=') {
+                m_state = c == '=' ? BEFORE_VALUE : AFTER_NAME;
+                return c != '>';
+            }
+            if (m_name.size() <= NAME_KEPT)
+                m_name += UpperAscii(static_cast<char>(c));
+            return true;
+        case AFTER_NAME:
+            if (c == '=')
+                m_state = BEFORE_VALUE;
+            else if (c == '>')
+                return false;
+            else if (!IsBlank(c))
+                StartName(c);
+            return true;
+        case BEFORE_VALUE:
+            if (c == '>')
+                return false;
+            if (IsBlank(c))
+                return true;
+            StartValue();
+            if (c == '"') {
+                m_state = QUOTED;
+            } else {
+                m_state = UNQUOTED;
+                Append(c);
+            }
+            return true;
+        case QUOTED:
+            if (c == '"')
+                m_state = BETWEEN;
+            else
+                Append(c);
+            return true;
+        case UNQUOTED:
+            if (c == '>')
+                return false;
+            if (IsBlank(c))
+                m_state = BETWEEN;
+            else
+                Append(c);
+            return true;
+        }
+        return true;
+    }
+
+private:
+    enum State { BETWEEN, NAME, AFTER_NAME, BEFORE_VALUE, QUOTED, UNQUOTED };
+    // Longer than any name looked for, so that "HREFX" is not "HREF".
+    static const size_t NAME_KEPT = 8;
+
+    void StartName(unsigned char c)
+    {
+        m_name.assign(1, UpperAscii(static_cast<char>(c)));
+        m_state = NAME;
+    }
+
+    // The value belongs to the name read last (none for a lone quoted one);
+    // it is kept when that is a name looked for, met for the first time.
+    void StartValue()
+    {
+        m_value = nullptr;
+        AttributeValue *wanted = m_name == "HREF"      ? &m_tag.href
+                                 : m_name == "CONTENT" ? &m_tag.content
+                                 : m_name == "CHARSET" ? &m_tag.charset
+                                                       : nullptr;
+        m_name.clear();
+        if (wanted && !wanted->present) {
+            wanted->present = true;
+            m_value = wanted;
+        }
+    }
+
+    void Append(unsigned char c)
+    {
+        if (!m_value)
+            return;
+        if (m_value->text.size() < ATTRIBUTE_VALUE_MAX)
+            m_value->text += static_cast<char>(c);
+        else
+            m_value->cut = true;
+    }
+
+    BookmarkTag &m_tag;
+    State m_state = BETWEEN;
+    std::string m_name;
+    AttributeValue *m_value = nullptr;
+};
 
 } // namespace
 
-void ReadTag(CByteReader &in, std::string &tag, std::string &name, bool &end)
+void ReadTag(CByteReader &in, BookmarkTag &tag, bool &end)
 {
-    name.clear();
-    tag.clear();
+    tag = BookmarkTag();
     end = false;
     const unsigned char *data = nullptr;
     size_t size = 0;
@@ -36,40 +148,31 @@ void ReadTag(CByteReader &in, std::string &tag, std::string &name, bool &end)
     }
 
     // The name, up to a delimiter; what does not fit the name buffer is read and dropped.
-    name = "<";
+    tag.name = "<";
     unsigned char delimiter = 0;
     while (!delimiter) {
-        if (!in.Available(data, size)) {
-            tag = name;
+        if (!in.Available(data, size))
             return;
-        }
         size_t i = 0;
         while (i < size && !IsTagDelimiter(data[i]))
             ++i;
-        const size_t room = static_cast<size_t>(TAG_NAME_MAX) - name.size();
-        name.append(reinterpret_cast<const char *>(data), std::min(i, room));
+        const size_t room = static_cast<size_t>(TAG_NAME_MAX) - tag.name.size();
+        tag.name.append(reinterpret_cast<const char *>(data), std::min(i, room));
         if (i < size)
             delimiter = data[i++];
         in.Skip(i);
     }
-    tag = name;
-    tag += static_cast<char>(delimiter);
     if (delimiter == '>')
         return;
 
-    // The rest of the tag, up to a '>' outside double quotes.
-    bool quoted = false;
+    CAttributeScan scan(tag);
     while (in.Available(data, size)) {
         for (size_t i = 0; i < size; ++i) {
-            if (data[i] == '"') {
-                quoted = !quoted;
-            } else if (data[i] == '>' && !quoted) {
-                tag.append(reinterpret_cast<const char *>(data), i + 1);
+            if (!scan.Take(data[i])) {
                 in.Skip(i + 1);
                 return;
             }
         }
-        tag.append(reinterpret_cast<const char *>(data), size);
         in.Skip(size);
     }
 }
@@ -78,94 +181,129 @@ void ReadText(CByteReader &in, std::string &text, bool &end)
 {
     text.clear();
     end = false;
-    unsigned char c = 0;
-    for (;;) {
-        if (in.ReadByte(c) < 0) {
-            end = true;
+    const unsigned char *data = nullptr;
+    size_t size = 0;
+    while (in.Available(data, size)) {
+        const void *lt = std::memchr(data, '<', size);
+        const size_t n = lt ? static_cast<size_t>(static_cast<const unsigned char *>(lt) - data) : size;
+        const size_t room = TEXT_MAX + 1 - text.size();
+        text.append(reinterpret_cast<const char *>(data), std::min(n, room));
+        in.Skip(n);
+        if (lt)
             return;
-        }
-        if (c == '<') {
-            in.PushBack();
-            return;
-        }
-        text += static_cast<char>(c);
     }
-}
-
-std::string GetHref(const std::string &tag)
-{
-    const size_t at = tag.find("HREF");
-    if (at == std::string::npos)
-        return std::string();
-    const size_t length = tag.size();
-    size_t i = tag.find('=', at + 4);
-    i = i == std::string::npos ? length : i + 1;
-
-    // Blanks and the opening quote are stepped over; a second quote met
-    // there closes an empty value.
-    int quotes = 0;
-    for (; i < length && (tag[i] == ' ' || tag[i] == '"'); ++i)
-        if (tag[i] == '"' && ++quotes == 2)
-            return std::string();
-
-    // An unquoted value ends at a blank, or at the '>' that closes the tag.
-    size_t stop = i;
-    while (stop < length && (quotes ? tag[stop] != '"' : tag[stop] != ' ' && tag[stop] != '>'))
-        ++stop;
-    return WithoutControlChars(tag.substr(i, stop - i));
+    end = true;
 }
 
 bool TagNameIs(const std::string &name, const char *literal) { return EqualsNoCase(name, literal); }
 
+namespace {
+
+// One reading of a file: the scanner's state and the file's character set.
+class CBookmarkReader {
+public:
+    CBookmarkReader(IByteStream &file, IFolderSink &sink) : m_in(file), m_sink(sink) {}
+
+    void Read()
+    {
+        // What comes before the first tag: a byte-order mark, if any.
+        ReadText(m_in, m_text, m_end);
+        m_utf8 = StartsWithUtf8Bom(m_text);
+
+        // Heading phase, up to the first "<DL" or, after a heading, "<DT": only "<H1" counts.
+        bool heading = false;
+        NextTag();
+        while (!m_end && !IsName("<DL") && !(heading && IsName("<DT"))) {
+            if (IsName("<H1")) {
+                std::string title;
+                if (!ReadTitle(title))
+                    return;
+                m_sink.PushFolder(title, 0);
+                heading = true;
+            }
+            NextTag();
+        }
+
+        // List phase: "<DT" items, and "</DL" closing the innermost folder.
+        bool inHand = !m_end && IsName("<DT");
+        while (!m_end) {
+            if (!inHand && !NextTag())
+                break;
+            inHand = false;
+            if (IsName("</DL")) {
+                m_sink.PopFolder();
+                continue;
+            }
+            if (!IsName("<DT") || !NextTag())
+                continue;
+            if (IsName("<H3"))
+                ReadFolder();
+            else if (IsName("<A"))
+                ReadEntry();
+        }
+    }
+
+private:
+    bool IsName(const char *literal) const { return TagNameIs(m_tag.name, literal); }
+
+    // False at the end of the input. A META tag may declare UTF-8.
+    bool NextTag()
+    {
+        ReadTag(m_in, m_tag, m_end);
+        if (!m_end && IsName("<META") && MetaDeclaresUtf8(m_tag.content.text, m_tag.charset.text))
+            m_utf8 = true;
+        return !m_end;
+    }
+
+    // The text after a tag as a name; false when the input ends in it.
+    bool ReadTitle(std::string &title)
+    {
+        ReadText(m_in, m_text, m_end);
+        if (m_end)
+            return false;
+        m_text.resize(WholeCharsLength(m_text, TEXT_MAX, m_utf8));
+        title = BookmarkName(m_text, m_utf8);
+        return true;
+    }
+
+    void ReadFolder()
+    {
+        std::string title;
+        if (!ReadTitle(title))
+            return;
+        // Ids past the last table are refused; the count need not grow further.
+        if (m_folders < MAX_FOLDERS)
+            ++m_folders;
+        m_sink.PushFolder(title, m_folders);
+    }
+
+    void ReadEntry()
+    {
+        const AttributeValue &href = m_tag.href;
+        std::string name;
+        if (!ReadTitle(name) || href.cut)
+            return;
+        // Blanks between the opening quote and the address are no part of it.
+        const size_t start = std::min(href.text.find_first_not_of(' '), href.text.size());
+        const std::string url = BookmarkUrl(href.text.substr(start), m_utf8);
+        if (UrlFitsEntry(url))
+            m_sink.AddEntry(m_sink.CurrentFolder(), name, url);
+    }
+
+    CByteReader m_in;
+    IFolderSink &m_sink;
+    BookmarkTag m_tag;
+    std::string m_text;
+    bool m_end = false;
+    bool m_utf8 = false;
+    int m_folders = 0;
+};
+
+} // namespace
+
 int ReadBookmarks(IByteStream &file, IFolderSink &sink)
 {
-    CByteReader in(file);
-    std::string tag, name, text;
-    bool end = false;
-
-    // Heading phase, up to the first "<DL": only "<H1" counts.
-    ReadTag(in, tag, name, end);
-    while (!end && !TagNameIs(name, "<DL")) {
-        if (TagNameIs(name, "<H1")) {
-            ReadText(in, text, end);
-            if (end)
-                return 1;
-            sink.PushFolder(text, 0);
-        }
-        ReadTag(in, tag, name, end);
-    }
-
-    // List phase: "<DT" items, and "</DL" closing the innermost folder.
-    int folders = 0;
-    while (!end) {
-        ReadTag(in, tag, name, end);
-        if (end)
-            break;
-        if (TagNameIs(name, "</DL")) {
-            sink.PopFolder();
-            continue;
-        }
-        if (!TagNameIs(name, "<DT"))
-            continue;
-        ReadTag(in, tag, name, end);
-        if (end)
-            break;
-        if (TagNameIs(name, "<H3")) {
-            ReadText(in, text, end);
-            if (end)
-                break;
-            // Ids past the last table are refused; the count need not grow further.
-            if (folders < MAX_FOLDERS)
-                ++folders;
-            sink.PushFolder(text, folders);
-        } else if (TagNameIs(name, "<A")) {
-            const std::string url = GetHref(tag);
-            ReadText(in, text, end);
-            if (end)
-                break;
-            if (UrlFitsEntry(url))
-                sink.AddEntry(sink.CurrentFolder(), text, url);
-        }
-    }
+    CBookmarkReader reader(file, sink);
+    reader.Read();
     return 1;
 }

@@ -1,6 +1,7 @@
 #include "core/bookmarks/ShortcutFile.h"
 
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
 
 #include <cstring>
 
@@ -48,18 +49,42 @@ bool UrlFromShortcutLine(const char *line, std::string &url)
     return true;
 }
 
+bool IsUnicodeSectionLine(const char *line)
+{
+    std::string header = WithoutControlChars(line);
+    header.erase(header.find_last_not_of(" \t") + 1);
+    return EqualsNoCase(header, "[InternetShortcut.W]");
+}
+
 bool ReadShortcutUrl(std::FILE *file, std::string &url, size_t maxLine)
 {
-    std::string line, found;
-    bool tooLong = false;
+    std::string line, found, first, unicode;
+    bool tooLong = false, firstFound = false, firstWhole = false, inUnicode = false, unicodeFound = false;
     while (ReadLine(file, maxLine, line, tooLong)) {
+        if (line[0] == '[') {
+            inUnicode = !tooLong && IsUnicodeSectionLine(line.c_str());
+            continue;
+        }
         if (!UrlFromShortcutLine(line.c_str(), found))
             continue;
-        // The URL is not all there: the file gives none, rather than a wrong one.
-        if (tooLong)
-            return false;
-        url = found;
+        if (!firstFound) {
+            firstFound = true;
+            // The URL is not all there: the line gives none, rather than a wrong one.
+            firstWhole = !tooLong;
+            first = found;
+        }
+        if (inUnicode && !unicodeFound && !tooLong) {
+            unicodeFound = true;
+            unicode = found;
+        }
+    }
+    std::string utf8;
+    if (unicodeFound && Utf7ToUtf8(unicode, utf8)) {
+        url = Utf8UrlToAnsi(WithoutControlChars(utf8));
         return true;
     }
-    return false;
+    if (!firstWhole)
+        return false;
+    url = first;
+    return true;
 }

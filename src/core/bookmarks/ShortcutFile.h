@@ -1,6 +1,9 @@
 // Internet Explorer's Internet shortcut files (".URL"): the entry's name is
 // the file name without its extension, its URL the value of the file's
-// first "URL=" line.
+// first "URL=" line. Windows writes that line in the system's code page, so
+// a URL the code page cannot hold comes out with '?' there; it then also
+// writes the exact URL, in UTF-7, as the "URL=" line of the
+// "[InternetShortcut.W]" section, and that one is taken when present.
 #pragma once
 
 #include <cstddef>
@@ -28,7 +31,10 @@ bool ShortcutAttributesTaken(uint32_t attributes);
 // with "URL=" in any letter case. The URL keeps no control characters.
 bool UrlFromShortcutLine(const char *line, std::string &url);
 
-// Reads a file opened in text mode line by line up to the first "URL="
-// line: true with its URL; false when there is none, or when that line is
-// longer than maxLine bytes.
+// Reads a file opened in text mode line by line to its end: true with the
+// URL of the first "URL=" line of an "[InternetShortcut.W]" section (any
+// letter case) when there is one that is UTF-7, decoded and made a URL of
+// the code page (Utf8UrlToAnsi: punycode host, percent-escapes); otherwise
+// with the URL of the file's first "URL=" line; false when there is none,
+// or when that line is longer than maxLine bytes.
 bool ReadShortcutUrl(std::FILE *file, std::string &url, size_t maxLine = SHORTCUT_LINE_MAX);
