@@ -7,7 +7,6 @@
 #include "FileTree.h"
 #include "LauncherDriver.h"
 #include "TestIni.h"
-#include "core/bookmarks/FolderIndex.h"
 #include "core/settings/GroupList.h"
 #include "core/text/AnsiText.h"
 #include "res/resource.h"
@@ -104,14 +103,15 @@ void PressKey(HWND hwnd, UINT key)
     ::PostMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
 }
 
-// The file name box of the file-open dialog: the combo box's edit, or the
+// The file name box of the file-open dialog: the edit inside its combo
+// box (a ComboBoxEx32 holding a ComboBox, which holds the edit), or the
 // plain edit of older layouts.
 HWND FileNameBox(HWND open)
 {
-    if (HWND combo = ::GetDlgItem(open, 0x47C))
-        if (HWND edit = ::FindWindowExW(combo, nullptr, L"Edit", nullptr))
-            return edit;
-    return ::GetDlgItem(open, 0x480);
+    HWND box = ::GetDlgItem(open, 0x47C);
+    while (HWND inner = box ? ::FindWindowExW(box, nullptr, nullptr, nullptr) : nullptr)
+        box = inner;
+    return box ? box : ::GetDlgItem(open, 0x480);
 }
 
 // Types text into an edit box of another process, key by key.
@@ -127,7 +127,7 @@ int FindRow(HWND picker, const std::wstring &name)
 {
     HWND tree = ::GetDlgItem(picker, IDC_BOOKMARK_TREE), list = ::GetDlgItem(picker, IDC_BOOKMARK_LIST);
     PressKey(tree, VK_MULTIPLY);
-    for (int step = 0; step < MAX_FOLDERS; ++step) {
+    for (int step = 0; step < 256; ++step) {    // the picker holds no more folders
         int found = -1;
         WaitUntil(
             [&] {
