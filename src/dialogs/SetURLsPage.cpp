@@ -1,11 +1,10 @@
 #include "dialogs/SetURLsPage.h"
 
 #include "bookmarks/BookmarkDlg.h"
-#include "bookmarks/LocalProfiles.h"
 #include "core/settings/BrowserList.h"
 #include "core/dialogs/BookmarkImport.h"
 #include "dialogs/GroupNameDlg.h"
-#include "framework/FileOpenDlg.h"
+#include "dialogs/OtherSourceMenu.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
@@ -282,37 +281,11 @@ void SetURLsPage::OnImport(const BookmarkSource &source)
     ShowRows();
 }
 
-// The profiles are looked for each time: a browser may have been installed
-// or a profile added since.
 void SetURLsPage::OnImportOther()
 {
-    const std::vector<ChromiumProfile> profiles = FindLocalChromiumProfiles();
-    HMENU menu = ::CreatePopupMenu();
-    UINT command = 1;
-    for (const ChromiumProfile &profile : profiles) {
-        // A menu reads '&' as the mark of the next letter's key.
-        std::wstring label;
-        for (const wchar_t c : WideFromAnsi(profile.label.c_str()))
-            label += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
-        ::AppendMenuW(menu, MF_STRING, command++, label.c_str());
-    }
-    if (!profiles.empty())
-        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    const UINT fromFile = command;
-    ::AppendMenuW(menu, MF_STRING, fromFile, LoadResString(IDS_FROM_FILE).c_str());
-    RECT button;
-    ::GetWindowRect(GetDlgItem(IDC_IMPORT_OTHER), &button);
-    const UINT chosen = static_cast<UINT>(::TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON,
-                                                           button.left, button.bottom, 0, m_hWnd, nullptr));
-    ::DestroyMenu(menu);
-    if (chosen >= 1 && chosen < fromFile) {
-        OnImport(ChromiumSource(profiles[chosen - 1]));
-    } else if (chosen == fromFile) {
-        std::wstring path;
-        const std::string file = AskFileToOpen(::GetParent(m_hWnd), IDS_BOOKMARK_FILTER, path) ? AnsiFromWide(path) : "";
-        if (!file.empty())
-            OnImport(FileSource(file));
-    }
+    BookmarkSource source;
+    if (ChooseOtherSource(m_hWnd, GetDlgItem(IDC_IMPORT_OTHER), source))
+        OnImport(source);
 }
 
 // Unsaved changes to the group shown before are dropped.
