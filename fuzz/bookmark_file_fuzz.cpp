@@ -1,13 +1,17 @@
-// Any bytes as "bookmark.htm". What is read must come from the file: titles
-// and names are text between tags, so pieces of the file without a '<';
-// URLs are pieces of a tag without its control characters, and fit an
-// entry whole; every folder takes a tag of the file and every entry two.
-// Folders nest under earlier ones, the numbered folders in file order.
-// Reading the file one byte per read call gives the same folders and
-// entries as reading it through the buffer.
+// Any bytes as a bookmark file, as they are and once more after a UTF-8
+// byte-order mark. Every URL fits an entry whole and holds no control
+// character; every folder takes a tag of the file and every entry two;
+// folders nest under earlier ones, the numbered folders in file order.
+// Read as UTF-8, every URL is whole characters of the code page (what the
+// code page cannot hold is escaped, never left as raw bytes). A file with no
+// '&' and no charset declaration is read as it is: titles and names are
+// text between tags, pieces of the file without a '<', and URLs pieces of a
+// tag without its control characters. Reading the file one byte per read
+// call gives the same folders and entries as reading it through the buffer.
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/bookmarks/MemoryFolders.h"
 #include "core/settings/EntryUrl.h"
+#include "core/text/AnsiText.h"
 #include "core/text/Ascii.h"
 
 #include <algorithm>
@@ -49,14 +53,37 @@ void CheckText(const std::string &text, const std::string &file)
     Check(text.find('<') == std::string::npos && file.find(text) != std::string::npos);
 }
 
-} // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+// Every byte from 0x80 up begins a character of two bytes of the code page
+// or is one of its single-byte katakana.
+bool WholeCodePageChars(const std::string &text)
 {
-    const std::string file(reinterpret_cast<const char *>(data), size);
-    CMemoryStream stream(data, size);
+    for (const char *p = text.c_str(); *p;) {
+        const char *next = NextCharA(p);
+        const unsigned char c = static_cast<unsigned char>(*p);
+        if (c >= 0x80 && next == p + 1 && !(c >= 0xA1 && c <= 0xDF))
+            return false;
+        if (next == p + 2 && static_cast<unsigned char>(p[1]) < 0x40)
+            return false;
+        p = next;
+    }
+    return true;
+}
+
+bool ContainsNoCase(const std::string &text, const char *word)
+{
+    std::string upper;
+    for (const char c : text)
+        upper += UpperAscii(c);
+    return upper.find(word) != std::string::npos;
+}
+
+void CheckFile(const std::string &file)
+{
+    CMemoryStream stream(file.data(), file.size());
     CMemoryBookmarks b;
     ReadBookmarks(stream, b);
+    const bool utf8 = file.compare(0, 3, "\xEF\xBB\xBF") == 0;
+    const bool plain = !utf8 && file.find('&') == std::string::npos && !ContainsNoCase(file, "CHARSET");
 
     const auto &folders = b.m_tree.m_folders;
     int lastId = 0;
@@ -67,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         // The heading's folders 0 first, then 1, 2, ... with gaps for those left out.
         Check(folder.id == 0 ? lastId == 0 : folder.id > lastId);
         lastId = folder.id;
-        CheckText(folder.title, file);
+        if (plain)
+            CheckText(folder.title, file);
     }
 
     const std::string withoutControls = WithoutControlChars(file);
@@ -77,16 +105,28 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Check(t.m_nCount[f] == static_cast<int>(t.m_names[f].size()) && t.m_names[f].size() == t.m_urls[f].size());
         entries += t.m_names[f].size();
         for (const std::string &name : t.m_names[f])
-            CheckText(name, file);
-        for (const std::string &url : t.m_urls[f])
-            Check(UrlFitsEntry(url) && std::none_of(url.begin(), url.end(), IsControlChar) &&
-                  withoutControls.find(url) != std::string::npos);
+            if (plain)
+                CheckText(name, file);
+        for (const std::string &url : t.m_urls[f]) {
+            Check(UrlFitsEntry(url) && std::none_of(url.begin(), url.end(), IsControlChar));
+            Check(!utf8 || WholeCodePageChars(url));
+            Check(!plain || withoutControls.find(url) != std::string::npos);
+        }
     }
     Check(folders.size() + 2 * entries <= static_cast<size_t>(std::count(file.begin(), file.end(), '<')));
 
-    COneByteStream trickle(data, size);
+    COneByteStream trickle(file.data(), file.size());
     CMemoryBookmarks byByte;
     ReadBookmarks(trickle, byByte);
     Check(Same(b, byByte));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const std::string file(reinterpret_cast<const char *>(data), size);
+    CheckFile(file);
+    CheckFile("\xEF\xBB\xBF" + file);
     return 0;
 }

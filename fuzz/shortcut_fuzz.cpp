@@ -1,12 +1,17 @@
 // Any bytes as a ".URL" file read in text mode, and as a file name. The URL
 // found must be the one a plain reading of the whole buffer finds: the
-// value of the first line starting "URL=", none when that line is longer
-// than the longest line read. The first byte also sets a short longest line,
-// so that lines past it are met in small inputs too.
+// UTF-7 value of the first "URL=" line of an "[InternetShortcut.W]"
+// section, decoded, when there is one that is UTF-7 and not longer than the
+// longest line read; else the value of the first line starting "URL=", none
+// when that line is longer. The URL never holds a control character. The
+// first byte also sets a short longest line, so that lines past it are met
+// in small inputs too.
 #include "core/bookmarks/ShortcutFile.h"
 
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -20,28 +25,57 @@ void Check(bool condition)
         std::abort();
 }
 
+bool IsUrlLine(const std::string &line) { return line.size() > 4 && StartsWithNoCase(line.c_str(), "URL="); }
+
+std::string WithoutControls(const std::string &text)
+{
+    std::string kept;
+    for (const char c : text)
+        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)
+            kept += c;
+    return kept;
+}
+
 // The lines split at '\n' all at once; each line up to a NUL, as a C string
 // reads it.
 bool ExpectedUrl(const std::string &bytes, size_t maxLine, std::string &url)
 {
+    bool first = false, firstWhole = false, inUnicode = false, unicode = false;
+    std::string firstUrl, unicodeUrl;
     for (size_t start = 0; start < bytes.size();) {
         const size_t newline = bytes.find('\n', start);
         const size_t end = newline == std::string::npos ? bytes.size() : newline;
         const std::string body = bytes.substr(start, end - start);
         const std::string kept = body.substr(0, maxLine) + (newline == std::string::npos ? "" : "\n");
         const std::string line(kept.c_str());
-        if (line.size() > 4 && StartsWithNoCase(line.c_str(), "URL=")) {
-            if (body.size() > maxLine)
-                return false;
-            url.clear();
-            for (const char c : line.substr(4))
-                if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F)
-                    url += c;
-            return true;
-        }
+        const bool whole = body.size() <= maxLine;
         start = end + 1;
+        if (!line.empty() && line[0] == '[') {
+            std::string header = WithoutControls(line);
+            while (!header.empty() && (header.back() == ' ' || header.back() == '\t'))
+                header.pop_back();
+            inUnicode = whole && EqualsNoCase(header, "[InternetShortcut.W]");
+            continue;
+        }
+        if (!IsUrlLine(line))
+            continue;
+        if (!first) {
+            first = true;
+            firstWhole = whole;
+            firstUrl = WithoutControls(line.substr(4));
+        }
+        if (inUnicode && !unicode && whole) {
+            unicode = true;
+            unicodeUrl = WithoutControls(line.substr(4));
+        }
     }
-    return false;
+    std::string utf8;
+    if (unicode && Utf7ToUtf8(unicodeUrl, utf8)) {
+        url = Utf8UrlToAnsi(WithoutControls(utf8));
+        return true;
+    }
+    url = firstUrl;
+    return first && firstWhole;
 }
 
 void CheckRead(const std::string &bytes, size_t maxLine, bool useDefault)
@@ -53,7 +87,7 @@ void CheckRead(const std::string &bytes, size_t maxLine, bool useDefault)
     const bool found = useDefault ? ReadShortcutUrl(file, url) : ReadShortcutUrl(file, url, maxLine);
     std::fclose(file);
     Check(found == ExpectedUrl(bytes, maxLine, expected));
-    Check(found ? url == expected && url.size() + 4 <= maxLine : url == "unchanged");
+    Check(found ? url == expected && std::none_of(url.begin(), url.end(), IsControlChar) : url == "unchanged");
 }
 
 } // namespace

@@ -55,7 +55,7 @@ std::string BookmarkUrl(const std::string &raw, bool utf8)
 {
     if (utf8)
         return Utf8UrlToAnsi(WithoutControlChars(DecodeReferences(raw)));
-    return WithoutControlChars(DecodeReferences(raw, Utf8UrlToAnsi));
+    return WithoutControlChars(DecodeReferences(raw, Utf8UrlPartToAnsi));
 }
 
 size_t WholeCharsLength(const std::string &text, size_t maxBytes, bool utf8)

@@ -26,7 +26,8 @@ std::string BookmarkName(const std::string &raw, bool utf8);
 // characters removed (a line break inside a value is no part of the
 // address), then in a UTF-8 file the whole URL converted so that no
 // character is lost (Utf8UrlToAnsi: punycode host, percent-escapes), in a
-// code-page file each reference's character the same way.
+// code-page file each reference's character (Utf8UrlPartToAnsi: kept when
+// the code page holds it exactly, escaped when not).
 std::string BookmarkUrl(const std::string &raw, bool utf8);
 
 // The longest start of text, at most maxBytes long, that ends on a whole

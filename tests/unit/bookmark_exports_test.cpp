@@ -1,0 +1,116 @@
+// Real bookmark files (tests/data/bookmarks, sources in SOURCES.md) read
+// whole: the folder tree and every entry's name and URL. Expected trees are
+// written in UTF-8: their names come out as Utf8ToAnsi makes them, their
+// URLs exactly as written here (code page 932, as natively and under Wine).
+#include "BookmarkDump.h"
+#include "core/bookmarks/BookmarkFile.h"
+#include "core/text/Unicode.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::string ReadDataFile(const char *name)
+{
+    const std::string path = std::string(ORVANTA_TEST_DATA) + "/bookmarks/" + name;
+    std::string bytes;
+    std::FILE *file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return bytes;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, n);
+    std::fclose(file);
+    return bytes;
+}
+
+// Folder titles and entry names through Utf8ToAnsi, URLs as written.
+std::string Expected(const std::string &utf8Tree)
+{
+    std::string tree;
+    for (size_t start = 0; start < utf8Tree.size();) {
+        const size_t newline = utf8Tree.find('\n', start);
+        const std::string line = utf8Tree.substr(start, newline - start);
+        const size_t bar = line.find(" | ");
+        tree += bar == std::string::npos ? Utf8ToAnsi(line) : Utf8ToAnsi(line.substr(0, bar)) + line.substr(bar);
+        tree += '\n';
+        start = newline + 1;
+    }
+    return tree;
+}
+
+struct ExportCase {
+    const char *file;
+    const char *utf8Tree;
+};
+
+const ExportCase EXPORTS[] = {
+    {"firefox-exported.html",
+     "+Bookmarks Menu #0\n"
+     " +Mozilla Firefox #1\n"
+     "  - Help and Tutorials | http://en-us.www.mozilla.com/en-US/firefox/help/\n"
+     "  - Customize Firefox | http://en-us.www.mozilla.com/en-US/firefox/customize/\n"
+     "  - Get Involved | http://en-us.www.mozilla.com/en-US/firefox/community/\n"
+     "  - About Us | http://en-us.www.mozilla.com/en-US/about/\n"
+     " +test #2\n"
+     "  - test post keyword | http://test/post\n"
+     " +Bookmarks Toolbar #3\n"
+     "  - Getting Started | http://en-us.www.mozilla.com/en-US/firefox/central/\n"
+     "  - Latest Headlines | http://en-us.fxfeeds.mozilla.com/en-US/firefox/livebookmarks/\n"
+     " +Other Bookmarks #4\n"
+     "  - Example.tld | http://example.tld/\n"},
+    {"firefox-preplaces.html",
+     "+Bookmarks #0\n"
+     " +Mozilla Firefox #1\n"
+     "  - Help and Tutorials | http://en-US.www.mozilla.com/en-US/firefox/help/\n"
+     "  - Customize Firefox | http://en-US.www.mozilla.com/en-US/firefox/customize/\n"
+     "  - Get Involved | http://en-US.www.mozilla.com/en-US/firefox/community/\n"
+     "  - About Us | http://en-US.www.mozilla.com/en-US/about/\n"
+     " +test #2\n"
+     "  - test post keyword | http://test/post\n"
+     " +Unsorted Bookmarks #3\n"
+     "  - Example.tld | http://example.tld\n"
+     " +Bookmarks Toolbar Folder #4\n"
+     "  - Getting Started | http://en-US.www.mozilla.com/en-US/firefox/central/\n"
+     "  - Latest Headlines | http://en-US.fxfeeds.mozilla.com/en-US/firefox/livebookmarks/\n"},
+    {"firefox-localized.html",
+     "+Bookmarks #0\n"
+     " +bookmarks-html-localized-folder #1\n"
+     "  - bookmarks-html-localized-bookmark | http://www.mozilla.com/firefox/help/\n"},
+    {"firefox-singleframe.html",
+     "+Bookmarks #0\n"
+     " +Subtitle #1\n"
+     "  - Mozilla | http://www.mozilla.org/\n"},
+    {"firefox-sync-utils.html",
+     "+Bookmarks Menu #0\n"
+     " - Mozilla | https://www.mozilla.org/\n"
+     " +Bookmarks Toolbar #1\n"
+     "  - Firefox | https://www.mozilla.org/en-US/firefox/\n"},
+    {"firefox-utf8-ja.html",
+     "+ブックマークメニュー #0\n"
+     " - Market & Sell <Name> | https://market.example.com/?a=1&b=2\n"
+     " +ブックマークツールバー #1\n"
+     "  - ニュース速報 | https://www.example.jp/\x83\x6a\x83\x85\x81\x5b\x83\x58/\n"
+     "  - Café & Crème | https://www.example.com/search?q=caf%C3%A9&lang=fr\n"
+     " +Bücher & Übersetzungen #2\n"
+     "  - Bücherei Müller | http://xn--bcher-kva.example/\n"
+     "  - 完了 ✓ リスト | https://tasks.example.org/done/%E2%9C%93\n"},
+};
+
+TEST(BookmarkExports, EveryFolderAndEntryOfRealFiles)
+{
+    for (const ExportCase &c : EXPORTS) {
+        const std::string bytes = ReadDataFile(c.file);
+        ASSERT_FALSE(bytes.empty()) << c.file;
+        CMemoryStream stream(bytes.data(), bytes.size());
+        CMemoryBookmarks bookmarks;
+        ReadBookmarks(stream, bookmarks);
+        EXPECT_EQ(Expected(c.utf8Tree), Dump(bookmarks)) << c.file;
+    }
+}
+
+} // namespace
