@@ -22,11 +22,10 @@ namespace {
 const char EDGE_PROGRAM[] = "C:\\Program Files (x86)\\Microsoft\\Edge\\Application\\msedge.exe";
 const ListRow NEW_ROW = {L"新規", L"新規ＵＲＬ", -1};
 
-// The export and the entry of it picked.
-const char FIREFOX_EXPORT[] = "dev-firefox.html";
-const wchar_t FIREFOX_TITLE[] = L"dev-firefox.htmlから選択";
-const wchar_t FIREFOX_NAME[] = L"日本語のページ";
-const wchar_t FIREFOX_URL[] = L"https://xn--r8jz45g.jp/%E2%9C%93/";
+// A UTF-8 export of Firefox with Japanese and accented names, character
+// references, an IDN host and a ✓ in a path.
+const char FIREFOX_EXPORT[] = "bookmarks/firefox-utf8-ja.html";
+const wchar_t FIREFOX_TITLE[] = L"firefox-utf8-ja.htmlから選択";
 
 // A bookmark file as Chrome writes it, in UTF-8: entries on the bar.
 std::string Bookmarks(const std::vector<std::pair<std::string, std::string>> &bar)
@@ -122,8 +121,8 @@ void TypeText(HWND edit, const std::string &text)
 }
 
 // Goes down the picker's tree, every folder opened, until the list shows a
-// row named name; its index, or -1.
-int FindRow(HWND picker, const std::wstring &name)
+// row with this URL; its index, or -1.
+int FindRow(HWND picker, const std::wstring &url)
 {
     HWND tree = ::GetDlgItem(picker, IDC_BOOKMARK_TREE), list = ::GetDlgItem(picker, IDC_BOOKMARK_LIST);
     PressKey(tree, VK_MULTIPLY);
@@ -133,7 +132,7 @@ int FindRow(HWND picker, const std::wstring &name)
             [&] {
                 const std::vector<ListRow> rows = ListRows(list);
                 for (size_t i = 0; i < rows.size() && found < 0; ++i)
-                    if (rows[i].kind == name)
+                    if (rows[i].url == url)
                         found = static_cast<int>(i);
                 return found >= 0;
             },
@@ -269,31 +268,53 @@ TEST_F(OtherBrowsers, EntriesTakeTheKindOfTheBrowserTheyCameFrom)
     EXPECT_EQ("DEF https://wiki.work.example/", ReadIniValue("G1", "UL4"));
 }
 
-// A UTF-8 export of Firefox, chosen in the file-open dialog by typing its
-// path and pressing Enter: the names read whole, the URL exact (its host in
-// punycode, what the code page cannot hold as UTF-8 escapes).
+// The export chosen in the file-open dialog by typing its path and pressing
+// Enter: names read whole where the code page holds them, character
+// references decoded, every URL exact (an IDN host in punycode, what the
+// code page cannot hold as UTF-8 escapes, what it holds as it is).
 TEST_F(OtherBrowsers, AFileChosenInTheFileOpenDialogGivesItsNamesAndExactUrls)
 {
     const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
     ASSERT_NE(nullptr, sheet.Window());
-    ASSERT_TRUE(Choose(sheet, 3));
-    HWND open = WaitOwnedDialog(sheet.Window());
-    ASSERT_NE(nullptr, open);
-    HWND box = FileNameBox(open);
-    ASSERT_NE(nullptr, box);
-    TypeText(box, TestDataPath(FIREFOX_EXPORT));
-    PressKey(box, VK_RETURN);
-    HWND picker = WaitProcessWindow(m_app.Pid(), FIREFOX_TITLE);
-    ASSERT_NE(nullptr, picker);
-    const int row = FindRow(picker, FIREFOX_NAME);
-    ASSERT_LE(0, row) << "no entry named " << AnsiFromWide(FIREFOX_NAME);
-    EXPECT_EQ(FIREFOX_URL, ListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST))[static_cast<size_t>(row)].url);
-    SelectListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST), {row});
-    ASSERT_TRUE(CloseDialog(picker, IDOK));
-    EXPECT_EQ((std::vector<ListRow>{{L"DEF", L"http://old/", 2}, {L"DEF", FIREFOX_URL, 2}, NEW_ROW}),
-              ListRows(sheet.Item(IDC_URL_LIST)));
+    const struct {
+        std::vector<std::wstring> urls;    // picked together, from one folder
+        std::vector<std::wstring> names;   // as the picker shows them; empty: not compared
+    } picks[] = {
+        {{L"http://xn--bcher-kva.example/", L"https://tasks.example.org/done/%E2%9C%93"}, {}},
+        {{L"https://www.example.jp/ニュース/"}, {L"ニュース速報"}},
+        {{L"https://market.example.com/?a=1&b=2"}, {L"Market & Sell <Name>"}},
+    };
+    std::vector<ListRow> expected = {{L"DEF", L"http://old/", 2}};
+    for (const auto &pick : picks) {
+        const std::string what = AnsiFromWide(pick.urls[0].c_str());
+        ASSERT_TRUE(Choose(sheet, 3)) << what;
+        HWND open = WaitOwnedDialog(sheet.Window());
+        ASSERT_NE(nullptr, open) << what;
+        HWND box = FileNameBox(open);
+        ASSERT_NE(nullptr, box) << what;
+        TypeText(box, TestDataPath(FIREFOX_EXPORT));
+        PressKey(box, VK_RETURN);
+        HWND picker = WaitProcessWindow(m_app.Pid(), FIREFOX_TITLE);
+        ASSERT_NE(nullptr, picker) << what;
+        HWND list = ::GetDlgItem(picker, IDC_BOOKMARK_LIST);
+        std::vector<int> rows;
+        for (const std::wstring &url : pick.urls) {
+            rows.push_back(FindRow(picker, url));
+            ASSERT_LE(0, rows.back()) << "no entry for " << AnsiFromWide(url.c_str());
+            expected.push_back({L"DEF", url, 2});
+        }
+        for (size_t i = 0; i < pick.names.size(); ++i)
+            EXPECT_EQ(pick.names[i], ListRows(list)[static_cast<size_t>(rows[i])].kind) << what;
+        SelectListRows(list, rows);
+        ASSERT_TRUE(CloseDialog(picker, IDOK)) << what;
+    }
+    expected.push_back(NEW_ROW);
+    EXPECT_EQ(expected, ListRows(sheet.Item(IDC_URL_LIST)));
     ASSERT_TRUE(CloseSettings(m_app, sheet, true));
-    EXPECT_EQ("DEF " + AnsiFromWide(FIREFOX_URL), ReadIniValue("G1", "UL2"));
+    EXPECT_EQ("5", ReadIniValue("G1", "URL_Num"));
+    for (size_t i = 1; i < expected.size() - 1; ++i)
+        EXPECT_EQ("DEF " + AnsiFromWide(expected[i].url.c_str()),
+                  ReadIniValue("G1", ("UL" + std::to_string(i + 1)).c_str()));
 }
 
 } // namespace
