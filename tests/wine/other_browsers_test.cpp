@@ -54,26 +54,29 @@ void MakeDirs(const std::string &path)
     MakeDir(path);
 }
 
+struct TopWindowSearch {
+    const wchar_t *windowClass;
+    const std::function<bool(HWND)> *match;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTopWindow(HWND hwnd, LPARAM param)
+{
+    auto *search = reinterpret_cast<TopWindowSearch *>(param);
+    wchar_t cls[16] = L"";
+    ::GetClassNameW(hwnd, cls, 16);
+    if (std::wstring(cls) != search->windowClass || !::IsWindowVisible(hwnd) || !(*search->match)(hwnd))
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
 // A visible top-level window of this class that match accepts, once there is one.
 HWND WaitTopWindow(const wchar_t *windowClass, const std::function<bool(HWND)> &match)
 {
-    struct Search {
-        const wchar_t *windowClass;
-        const std::function<bool(HWND)> *match;
-        HWND found;
-    } s = {windowClass, &match, nullptr};
+    TopWindowSearch s = {windowClass, &match, nullptr};
     WaitUntil([&] {
-        ::EnumWindows(
-            [](HWND hwnd, LPARAM param) -> BOOL {
-                auto *search = reinterpret_cast<Search *>(param);
-                wchar_t cls[16] = L"";
-                ::GetClassNameW(hwnd, cls, 16);
-                if (std::wstring(cls) != search->windowClass || !::IsWindowVisible(hwnd) || !(*search->match)(hwnd))
-                    return TRUE;
-                search->found = hwnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&s));
+        ::EnumWindows(MatchTopWindow, reinterpret_cast<LPARAM>(&s));
         return s.found != nullptr;
     });
     return s.found;
