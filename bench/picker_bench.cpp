@@ -5,13 +5,14 @@
 // file. The picker keeps 256 folders; the rest are left out (JSON) or
 // their entries go to the folder around them (HTML). Goal: within 300 ms.
 // Not a test: prints figures; the exit status is 1 when a goal is missed.
+#include "BestTime.h"
+
 #include "bookmarks/BookmarkDlg.h"
 #include "core/bookmarks/ByteStream.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -80,22 +81,6 @@ void Write(const std::string &path, const std::string &bytes)
     }
 }
 
-double Milliseconds(std::chrono::steady_clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-template <class F> double Best(F f)
-{
-    double best = 1e300;
-    for (int i = 0; i < RUNS; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        f();
-        best = std::min(best, Milliseconds(std::chrono::steady_clock::now() - start));
-    }
-    return best;
-}
-
 // The picker, closed as soon as it shows the root's first folder, painted.
 class CTimedPicker : public CBookmarkDlg {
 public:
@@ -129,14 +114,14 @@ protected:
 bool Measure(const char *what, const std::string &file, const BookmarkSource &source)
 {
     std::vector<char> buffer(1 << 20);
-    const double readMs = Best([&] {
+    const double readMs = Best(RUNS, [&] {
         CFileStream stream;
         stream.Open(file.c_str());
         while (stream.Read(buffer.data(), buffer.size()) > 0) {
         }
     });
     int folders = 0, shown = 0, entries = 0;
-    const double pickerMs = Best([&] {
+    const double pickerMs = Best(RUNS, [&] {
         CTimedPicker dlg;
         dlg.m_source = source;
         dlg.DoModal();
