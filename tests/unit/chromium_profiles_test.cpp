@@ -14,7 +14,7 @@
 
 namespace {
 
-// "browser | label | the last two parts of the directory".
+// "browser | label | the directory's last two names".
 std::vector<std::string> Profiles(const std::string &layout)
 {
     std::vector<std::string> found;

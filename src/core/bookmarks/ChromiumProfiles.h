@@ -25,7 +25,7 @@ const char *ChromiumBrowserName(int browser);
 std::vector<ChromiumProfile> FindChromiumProfiles(const std::string &localAppData);
 
 // The name "Local State" (its text) gives the profile in directory dir
-// (its last part, "Default"), in the system's code page; dir itself when
+// (its last name, "Default"), in the system's code page; dir itself when
 // it names none.
 std::string ProfileName(const std::string &localState, const std::string &dir);
 

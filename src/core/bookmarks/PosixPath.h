@@ -1,4 +1,4 @@
-// Paths as the program builds them ('\' between their parts, JoinPath) in
+// Paths as the program builds them ('\' between their names, JoinPath) in
 // the form the C library takes elsewhere than on Windows (tests, fuzzers).
 #pragma once
 
