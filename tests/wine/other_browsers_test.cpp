@@ -237,6 +237,19 @@ TEST_F(OtherBrowsers, TheMenuOffersEveryProfileThenAFile)
     ASSERT_TRUE(CloseSettings(m_app, sheet, false));
 }
 
+TEST_F(OtherBrowsers, WithNoProfileTheMenuHoldsTheFileAlone)
+{
+    RemoveTree(JoinPath(m_local, "Google"));
+    RemoveTree(JoinPath(m_local, "Microsoft\\Edge"));
+    const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
+    ASSERT_NE(nullptr, sheet.Window());
+    ASSERT_TRUE(Choose(sheet, 0));
+    HWND open = WaitOwnedDialog(sheet.Window());
+    ASSERT_NE(nullptr, open) << "the first item asks for a file";
+    ASSERT_TRUE(CloseDialog(open, IDCANCEL));
+    ASSERT_TRUE(CloseSettings(m_app, sheet, false));
+}
+
 TEST_F(OtherBrowsers, EntriesTakeTheKindOfTheBrowserTheyCameFrom)
 {
     const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
