@@ -8,10 +8,10 @@
 // text between tags, pieces of the file without a '<', and URLs pieces of a
 // tag without its control characters. Reading the file one byte per read
 // call gives the same folders and entries as reading it through the buffer.
+#include "CodePageChars.h"
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/bookmarks/MemoryFolders.h"
 #include "core/settings/EntryUrl.h"
-#include "core/text/AnsiText.h"
 #include "core/text/Ascii.h"
 
 #include <algorithm>
@@ -51,22 +51,6 @@ bool Same(const CMemoryBookmarks &a, const CMemoryBookmarks &b)
 void CheckText(const std::string &text, const std::string &file)
 {
     Check(text.find('<') == std::string::npos && file.find(text) != std::string::npos);
-}
-
-// Every byte from 0x80 up begins a character of two bytes of the code page
-// or is one of its single-byte katakana.
-bool WholeCodePageChars(const std::string &text)
-{
-    for (const char *p = text.c_str(); *p;) {
-        const char *next = NextCharA(p);
-        const unsigned char c = static_cast<unsigned char>(*p);
-        if (c >= 0x80 && next == p + 1 && !(c >= 0xA1 && c <= 0xDF))
-            return false;
-        if (next == p + 2 && static_cast<unsigned char>(p[1]) < 0x40)
-            return false;
-        p = next;
-    }
-    return true;
 }
 
 bool ContainsNoCase(const std::string &text, const char *word)

@@ -7,9 +7,9 @@
 // characters of the code page. A cut on whole characters is no longer
 // than asked and, in UTF-8, never splits a character (but where the text
 // starts with a stray continuation byte: then nothing is left).
+#include "CodePageChars.h"
 #include "core/bookmarks/Charset.h"
 #include "core/bookmarks/HtmlEntities.h"
-#include "core/text/AnsiText.h"
 #include "core/text/Ascii.h"
 #include "core/text/Unicode.h"
 
@@ -68,18 +68,6 @@ std::string Encoded(const std::string &text, const std::string &choices)
         i += n;
     }
     return out;
-}
-
-bool WholeCodePageChars(const std::string &text)
-{
-    for (const char *p = text.c_str(); *p;) {
-        const char *next = NextCharA(p);
-        const unsigned char c = static_cast<unsigned char>(*p);
-        if (c >= 0x80 && next == p + 1 && !(c >= 0xA1 && c <= 0xDF))
-            return false;
-        p = next;
-    }
-    return true;
 }
 
 } // namespace

@@ -334,6 +334,19 @@ TEST(FavoritesFolder, AShortcutWhoseUrlAnEntryCannotKeepWholeGivesNoEntry)
     EXPECT_EQ((FolderContents{{"", kept}}), Contents(b));
 }
 
+TEST(FavoritesFolder, AShortcutWithAUnicodeSectionGivesItsExactUrl)
+{
+    // As Windows writes it where the code page has no "u" with umlaut, nor a check mark.
+    FavoritesTree tree;
+    tree.Add("idn.url", Shortcut("http://b?cher.example/?") +
+                            "[InternetShortcut.W]\r\nURL=http://b+APw-cher.example/+JxM-\r\n");
+    tree.Add("plain.url", Shortcut("http://plain/"));
+    CMemoryBookmarks b;
+    Read(tree.Root(), b, "a Unicode section");
+    EXPECT_EQ((FolderContents{{"", {"idn | http://xn--bcher-kva.example/%E2%9C%93", "plain | http://plain/"}}}),
+              Contents(b));
+}
+
 #ifndef _WIN32
 TEST(FavoritesFolder, OnlyRegularFilesAreRead)
 {

@@ -36,7 +36,8 @@ std::string Marked(const std::string &utf8) { return "[" + utf8 + "]"; }
 
 TEST(HtmlEntities, OnlyCharactersOutsideAsciiAreConverted)
 {
-    EXPECT_EQ("<[\xE2\x9C\x93]>&eacute;[\xC3\xA9]\xC3\xA9", DecodeReferences("&lt;&#x2713;&gt;&eacute;&#233;\xC3\xA9", Marked));
+    EXPECT_EQ("<[\xE2\x9C\x93]>&eacute;[\xC3\xA9]\xC3\xA9",
+              DecodeReferences("&lt;&#x2713;&gt;&eacute;&#233;\xC3\xA9", Marked));
 }
 
 TEST(Charset, MetaDeclarations)

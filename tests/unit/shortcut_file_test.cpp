@@ -187,8 +187,6 @@ TEST(ShortcutFile, TheUnicodeSectionsUrlIsTakenWhenThere)
          plain + "[internetshortcut.w]  \r\nIconIndex=1\r\nURL=http://a/?q=1+-2\r\n", "http://a/?q=1+2"},
         {"characters the code page holds", plain + "[InternetShortcut.W]\r\nURL=http://a/+ZeVnLA-\r\n",
          Utf8UrlToAnsi("http://a/\xE6\x97\xA5\xE6\x9C\xAC")},
-        {"a section line that is not UTF-7", plain + "[InternetShortcut.W]\r\nURL=http://\x95\x5c/\r\n",
-         "http://b?cher.example/?"},
         {"no URL line in the section: one after it does not count",
          plain + "[InternetShortcut.W]\r\nIconIndex=1\r\n[Other]\r\nURL=http://other/\r\n", "http://b?cher.example/?"},
         {"a section line too long", plain + "[InternetShortcut.W]\r\nURL=" + std::string(SHORTCUT_LINE_MAX, 'u'),
@@ -202,7 +200,8 @@ TEST(ShortcutFile, TheUnicodeSectionsUrlIsTakenWhenThere)
     }
     // The first URL line too long, the section's whole: the section's URL.
     std::string url;
-    EXPECT_TRUE(UrlOfFile("URL=" + std::string(SHORTCUT_LINE_MAX, 'u') + "\n[InternetShortcut.W]\nURL=http://w/\n", url));
+    const std::string longFirst = "URL=" + std::string(SHORTCUT_LINE_MAX, 'u') + "\n";
+    EXPECT_TRUE(UrlOfFile(longFirst + "[InternetShortcut.W]\nURL=http://w/\n", url));
     EXPECT_EQ("http://w/", url);
 }
 

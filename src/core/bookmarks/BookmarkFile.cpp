@@ -124,11 +124,21 @@ private:
     AttributeValue *m_value = nullptr;
 };
 
+void ClearValue(AttributeValue &value)
+{
+    // clear() rather than a new value: a file's tags reuse one buffer each.
+    value.text.clear();
+    value.present = value.cut = false;
+}
+
 } // namespace
 
 void ReadTag(CByteReader &in, BookmarkTag &tag, bool &end)
 {
-    tag = BookmarkTag();
+    tag.name.clear();
+    ClearValue(tag.href);
+    ClearValue(tag.content);
+    ClearValue(tag.charset);
     end = false;
     const unsigned char *data = nullptr;
     size_t size = 0;
@@ -148,7 +158,7 @@ void ReadTag(CByteReader &in, BookmarkTag &tag, bool &end)
     }
 
     // The name, up to a delimiter; what does not fit the name buffer is read and dropped.
-    tag.name = "<";
+    tag.name += '<';
     unsigned char delimiter = 0;
     while (!delimiter) {
         if (!in.Available(data, size))
@@ -283,7 +293,7 @@ private:
         std::string name;
         if (!ReadTitle(name) || href.cut)
             return;
-        // Blanks between the opening quote and the address are no part of it.
+        // Blanks between the opening quote and the address do not belong to it.
         const size_t start = std::min(href.text.find_first_not_of(' '), href.text.size());
         const std::string url = BookmarkUrl(href.text.substr(start), m_utf8);
         if (UrlFitsEntry(url))

@@ -23,7 +23,7 @@ bool MetaDeclaresUtf8(const std::string &content, const std::string &charset);
 std::string BookmarkName(const std::string &raw, bool utf8);
 
 // A URL from an HREF value as written: references decoded, control
-// characters removed (a line break inside a value is no part of the
+// characters removed (a line break inside a value does not belong to the
 // address), then in a UTF-8 file the whole URL converted so that no
 // character is lost (Utf8UrlToAnsi: punycode host, percent-escapes), in a
 // code-page file each reference's character (Utf8UrlPartToAnsi: kept when
