@@ -35,12 +35,9 @@ std::string Load(const std::string &rest, bool *ok = nullptr)
     return Dump(bookmarks);
 }
 
-// The dump expected, written in UTF-8: names are the system code page's.
-std::string Expected(const std::string &utf8) { return Utf8ToAnsi(utf8); }
-
 TEST(ChromiumBookmarks, RootsFoldersAndEntriesInFileOrderUnderTheirJapaneseNames)
 {
-    EXPECT_EQ(Expected("+ #0\n"
+    EXPECT_EQ(NamesInCodePage("+ #0\n"
                        " +ブックマーク バー #1\n"
                        "  - Example | https://example.com/\n"
                        "  +ニュース #2\n"
@@ -64,7 +61,7 @@ TEST(ChromiumBookmarks, TheAccountsBookmarksGoIntoAFolderOfTheirOwn)
     const int folder = reader.Append(Utf8ToAnsi(ChromiumRootTitle(ROOT_COUNT)), 0);
     ASSERT_TRUE(account.Open(TestDataPath(dir + "AccountBookmarks").c_str()));
     ASSERT_TRUE(reader.ReadFile(account, folder));
-    EXPECT_EQ(Expected("+ #0\n"
+    EXPECT_EQ(NamesInCodePage("+ #0\n"
                        " +ブックマーク バー #1\n"
                        "  - Local | https://local.example/\n"
                        " +その他のブックマーク #2\n"
@@ -97,7 +94,7 @@ TEST(ChromiumBookmarks, AFileThatIsNoBookmarkFileGivesTheRootAlone)
 
 TEST(ChromiumBookmarks, ValuesOfUnexpectedTypesAreLeftOutAndTheRestRead)
 {
-    EXPECT_EQ(Expected("+ #0\n"
+    EXPECT_EQ(NamesInCodePage("+ #0\n"
                        " +ブックマーク バー #1\n"
                        "  -  | https://nameless.example/\n"
                        "  - Kept | https://kept.example/\n"
@@ -119,7 +116,7 @@ TEST(ChromiumBookmarks, NestingIsFollowedToTheDepthBound)
     EXPECT_EQ(std::string::npos, dump.find("- Level " + std::to_string(last) + " |"));
 
     bool ok = false;
-    EXPECT_EQ(Expected("+ #0\n +ブックマーク バー #1\n"), Load("chromium/files/very-deep", &ok));
+    EXPECT_EQ(NamesInCodePage("+ #0\n +ブックマーク バー #1\n"), Load("chromium/files/very-deep", &ok));
     EXPECT_TRUE(ok);
 }
 
@@ -187,7 +184,7 @@ TEST(ChromiumBookmarks, UrlsTheSettingsFileCannotKeepWholeAreLeftOut)
     CChromiumReader reader(bookmarks);
     reader.AddRoot();
     ASSERT_TRUE(reader.ReadFile(stream, 0));
-    EXPECT_EQ(Expected("+ #0\n +その他のブックマーク #1\n  - Short | http://short/\n"), Dump(bookmarks));
+    EXPECT_EQ(NamesInCodePage("+ #0\n +その他のブックマーク #1\n  - Short | http://short/\n"), Dump(bookmarks));
 }
 
 #ifdef _WIN32
