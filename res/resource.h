@@ -37,6 +37,13 @@
 #define IDS_FAVORITES 402
 #define IDS_COLUMN_NAME 403
 #define IDS_COLUMN_PICKER_URL 404
+#define IDS_PICK_FROM 405
+// A Chromium profile's roots, in the order of ChromiumRoot, and the folder
+// of the account's bookmarks.
+#define IDS_ROOT_BAR 406
+#define IDS_ROOT_OTHER 407
+#define IDS_ROOT_SYNCED 408
+#define IDS_ROOT_ACCOUNT 409
 
 // Settings sheet: start-up options page
 #define IDD_SETTINGS 129
@@ -80,6 +87,10 @@
 #define IDC_GROUP_DELETE 1070
 #define IDC_GROUP_NEW 1071
 #define IDC_GROUP_RENAME 1072
+// Another browser's bookmarks: its menu of profiles and "ファイルから…"
+#define IDC_IMPORT_OTHER 1073
+#define IDS_FROM_FILE 230
+#define IDS_BOOKMARK_FILTER 231
 
 // Group name dialog
 #define IDD_GROUP_NAME 139

@@ -94,6 +94,32 @@ poke click "<Orvanta>" 1001
 shoot_window "Orvanta設定" "docs/settings-options$suffix.png"
 poke page "Orvanta設定" 1
 shoot_window "Orvanta設定" "docs/settings-urls$suffix.png"
+# Chrome and Edge profiles in the user's local application data folder,
+# named and filled in the system's language (the files are UTF-8, as
+# Chromium writes them), for the third import button's menu and the picker.
+case $LANG in
+    ja*) taro=Taro work_profile=仕事 mail=社内メール wiki=社内Wiki bank=ネット銀行 weather_jp=天気予報 ;;
+    *) taro=Taro work_profile=Work mail="Company mail" wiki="Company wiki" bank="Bank (Café branch)" weather_jp=Weather ;;
+esac
+local=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local
+chromium_bookmarks() {
+    mkdir -p "$1"
+    printf '{"roots":{"bookmark_bar":{"type":"folder","name":"Bookmarks bar","children":[%s]},"other":{"type":"folder","name":"Other bookmarks","children":[{"type":"url","name":"Example","url":"https://www.example.com/"}]},"synced":{"type":"folder","name":"Mobile bookmarks","children":[]}},"version":1}' "$2" > "$1/Bookmarks"
+}
+chrome="$local/Google/Chrome/User Data"
+chromium_bookmarks "$chrome/Default" '{"type":"url","name":"Orvanta","url":"https://www.example.com/orvanta/"}'
+chromium_bookmarks "$chrome/Profile 1" "{\"type\":\"url\",\"name\":\"$mail\",\"url\":\"https://mail.example.co.jp/\"},{\"type\":\"url\",\"name\":\"$wiki\",\"url\":\"https://wiki.example.co.jp/\"},{\"type\":\"folder\",\"name\":\"$news\",\"children\":[{\"type\":\"url\",\"name\":\"$flash\",\"url\":\"https://news.example.jp/\"}]},{\"type\":\"url\",\"name\":\"$bank\",\"url\":\"https://bank.example.jp/\"},{\"type\":\"url\",\"name\":\"$weather_jp\",\"url\":\"https://weather.example.jp/\"}"
+printf '{"profile":{"info_cache":{"Default":{"name":"%s"},"Profile 1":{"name":"%s"}}}}' "$taro" "$work_profile" > "$chrome/Local State"
+chromium_bookmarks "$local/Microsoft/Edge/User Data/Default" '{"type":"url","name":"Bing","url":"https://www.bing.com/"}'
+poke click "Orvanta設定" 1073
+poke wait "#32768"
+shoot_window "Orvanta設定" "docs/settings-urls-other$suffix.png"
+# Down twice to the second profile, then into the picker; in the tree,
+# open the root and go down to the bookmark bar.
+poke keys "#32768" 0 0x28 0x28 0x0d
+poke keys "Google Chrome - ${work_profile}から選択" 1065 0x27 0x28
+shoot_window "Google Chrome - ${work_profile}から選択" "docs/picker-chromium$suffix.png"
+poke click "Google Chrome - ${work_profile}から選択" 2
 poke click "Orvanta設定" 1072
 shoot_window "グループ名設定" "docs/group-name$suffix.png"
 poke click "グループ名設定" 2

@@ -6,6 +6,20 @@
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
+namespace {
+
+// "<what>から選択"; what is in the system's code page.
+void SetPickCaption(HWND dlg, const std::string &what)
+{
+    std::wstring caption = LoadResString(IDS_PICK_FROM);
+    const size_t at = caption.find(L"%s");
+    if (at != std::wstring::npos)
+        caption.replace(at, 2, WideFromAnsi(what.c_str()));
+    ::SetWindowTextW(dlg, caption.c_str());
+}
+
+} // namespace
+
 CBookmarkDlg::CBookmarkDlg(HWND owner) : CDialog(IDD_BOOKMARK, owner) {}
 
 void CBookmarkDlg::DoDataExchange(CDataExchange *pDX)
@@ -20,12 +34,23 @@ BOOL CBookmarkDlg::OnInitDialog()
     m_list.InsertColumns();
     m_tables.Clear();
     m_tree.SetupImageList();
-    if (m_nSource != BK_NN) {
+    switch (m_source.reader) {
+    case READ_FAVORITES:
         ::SetWindowTextW(m_hWnd, LoadResString(IDS_PICK_IE).c_str());
         LoadFavorites();
-    } else {
+        break;
+    case READ_NAVIGATOR:
         ::SetWindowTextW(m_hWnd, LoadResString(IDS_PICK_NN).c_str());
-        LoadBookmarkFile();
+        LoadNavigatorFile();
+        break;
+    case READ_CHROMIUM:
+        SetPickCaption(m_hWnd, m_source.label);
+        LoadChromiumProfile();
+        break;
+    case READ_FILE:
+        SetPickCaption(m_hWnd, FileNameOf(m_source.path.c_str()));
+        LoadBookmarkFile(m_source.path);
+        break;
     }
     // Selecting the first item (the root) shows its entries; nothing is expanded.
     if (HTREEITEM first = m_tree.GetNextItem(nullptr, TVGN_FIRSTVISIBLE))
@@ -93,7 +118,7 @@ BookmarkPick CBookmarkDlg::Pick() const
 {
     BookmarkPick pick;
     pick.bAppend = m_bAppend;
-    pick.kind = m_nSource;
+    pick.kind = m_source.kind;
     if (m_nSelFolder < 0 || m_nSelFolder >= MAX_FOLDERS)
         return pick;
     const std::vector<std::string> &urls = m_tables.m_urls[m_nSelFolder];
@@ -103,21 +128,22 @@ BookmarkPick CBookmarkDlg::Pick() const
     return pick;
 }
 
-int CBookmarkDlg::LoadBookmarkFile()
+int CBookmarkDlg::LoadBookmarkFile(const std::string &path)
 {
-    char dir[PROFILE_DIR_SIZE];
-    if (!FindNetscapeProfileDir(dir))
-        return 0;
     CFileStream file;
-    if (!file.Open(JoinPath(dir, "bookmark.htm").c_str()))
-        return 0;
-    return ReadBookmarks(file, *this);
+    return file.Open(path.c_str()) ? ReadBookmarks(file, *this) : 0;
 }
 
-bool RunBookmarkPicker(HWND owner, int source, BookmarkPick &pick)
+int CBookmarkDlg::LoadNavigatorFile()
+{
+    char dir[PROFILE_DIR_SIZE];
+    return FindNetscapeProfileDir(dir) ? LoadBookmarkFile(JoinPath(dir, "bookmark.htm")) : 0;
+}
+
+bool RunBookmarkPicker(HWND owner, const BookmarkSource &source, BookmarkPick &pick)
 {
     CBookmarkDlg dlg(owner);
-    dlg.m_nSource = source;
+    dlg.m_source = source;
     if (dlg.DoModal() != IDOK || dlg.m_nSelCount < 1)
         return false;
     pick = dlg.Pick();

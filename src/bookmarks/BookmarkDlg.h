@@ -1,12 +1,12 @@
-// The bookmark picker (dialog 134): the folders of Internet Explorer's
-// Favorites or of Netscape Navigator's bookmark file on the left, the
-// selected folder's entries on the right. The user selects entries of one
+// The bookmark picker (dialog 134): the folders of a source (BookmarkSource.h)
+// on the left, the selected folder's entries on the right. The user selects entries of one
 // folder (the first eight count) and ends with "追加" (add), "入れ替え"
 // (replace) or "ｷｬﾝｾﾙ".
 #pragma once
 
 #include "bookmarks/BookmarkList.h"
 #include "core/bookmarks/BookmarkPick.h"
+#include "core/bookmarks/BookmarkSource.h"
 #include "bookmarks/BookmarkTree.h"
 #include "core/bookmarks/EntryTables.h"
 #include "core/bookmarks/FolderSink.h"
@@ -25,8 +25,8 @@ public:
     int m_nSelRows[MAX_URLS] = {};
     int m_nSelCount = 0;
     int m_bAppend = 0;
-    // In: BK_NN reads the bookmark file, anything else the Favorites.
-    int m_nSource = BK_NN;
+    // In: what the picker shows.
+    BookmarkSource m_source;
 
     CEntryTables m_tables;
     CBookmarkTree m_tree;
@@ -56,14 +56,18 @@ private:
     void OnSelChangedTree();
     void CollectSelection();
 
-    // Netscape Navigator's "bookmark.htm" in the current profile's directory.
-    int LoadBookmarkFile();
+    // A bookmark file: Netscape Navigator's "bookmark.htm" or an export.
+    int LoadBookmarkFile(const std::string &path);
+    // Netscape Navigator's file in the current profile's directory.
+    int LoadNavigatorFile();
     // Every folder and Internet shortcut below the Favorites folder.
     int LoadFavorites();
+    // The profile's "Bookmarks", and its "AccountBookmarks" in a folder of
+    // their own (ChromiumPicker.cpp).
+    int LoadChromiumProfile();
 };
 
-// Runs the picker on a source (BK_IE: the Favorites, BK_NN: the bookmark
-// file), owned by owner, which stays disabled while it runs: true with the
+// Runs the picker on a source, owned by owner, which stays disabled while it runs: true with the
 // pick when it ended with "追加" or "入れ替え" and at least one entry was
 // chosen.
-bool RunBookmarkPicker(HWND owner, int source, BookmarkPick &pick);
+bool RunBookmarkPicker(HWND owner, const BookmarkSource &source, BookmarkPick &pick);

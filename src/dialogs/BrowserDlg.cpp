@@ -1,9 +1,8 @@
 #include "dialogs/BrowserDlg.h"
 
+#include "framework/FileOpenDlg.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
-
-#include <commdlg.h>
 
 namespace {
 
@@ -44,23 +43,9 @@ BOOL CBrowserDlg::OnCommand(WORD id, WORD code, HWND control)
 
 void CBrowserDlg::OnBrowse()
 {
-    // The filter's parts are separated by '|' in the string table, which
-    // cannot hold the NULs the dialog wants.
-    std::wstring filter = LoadResString(IDS_PROGRAM_FILTER);
-    for (wchar_t &c : filter)
-        if (c == L'|')
-            c = L'\0';
-    wchar_t path[MAX_PATH] = L"";
-    OPENFILENAMEW ofn = {};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = m_hWnd;
-    ofn.lpstrFilter = filter.c_str();
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!::GetOpenFileNameW(&ofn))
-        return;
-    ::SetWindowTextW(m_editProgram.m_hWnd, path);
+    std::wstring path;
+    if (AskFileToOpen(m_hWnd, IDS_PROGRAM_FILTER, path))
+        ::SetWindowTextW(m_editProgram.m_hWnd, path.c_str());
 }
 
 void CBrowserDlg::OnOK()

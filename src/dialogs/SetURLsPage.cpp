@@ -4,6 +4,7 @@
 #include "core/settings/BrowserList.h"
 #include "core/dialogs/BookmarkImport.h"
 #include "dialogs/GroupNameDlg.h"
+#include "dialogs/OtherSourceMenu.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
@@ -182,8 +183,9 @@ BOOL SetURLsPage::OnCommand(WORD id, WORD code, HWND control)
         break;
     case IDC_URL_DELETE: OnDeleteEntry(); break;
     case IDC_URL_REGISTER: OnRegister(); break;
-    case IDC_IMPORT_IE: OnImport(BK_IE); break;
-    case IDC_IMPORT_NN: OnImport(BK_NN); break;
+    case IDC_IMPORT_IE: OnImport(FavoritesSource()); break;
+    case IDC_IMPORT_NN: OnImport(NavigatorSource()); break;
+    case IDC_IMPORT_OTHER: OnImportOther(); break;
     case IDC_KIND_DEF: OnKind(BK_DEF); break;
     case IDC_KIND_IE: OnKind(BK_IE); break;
     case IDC_KIND_NN: OnKind(BK_NN); break;
@@ -270,13 +272,20 @@ void SetURLsPage::OnDeleteEntry()
 
 // The sheet owns the picker and so stays disabled while it runs: closed
 // meanwhile, it would take this page, into which the pick goes, with it.
-void SetURLsPage::OnImport(int source)
+void SetURLsPage::OnImport(const BookmarkSource &source)
 {
     BookmarkPick pick;
     if (!RunBookmarkPicker(::GetParent(m_hWnd), source, pick))
         return;
     ImportBookmarks(m_rows, pick);
     ShowRows();
+}
+
+void SetURLsPage::OnImportOther()
+{
+    BookmarkSource source;
+    if (ChooseOtherSource(m_hWnd, GetDlgItem(IDC_IMPORT_OTHER), source))
+        OnImport(source);
 }
 
 // Unsaved changes to the group shown before are dropped.

@@ -4,6 +4,7 @@
 // only with Save or the sheet's OK.
 #pragma once
 
+#include "core/bookmarks/BookmarkSource.h"
 #include "core/dialogs/UrlRows.h"
 #include "framework/Controls.h"
 #include "framework/PropertySheet.h"
@@ -43,7 +44,9 @@ private:
     void OnKind(int kind);
     void OnRegister();
     void OnDeleteEntry();
-    void OnImport(int source);
+    void OnImport(const BookmarkSource &source);
+    // The menu of the other browsers' profiles and "ファイルから…".
+    void OnImportOther();
     void OnGroupChosen();
     void Save();
     void OnNewGroup();

@@ -83,3 +83,15 @@ std::string MakeTempDir(const char *prefix)
 }
 
 #endif
+
+std::string TestDataPath(const std::string &rest)
+{
+    std::string path = std::string(ORVANTA_SOURCE_DIR) + "/tests/data/" + rest;
+#ifdef _WIN32
+    for (char &c : path)
+        if (c == '/')
+            c = '\\';
+    path = "Z:" + path;
+#endif
+    return path;
+}

@@ -10,3 +10,6 @@ void WriteBytes(const std::string &path, const std::string &bytes);
 void RemoveTree(const std::string &path);
 // A new empty folder in the temporary folder, its name starting with prefix.
 std::string MakeTempDir(const char *prefix);
+// A file or folder of tests/data, rest written with '/', in the system's
+// form (under Wine on drive Z:, which is the root of the host's files).
+std::string TestDataPath(const std::string &rest);

@@ -5,6 +5,9 @@
 //   poke syscmd TITLE ID        WM_SYSCOMMAND ID to the window TITLE
 //   poke page   TITLE N         brings page N of the property sheet TITLE to the front
 //   poke wait   TITLE           waits until a window TITLE exists
+//   poke keys   TITLE ID VK...  presses the keys (virtual-key codes) on control
+//                               ID of the window TITLE (0: the window itself)
+// A TITLE of "#32768" is the popup menu shown, which has none.
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
@@ -16,7 +19,9 @@ namespace {
 HWND WaitWindow(const wchar_t *title)
 {
     for (int i = 0; i < 500; ++i) {
-        if (HWND hwnd = ::FindWindowW(nullptr, title))
+        const bool menu = !std::wcscmp(title, L"#32768");
+        HWND hwnd = menu ? ::FindWindowW(title, nullptr) : ::FindWindowW(nullptr, title);
+        if (hwnd && (!menu || ::IsWindowVisible(hwnd)))
             return hwnd;
         ::Sleep(20);
     }
@@ -50,5 +55,12 @@ int main()
         ::PostMessageW(hwnd, WM_SYSCOMMAND, static_cast<WPARAM>(id), 0);
     else if (!std::wcscmp(argv[1], L"page"))
         ::SendMessageW(hwnd, PSM_SETCURSEL, static_cast<WPARAM>(id), 0);
+    else if (!std::wcscmp(argv[1], L"keys"))
+        for (int i = 4; i < argc; ++i) {
+            HWND target = id ? Control(hwnd, id) : hwnd;
+            const WPARAM key = static_cast<WPARAM>(std::wcstol(argv[i], nullptr, 0));
+            ::PostMessageW(target, WM_KEYDOWN, key, 1);
+            ::PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
+        }
     return 0;
 }

@@ -22,7 +22,7 @@ int main()
     if (argc < 2)
         return 2;
     CBookmarkDlg dlg;
-    dlg.m_nSource = std::wcscmp(argv[1], L"nn") ? BK_IE : BK_NN;
+    dlg.m_source = std::wcscmp(argv[1], L"nn") ? FavoritesSource() : NavigatorSource();
     const std::string folder = argc > 2 ? AnsiFromWide(argv[2]) : std::string();
     std::vector<int> rows;
     for (int i = 3; i < argc; ++i)

@@ -38,7 +38,7 @@ protected:
     // once the root's entries show.
     INT_PTR Run(CBookmarkDlg &dlg, const std::function<void(HWND)> &drive)
     {
-        dlg.m_nSource = BK_NN;
+        dlg.m_source = NavigatorSource();
         return RunPicker(dlg, [&](HWND hwnd) {
             ASSERT_TRUE(WaitRows(::GetDlgItem(hwnd, IDC_BOOKMARK_LIST), 12));
             drive(hwnd);
@@ -95,7 +95,7 @@ TEST_F(BookmarkPicker, WithoutABookmarkFileThePickerIsEmpty)
 {
     ::DeleteFileA(JoinPath(m_profile, "bookmark.htm").c_str());
     CBookmarkDlg dlg;
-    dlg.m_nSource = BK_NN;
+    dlg.m_source = NavigatorSource();
     const INT_PTR result = RunPicker(dlg, [](HWND hwnd) {
         EXPECT_EQ("", TreeText(::GetDlgItem(hwnd, IDC_BOOKMARK_TREE)));
         EXPECT_TRUE(PickerRows(::GetDlgItem(hwnd, IDC_BOOKMARK_LIST)).empty());
@@ -127,7 +127,7 @@ TEST_F(BookmarkPicker, HundredThousandBookmarksAllArrive)
 {
     WriteBytes(JoinPath(m_profile, "bookmark.htm"), HugeBookmarks());
     CBookmarkDlg dlg;
-    dlg.m_nSource = BK_NN;
+    dlg.m_source = NavigatorSource();
     std::string tree;
     std::vector<std::string> last;
     RunPicker(dlg, [&](HWND hwnd) {

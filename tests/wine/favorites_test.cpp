@@ -38,7 +38,7 @@ protected:
     // root's list as the picker showed them.
     void Open(CBookmarkDlg &dlg, std::string &tree, std::vector<std::string> &rows) const
     {
-        dlg.m_nSource = BK_IE;
+        dlg.m_source = FavoritesSource();
         RunPicker(dlg, [&](HWND hwnd) {
             EXPECT_EQ(L"IEのお気に入りから選択", WindowText(hwnd));
             tree = TreeText(::GetDlgItem(hwnd, IDC_BOOKMARK_TREE));

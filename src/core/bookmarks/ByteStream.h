@@ -36,7 +36,8 @@ public:
     CFileStream(const CFileStream &) = delete;
     CFileStream &operator=(const CFileStream &) = delete;
 
-    // Opens a file by its path in the system's code page, read-only.
+    // Opens a file by its path in the system's code page, read-only
+    // (elsewhere than on Windows its backslashes read as '/', see PosixPath.h).
     bool Open(const char *path);
     void Close();
     bool Seek(uint32_t offset) override;

@@ -1,5 +1,6 @@
 #include "core/bookmarks/Directory.h"
 
+#include "core/bookmarks/PosixPath.h"
 #include "core/text/AnsiText.h"
 
 #include <cstring>
@@ -7,10 +8,6 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-namespace {
-
-// Backslash characters become '/'; a backslash byte that ends a
-// double-byte character (表 is 0x95 0x5C) stays.
 std::string PosixPath(const std::string &path)
 {
     std::string posix;
@@ -24,6 +21,8 @@ std::string PosixPath(const std::string &path)
     }
     return posix;
 }
+
+namespace {
 
 uint32_t Attributes(const struct stat &st)
 {

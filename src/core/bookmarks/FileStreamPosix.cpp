@@ -1,9 +1,11 @@
 #include "core/bookmarks/ByteStream.h"
 
+#include "core/bookmarks/PosixPath.h"
+
 bool CFileStream::Open(const char *path)
 {
     Close();
-    m_file = std::fopen(path, "rb");
+    m_file = std::fopen(PosixPath(path).c_str(), "rb");
     return m_file != nullptr;
 }
 
