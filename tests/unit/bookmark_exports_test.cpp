@@ -3,6 +3,7 @@
 // written in UTF-8: their names come out as Utf8ToAnsi makes them, their
 // URLs exactly as written here (code page 932, as natively and under Wine).
 #include "BookmarkDump.h"
+#include "FileTree.h"
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/text/Unicode.h"
 
@@ -15,7 +16,7 @@ namespace {
 
 std::string ReadDataFile(const char *name)
 {
-    const std::string path = std::string(ORVANTA_TEST_DATA) + "/bookmarks/" + name;
+    const std::string path = TestDataPath(std::string("bookmarks/") + name);
     std::string bytes;
     std::FILE *file = std::fopen(path.c_str(), "rb");
     if (!file)
