@@ -26,6 +26,10 @@ namespace {
 // Posted to the launcher itself: the sender of a second start's arguments
 // is not kept waiting by what they start, message boxes included.
 const UINT WM_HANDED_START = WM_APP;
+// The notification icon's mouse events.
+const UINT WM_NOTIFY_ICON = WM_APP + 1;
+// Sent to every top-level window when Explorer has made its taskbar anew.
+const UINT WM_TASKBAR_CREATED = ::RegisterWindowMessageW(L"TaskbarCreated");
 
 } // namespace
 
@@ -52,6 +56,9 @@ BOOL CMainDlg::OnInitDialog()
         ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, LoadResString(IDS_ABOUTBOX).c_str());
     }
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    m_notifyIcon.Attach(m_hWnd, ID_NOTIFY_ICON, WM_NOTIFY_ICON, m_hIcon);
+    m_tipTexts = {AnsiFromWide(LoadResString(IDS_TIP_STEPPING)), AnsiFromWide(LoadResString(IDS_TIP_DIALUP)),
+                  AnsiFromWide(LoadResString(IDS_TIP_NETWORK)), AnsiFromWide(LoadResString(IDS_TIP_NAVIGATOR))};
 
     ::CoInitialize(nullptr);
     s_hwndMain = m_hWnd;
@@ -136,6 +143,10 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
         return TRUE;
     case WM_USER:
         result = OnLaunchNotify(wParam, lParam, m_bNotSurf);
+        UpdateNotifyIcon();
+        return TRUE;
+    case WM_NOTIFY_ICON:
+        OnNotifyIcon(lParam);
         return TRUE;
     case WM_COPYDATA:
         result = OnCopyData(lParam);
@@ -144,6 +155,10 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
         OnHandedStart();
         return TRUE;
     default:
+        if (msg == WM_TASKBAR_CREATED && msg != 0) {
+            m_notifyIcon.AddAgain();
+            return TRUE;
+        }
         return FALSE;
     }
 }
@@ -194,6 +209,7 @@ BOOL CMainDlg::OnPaint() const
 void CMainDlg::ReleaseLinks(bool savePosition)
 {
     DdeLinkTerm();
+    m_notifyIcon.Remove();
     if (savePosition) {
         WINDOWPLACEMENT wp = {};
         wp.length = sizeof wp;
@@ -220,6 +236,34 @@ void CMainDlg::Step(void (*step)())
     m_bStepping = true;
     step();
     m_bStepping = false;
+    UpdateNotifyIcon();
+}
+
+void CMainDlg::UpdateNotifyIcon()
+{
+    const LaunchProgress progress = CurrentLaunchProgress();
+    if (progress.activity == ACTIVITY_IDLE)
+        m_notifyIcon.Remove();
+    else
+        m_notifyIcon.Show(LaunchTipText(progress, m_launchGroup, m_tipTexts));
+}
+
+// A hovering mouse gets the seconds of now; either button opens the menu,
+// whose command goes the way of the system menu's.
+void CMainDlg::OnNotifyIcon(LPARAM mouseMessage)
+{
+    switch (mouseMessage) {
+    case WM_MOUSEMOVE:
+        UpdateNotifyIcon();
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        if (const UINT id = TrackLaunchMenu(m_hWnd))
+            ::PostMessageW(m_hWnd, WM_SYSCOMMAND, id, 0);
+        break;
+    default:
+        break;
+    }
 }
 
 void CMainDlg::OnStart()
@@ -232,6 +276,9 @@ void CMainDlg::OnStart()
         return;
     }
     s_nCurrentGroup = group;
+    char name[GROUP_NAME_SIZE] = "";
+    m_groups.ReadGroupName(group, name);
+    m_launchGroup = name;
     Step(LaunchStart);
 }
 
