@@ -1,6 +1,7 @@
 #include "Endurance.h"
 
 #include "IniFile.h"
+#include "TrayIcon.h"
 #include "res/resource.h"
 
 #include <vector>
@@ -120,8 +121,20 @@ std::string EnduranceRun::RunSequences(int count)
     for (int i = 0; i < count; ++i) {
         const size_t pages = m_navigations.Count() + IE_ENTRIES;
         m_app.Click(IDC_START);
-        if (!WaitUntil([&] { return m_navigations.Count() >= pages && !::IsIconic(m_app.Window()); }))
-            return "launch " + std::to_string(i + 1) + " did not end";
+        // Even the shortest sequence runs for a few ticks of the step timer:
+        // a poll finds its notification icon.
+        bool iconSeen = false;
+        const bool ended = WaitUntil([&] {
+            iconSeen = iconSeen || TrayIconShown(m_app.Window(), ID_NOTIFY_ICON);
+            return m_navigations.Count() >= pages && !::IsIconic(m_app.Window());
+        });
+        const std::string launch = "launch " + std::to_string(i + 1);
+        if (!ended)
+            return launch + " did not end";
+        if (!iconSeen)
+            return launch + " showed no notification icon";
+        if (TrayIconShown(m_app.Window(), ID_NOTIFY_ICON))
+            return launch + " left its notification icon";
     }
     return "";
 }

@@ -61,7 +61,8 @@ public:
     // step returns "" or what went wrong.
     std::string Prepare();
     // Clicks Start and waits until the last page is handed out and the
-    // window is back, count times.
+    // window is back, count times; the notification icon must have shown
+    // meanwhile and be gone.
     std::string RunSequences(int count);
     // Opens the settings sheet, brings the URL page to the front and
     // cancels, count times.
