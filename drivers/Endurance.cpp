@@ -130,7 +130,9 @@ std::string EnduranceRun::RunSequences(int count)
         });
         const std::string launch = "launch " + std::to_string(i + 1);
         if (!ended)
-            return launch + " did not end";
+            return launch + " did not end: " + std::to_string(m_navigations.Count() + IE_ENTRIES - pages) + " of " +
+                   std::to_string(IE_ENTRIES) + " Internet Explorer pages, window " + (::IsIconic(m_app.Window()) ? "minimised" : "back") +
+                   ", icon " + (TrayIconShown(m_app.Window(), ID_NOTIFY_ICON) ? "shown" : "gone");
         if (!iconSeen)
             return launch + " showed no notification icon";
         if (TrayIconShown(m_app.Window(), ID_NOTIFY_ICON))

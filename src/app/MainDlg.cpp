@@ -31,6 +31,15 @@ const UINT WM_NOTIFY_ICON = WM_APP + 1;
 // Sent to every top-level window when Explorer has made its taskbar anew.
 const UINT WM_TASKBAR_CREATED = ::RegisterWindowMessageW(L"TaskbarCreated");
 
+// The tooltip joins the group's name, in the system's code page, to the
+// program's sentence: where that code page cannot hold the sentence, the
+// tooltip is the name alone.
+std::string TipSentence(UINT id)
+{
+    const std::string sentence = AnsiFromWide(LoadResString(id));
+    return sentence.empty() ? "%s" : sentence;
+}
+
 } // namespace
 
 CMainDlg::CMainDlg()
@@ -57,8 +66,8 @@ BOOL CMainDlg::OnInitDialog()
     }
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     m_notifyIcon.Attach(m_hWnd, ID_NOTIFY_ICON, WM_NOTIFY_ICON, m_hIcon);
-    m_tipTexts = {AnsiFromWide(LoadResString(IDS_TIP_STEPPING)), AnsiFromWide(LoadResString(IDS_TIP_DIALUP)),
-                  AnsiFromWide(LoadResString(IDS_TIP_NETWORK)), AnsiFromWide(LoadResString(IDS_TIP_NAVIGATOR))};
+    m_tipTexts = {TipSentence(IDS_TIP_STEPPING), TipSentence(IDS_TIP_DIALUP), TipSentence(IDS_TIP_NETWORK),
+                  TipSentence(IDS_TIP_NAVIGATOR)};
 
     ::CoInitialize(nullptr);
     s_hwndMain = m_hWnd;
@@ -155,6 +164,7 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
         OnHandedStart();
         return TRUE;
     default:
+        // A registration that failed gives 0, which is WM_NULL.
         if (msg == WM_TASKBAR_CREATED && msg != 0) {
             m_notifyIcon.AddAgain();
             return TRUE;

@@ -21,15 +21,15 @@ void CNotifyIcon::Show(const std::string &tip)
     m_tip = tip;
     // An icon the shell lost (Explorer restarting) cannot be changed: it is
     // added again.
-    if (!m_bShown || !Notify(NIM_MODIFY))
-        Notify(NIM_ADD);
+    if (!m_bShown || !Notify(NIM_MODIFY, NIF_TIP))
+        Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
     m_bShown = true;
 }
 
 void CNotifyIcon::Remove()
 {
     if (m_bShown)
-        Notify(NIM_DELETE);
+        Notify(NIM_DELETE, 0);
     m_bShown = false;
     m_tip.clear();
 }
@@ -37,16 +37,18 @@ void CNotifyIcon::Remove()
 void CNotifyIcon::AddAgain()
 {
     if (m_bShown)
-        Notify(NIM_ADD);
+        Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
 }
 
-BOOL CNotifyIcon::Notify(DWORD message) const
+// Only what changes is passed: each time the icon is, the shell copies its
+// bitmaps and draws it anew.
+BOOL CNotifyIcon::Notify(DWORD message, UINT flags) const
 {
     NOTIFYICONDATAW data = {};
     data.cbSize = sizeof data;
     data.hWnd = m_hWnd;
     data.uID = m_nId;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uFlags = flags;
     data.uCallbackMessage = m_nCallbackMessage;
     data.hIcon = m_hIcon;
     const std::wstring tip = WideFromAnsi(m_tip.c_str());

@@ -19,7 +19,7 @@ public:
     void AddAgain();
 
 private:
-    BOOL Notify(DWORD message) const;
+    BOOL Notify(DWORD message, UINT flags) const;
 
     HWND m_hWnd = nullptr;
     UINT m_nId = 0;

@@ -5,10 +5,20 @@
 //   poke syscmd TITLE ID        WM_SYSCOMMAND ID to the window TITLE
 //   poke page   TITLE N         brings page N of the property sheet TITLE to the front
 //   poke wait   TITLE           waits until a window TITLE exists
+//   poke key    TITLE VK        presses and releases a key (a virtual-key code)
+//   poke traymenu TITLE         right-clicks the first notification icon and
+//                               waits for the menu of TITLE's program
+//   poke traytip TITLE          hovers over the first notification icon
+//                               until its tooltip shows
+// The last two print the part of the screen the menu or tooltip and the
+// icon take, as X geometry (WxH+X+Y).
+#include "TrayIcon.h"
+
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <cwchar>
 
 namespace {
@@ -32,6 +42,30 @@ HWND Control(HWND hwnd, int id)
     return page ? ::GetDlgItem(page, id) : nullptr;
 }
 
+// The rectangle that holds both window and the first notification icon.
+int PrintAround(HWND window)
+{
+    RECT rect;
+    POINT icon;
+    if (!window || !::GetWindowRect(window, &rect) || !FirstTrayIconPoint(icon))
+        return 1;
+    HWND tray = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+    RECT bar;
+    ::GetWindowRect(tray, &bar);
+    const RECT around = {rect.left < icon.x ? rect.left : icon.x, rect.top, bar.right, bar.bottom};
+    std::printf("%ldx%ld+%ld+%ld\n", around.right - around.left, around.bottom - around.top, around.left, around.top);
+    return 0;
+}
+
+HWND VisibleTooltip()
+{
+    HWND tip = nullptr;
+    while ((tip = ::FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr)) != nullptr)
+        if (::IsWindowVisible(tip))
+            return tip;
+    return nullptr;
+}
+
 } // namespace
 
 int main()
@@ -50,5 +84,15 @@ int main()
         ::PostMessageW(hwnd, WM_SYSCOMMAND, static_cast<WPARAM>(id), 0);
     else if (!std::wcscmp(argv[1], L"page"))
         ::SendMessageW(hwnd, PSM_SETCURSEL, static_cast<WPARAM>(id), 0);
+    else if (!std::wcscmp(argv[1], L"key"))
+        PressKeys({static_cast<WORD>(id)});
+    else if (!std::wcscmp(argv[1], L"traymenu")) {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(hwnd, &pid);
+        return PrintAround(ClickFirstTrayIcon(true, pid));
+    } else if (!std::wcscmp(argv[1], L"traytip")) {
+        HoverFirstTrayIcon([](const std::wstring &tip) { return !tip.empty(); });
+        return PrintAround(VisibleTooltip());
+    }
     return 0;
 }
