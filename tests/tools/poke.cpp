@@ -6,12 +6,14 @@
 //   poke page   TITLE N         brings page N of the property sheet TITLE to the front
 //   poke wait   TITLE           waits until a window TITLE exists
 //   poke key    TITLE VK        presses and releases a key (a virtual-key code)
-//   poke traymenu TITLE         right-clicks the first notification icon and
-//                               waits for the menu of TITLE's program
+//   poke traymenu TITLE         waits for the notification icon of the window
+//                               TITLE, right-clicks the first icon and waits
+//                               for the menu of TITLE's program
 //   poke traytip TITLE          hovers over the first notification icon
 //                               until its tooltip shows
 // The last two print the part of the screen the menu or tooltip and the
 // icon take, as X geometry (WxH+X+Y).
+#include "LauncherDriver.h"
 #include "TrayIcon.h"
 
 #include <windows.h>
@@ -78,6 +80,9 @@ int main()
     if (!hwnd)
         return 1;
     const int id = argc > 3 ? static_cast<int>(std::wcstol(argv[3], nullptr, 0)) : 0;
+    // The tray commands act once the window's notification icon is there.
+    if (!std::wcsncmp(argv[1], L"tray", 4) && !WaitUntil([&] { return TrayIconShown(hwnd, ID_NOTIFY_ICON); }))
+        return 1;
     if (!std::wcscmp(argv[1], L"click"))
         ::PostMessageW(Control(hwnd, id), BM_CLICK, 0, 0);
     else if (!std::wcscmp(argv[1], L"syscmd"))
