@@ -61,8 +61,7 @@ public:
     // step returns "" or what went wrong.
     std::string Prepare();
     // Clicks Start and waits until the last page is handed out and the
-    // window is back, count times; the notification icon must have shown
-    // meanwhile and be gone.
+    // window is back, count times.
     std::string RunSequences(int count);
     // Opens the settings sheet, brings the URL page to the front and
     // cancels, count times.
