@@ -29,17 +29,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     progress.total = data[2];
     progress.secondsToNext = data[3] * 1000;
     // The name, then the four sentences, apart at each NUL.
-    std::vector<std::string> parts(1);
+    std::vector<std::string> pieces(1);
     for (size_t i = 4; i < size; ++i) {
         if (data[i] == 0)
-            parts.emplace_back();
+            pieces.emplace_back();
         else
-            parts.back() += static_cast<char>(data[i]);
+            pieces.back() += static_cast<char>(data[i]);
     }
-    parts.resize(5);
-    const std::string &group = parts[0];
+    pieces.resize(5);
+    const std::string &group = pieces[0];
 
-    const std::string tip = LaunchTipText(progress, group, {parts[1], parts[2], parts[3], parts[4]});
+    const std::string tip = LaunchTipText(progress, group, {pieces[1], pieces[2], pieces[3], pieces[4]});
     Check(CharCount(tip.c_str()) <= LAUNCH_TIP_MAX_CHARS && CharsPrefix(tip.c_str(), LAUNCH_TIP_MAX_CHARS) == tip.size());
     Check(tip.find('\0') == std::string::npos);
     Check(progress.activity != ACTIVITY_IDLE || tip.empty());

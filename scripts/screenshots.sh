@@ -113,7 +113,7 @@ wait "$app"
 printf "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\nDelay=30\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=3\r\nUL1=B1 https://news.example.jp/\r\nUL2=B1 https://weather.example.jp/\r\nUL3=B1 https://sports.example.jp/\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n" > "$windir/Orvanta.ini"
 wine build/win64/Orvanta.exe -start &
 app=$!
-# A picture of the part of the screen poke names (WxH+X+Y).
+# A picture of the area of the screen poke names (WxH+X+Y).
 shoot_area() { [ -n "$1" ] && import -window root -crop "$1" +repage "$2"; }
 shoot_area "$(wine build/win64/poke.exe traymenu "<Orvanta>" | tr -d '\r')" "docs/notify-menu$suffix.png"
 poke key "<Orvanta>" 0x1B

@@ -11,7 +11,7 @@
 //                               for the menu of TITLE's program
 //   poke traytip TITLE          hovers over the first notification icon
 //                               until its tooltip shows
-// The last two print the part of the screen the menu or tooltip and the
+// The last two print the area of the screen the menu or tooltip and the
 // icon take, as X geometry (WxH+X+Y).
 #include "LauncherDriver.h"
 #include "TrayIcon.h"
