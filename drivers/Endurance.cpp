@@ -1,6 +1,7 @@
 #include "Endurance.h"
 
 #include "IniFile.h"
+#include "TrayIcon.h"
 #include "res/resource.h"
 
 #include <vector>
@@ -120,8 +121,12 @@ std::string EnduranceRun::RunSequences(int count)
     for (int i = 0; i < count; ++i) {
         const size_t pages = m_navigations.Count() + IE_ENTRIES;
         m_app.Click(IDC_START);
-        if (!WaitUntil([&] { return m_navigations.Count() >= pages && !::IsIconic(m_app.Window()); }))
-            return "launch " + std::to_string(i + 1) + " did not end";
+        const bool ended = WaitUntil([&] { return m_navigations.Count() >= pages && !::IsIconic(m_app.Window()); });
+        if (!ended)
+            return "launch " + std::to_string(i + 1) + " did not end: " +
+                   std::to_string(m_navigations.Count() + IE_ENTRIES - pages) + " of " + std::to_string(IE_ENTRIES) +
+                   " Internet Explorer pages, window " + (::IsIconic(m_app.Window()) ? "minimised" : "back") +
+                   ", notification icon " + (TrayIconShown(m_app.Window(), ID_NOTIFY_ICON) ? "shown" : "gone");
     }
     return "";
 }

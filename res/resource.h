@@ -12,6 +12,8 @@
 #define IDM_ABOUTBOX 0x0010
 #define IDM_OPEN_NEXT 0x0020
 #define IDM_STOP 0x0030
+// The notification icon's id among the launcher window's (its uID).
+#define ID_NOTIFY_ICON 1
 
 // Launcher window
 #define IDC_START 1000
@@ -23,6 +25,12 @@
 #define IDS_NO_URL 201
 #define IDS_OPEN_NEXT 202
 #define IDS_STOP 203
+// The notification icon's tooltip: each "%s" takes the group, then the
+// numbers (pages open, pages in all, seconds to the next page).
+#define IDS_TIP_STEPPING 204
+#define IDS_TIP_DIALUP 205
+#define IDS_TIP_NETWORK 206
+#define IDS_TIP_NAVIGATOR 207
 
 // Bookmark picker
 #define IDC_REPLACE 3

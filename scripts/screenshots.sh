@@ -30,6 +30,7 @@ wine reg add "$clients\Microsoft Edge\shell\open\command" /ve /d '"C:\Program Fi
 poke() { wine build/win64/poke.exe "$@" || echo "poke $* failed: $?" >&2; }
 
 wine build/win64/Orvanta.exe &
+app=$!
 shoot_window "<Orvanta>" "docs/launcher$suffix.png"
 poke syscmd "<Orvanta>" 16
 shoot_window "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" "docs/about$suffix.png"
@@ -128,4 +129,23 @@ shoot_window "Orvanta設定" "docs/settings-browsers$suffix.png"
 poke click "Orvanta設定" 1082
 shoot_window "ブラウザの設定" "docs/browser$suffix.png"
 poke click "ブラウザの設定" 2
+
+# The launch's notification icon, its menu and tooltip, while a group runs
+# with a long delay: its pages are for a browser of the list that is not
+# installed here, so nothing opens and the launch steps on.
+poke click "Orvanta設定" 2
+poke syscmd "<Orvanta>" 0xF060
+wait "$app"
+printf "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\nDelay=30\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=3\r\nUL1=B1 https://news.example.jp/\r\nUL2=B1 https://weather.example.jp/\r\nUL3=B1 https://sports.example.jp/\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n" > "$windir/Orvanta.ini"
+wine build/win64/Orvanta.exe -start &
+app=$!
+# A picture of the area of the screen poke names (WxH+X+Y).
+shoot_area() { [ -n "$1" ] && import -window root -crop "$1" +repage "$2"; }
+shoot_area "$(wine build/win64/poke.exe traymenu "<Orvanta>" | tr -d '\r')" "docs/notify-menu$suffix.png"
+poke key "<Orvanta>" 0x1B
+# The program's Japanese sentences need a code page that holds them.
+case $LANG in
+    ja*) shoot_area "$(wine build/win64/poke.exe traytip "<Orvanta>" | tr -d '\r')" "docs/notify-tip$suffix.png" ;;
+esac
+poke syscmd "<Orvanta>" 0x30
 echo "pictures in docs/"

@@ -18,6 +18,7 @@ public:
     void PostNotify(int code) override { ::PostMessageW(m_hWnd, WM_USER, static_cast<WPARAM>(code), 0); }
     void PostEndCommand(bool close) override { ::PostMessageW(m_hWnd, WM_SYSCOMMAND, close ? SC_CLOSE : SC_RESTORE, 0); }
     void MinimizeWindow() override { ::ShowWindow(m_hWnd, SW_MINIMIZE); }
+    unsigned TickCount() override { return ::GetTickCount(); }
 
     int RasLinkAutodialEnabled() override { return ::RasLinkAutodialEnabled(); }
     int RasLinkQuery(int query) override { return ::RasLinkQuery(query); }

@@ -6,3 +6,7 @@
 #include <windows.h>
 
 void AppendLaunchCommands(HMENU menu);
+
+// The notification icon's menu of the two commands, at the mouse; the
+// command chosen, 0 for none.
+UINT TrackLaunchMenu(HWND owner);

@@ -26,6 +26,19 @@ namespace {
 // Posted to the launcher itself: the sender of a second start's arguments
 // is not kept waiting by what they start, message boxes included.
 const UINT WM_HANDED_START = WM_APP;
+// The notification icon's mouse events.
+const UINT WM_NOTIFY_ICON = WM_APP + 1;
+// Sent to every top-level window when Explorer has made its taskbar anew.
+const UINT WM_TASKBAR_CREATED = ::RegisterWindowMessageW(L"TaskbarCreated");
+
+// The tooltip joins the group's name, in the system's code page, to the
+// program's sentence: where that code page cannot hold the sentence, the
+// tooltip is the name alone.
+std::string TipSentence(UINT id)
+{
+    const std::string sentence = AnsiFromWide(LoadResString(id));
+    return sentence.empty() ? "%s" : sentence;
+}
 
 } // namespace
 
@@ -52,6 +65,9 @@ BOOL CMainDlg::OnInitDialog()
         ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, LoadResString(IDS_ABOUTBOX).c_str());
     }
     ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    m_notifyIcon.Attach(m_hWnd, ID_NOTIFY_ICON, WM_NOTIFY_ICON, m_hIcon);
+    m_tipTexts = {TipSentence(IDS_TIP_STEPPING), TipSentence(IDS_TIP_DIALUP), TipSentence(IDS_TIP_NETWORK),
+                  TipSentence(IDS_TIP_NAVIGATOR)};
 
     ::CoInitialize(nullptr);
     s_hwndMain = m_hWnd;
@@ -136,6 +152,10 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
         return TRUE;
     case WM_USER:
         result = OnLaunchNotify(wParam, lParam, m_bNotSurf);
+        UpdateNotifyIcon();
+        return TRUE;
+    case WM_NOTIFY_ICON:
+        OnNotifyIcon(lParam);
         return TRUE;
     case WM_COPYDATA:
         result = OnCopyData(lParam);
@@ -144,6 +164,11 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
         OnHandedStart();
         return TRUE;
     default:
+        // A registration that failed gives 0, which is WM_NULL.
+        if (msg == WM_TASKBAR_CREATED && msg != 0) {
+            m_notifyIcon.AddAgain();
+            return TRUE;
+        }
         return FALSE;
     }
 }
@@ -194,6 +219,7 @@ BOOL CMainDlg::OnPaint() const
 void CMainDlg::ReleaseLinks(bool savePosition)
 {
     DdeLinkTerm();
+    m_notifyIcon.Remove();
     if (savePosition) {
         WINDOWPLACEMENT wp = {};
         wp.length = sizeof wp;
@@ -220,6 +246,34 @@ void CMainDlg::Step(void (*step)())
     m_bStepping = true;
     step();
     m_bStepping = false;
+    UpdateNotifyIcon();
+}
+
+void CMainDlg::UpdateNotifyIcon()
+{
+    const LaunchProgress progress = CurrentLaunchProgress();
+    if (progress.activity == ACTIVITY_IDLE)
+        m_notifyIcon.Remove();
+    else
+        m_notifyIcon.Show(LaunchTipText(progress, m_launchGroup, m_tipTexts));
+}
+
+// A hovering mouse gets the seconds of now; either button opens the menu,
+// whose command goes the way of the system menu's.
+void CMainDlg::OnNotifyIcon(LPARAM mouseMessage)
+{
+    switch (mouseMessage) {
+    case WM_MOUSEMOVE:
+        UpdateNotifyIcon();
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+        if (const UINT id = TrackLaunchMenu(m_hWnd))
+            ::PostMessageW(m_hWnd, WM_SYSCOMMAND, id, 0);
+        break;
+    default:
+        break;
+    }
 }
 
 void CMainDlg::OnStart()
@@ -232,6 +286,9 @@ void CMainDlg::OnStart()
         return;
     }
     s_nCurrentGroup = group;
+    char name[GROUP_NAME_SIZE] = "";
+    m_groups.ReadGroupName(group, name);
+    m_launchGroup = name;
     Step(LaunchStart);
 }
 

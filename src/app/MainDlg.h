@@ -1,7 +1,9 @@
 // The launcher window "<Orvanta>": Start, the group selector and Settings.
 #pragma once
 
+#include "app/NotifyIcon.h"
 #include "core/app/CommandLine.h"
+#include "core/app/LaunchTip.h"
 #include "core/settings/GroupList.h"
 #include "core/settings/Options.h"
 #include "framework/Controls.h"
@@ -52,7 +54,14 @@ private:
     void ApplySettings(const SettingsResult &result);
     int SelectedGroup() const;
     void Step(void (*step)());
+    // The icon is shown while a sequence runs, its tooltip telling the
+    // sequence's progress now.
+    void UpdateNotifyIcon();
+    void OnNotifyIcon(LPARAM mouseMessage);
 
     bool m_bStepping = false;    // a launch step is running
     StartArguments m_handed;     // those of a second start, acted on when posted
+    CNotifyIcon m_notifyIcon;
+    LaunchTipTexts m_tipTexts;
+    std::string m_launchGroup;   // the name of the group the sequence opens
 };

@@ -54,6 +54,7 @@ public:
     void PostNotify(int code) override { m_posted.push_back(code); }
     void PostEndCommand(bool close) override;
     void MinimizeWindow() override { minimized = true; }
+    unsigned TickCount() override { return static_cast<unsigned>(now); }
     int RasLinkAutodialEnabled() override { return autodial; }
     int RasLinkQuery(int query) override { return query == 2 ? dialupCount : firstConnection; }
     int NetworkConnectivity() override

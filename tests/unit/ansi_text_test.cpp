@@ -63,6 +63,29 @@ TEST(AnsiText, PrefixEndsOnACharacterBoundary)
         EXPECT_EQ(c.expected, WholeCharsPrefix(c.text.c_str(), c.max)) << c.text << " " << c.max;
 }
 
+TEST(AnsiText, CharactersAreCountedAndTakenWhole)
+{
+    REQUIRE_CP932();
+    const std::string hyouji = std::string(HYOU) + "\x8e\xa6";    // 表示
+    const struct {
+        std::string text;
+        size_t count, maxChars, prefix;
+    } cases[] = {
+        {"", 0, 3, 0},
+        {"abc", 3, 2, 2},
+        {"abc", 3, 5, 3},
+        {hyouji, 2, 1, 2},
+        {"a" + hyouji + "\xb1", 4, 3, 5},
+        {"a" + hyouji, 3, 0, 0},
+        // A lead byte at the very end is a character of its own.
+        {"a\x95", 2, 2, 2},
+    };
+    for (const auto &c : cases) {
+        EXPECT_EQ(c.count, CharCount(c.text.c_str())) << c.text;
+        EXPECT_EQ(c.prefix, CharsPrefix(c.text.c_str(), c.maxChars)) << c.text << " " << c.maxChars;
+    }
+}
+
 TEST(AnsiText, PathsJoinByCharacters)
 {
     REQUIRE_CP932();

@@ -4,6 +4,7 @@
 
 #include "core/settings/Options.h"
 #include "core/app/LaunchSequencer.h"
+#include "core/app/LaunchTip.h"
 #include "core/settings/GroupList.h"
 
 #include <gtest/gtest.h>
@@ -803,6 +804,80 @@ TEST_F(Launch, StopAndOpenNextDuringTheNetworkWait)
     EXPECT_TRUE(sim.log.empty());
     EXPECT_EQ(-1, sim.TimerPeriod(TIMER_NETWORK));
     EXPECT_EQ("restore", sim.ended);
+}
+
+// What the notification icon tells of the sequence, sampled as a user
+// hovering over it would see it.
+
+struct Sample {
+    int activity, opened, total, seconds;
+    bool operator==(const Sample &o) const
+    {
+        return activity == o.activity && opened == o.opened && total == o.total && seconds == o.seconds;
+    }
+};
+
+void PrintTo(const Sample &s, std::ostream *os)
+{
+    *os << "{" << s.activity << ", " << s.opened << "/" << s.total << ", " << s.seconds << " s}";
+}
+
+Sample ProgressNow()
+{
+    const LaunchProgress p = CurrentLaunchProgress();
+    return {p.activity, p.opened, p.total, p.secondsToNext};
+}
+
+TEST_F(Launch, ProgressFollowsTheWaitsTheHoldAndTheSteps)
+{
+    s_nDelay = 10;
+    s_bWaitDialup = 1;
+    sim.autodial = 1;
+    s_bWaitNetwork = 1;
+    sim.network = 0;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_IE, "c"}});
+    sim.At(2500, [this] { sim.firstConnection = 1; });
+    sim.At(4500, [this] { sim.network = 1; });
+    const struct {
+        int ms;
+        Sample expected;
+    } samples[] = {
+        {0, {ACTIVITY_DIALUP, 0, 0, 0}},
+        {3500, {ACTIVITY_NETWORK, 0, 0, 0}},
+        // The network is found at 5000, Navigator started, and registers at 5400.
+        {5200, {ACTIVITY_NAVIGATOR, 1, 3, 0}},
+        {5400, {ACTIVITY_STEPPING, 1, 3, 10}},
+        {9000, {ACTIVITY_STEPPING, 1, 3, 7}},
+        {15399, {ACTIVITY_STEPPING, 1, 3, 1}},
+        {15400, {ACTIVITY_STEPPING, 2, 3, 10}},
+        {25400, {ACTIVITY_IDLE, 0, 0, 0}},
+    };
+    for (const auto &s : samples) {
+        sim.RunUntil(s.ms);
+        EXPECT_EQ(s.expected, ProgressNow()) << "at " << s.ms << " ms";
+    }
+    EXPECT_EQ(3u, sim.log.size());
+}
+
+TEST_F(Launch, ProgressCountsFromOpenNextAndEndsWithStop)
+{
+    s_nDelay = 30;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}, {BK_NN, "c"}});
+    sim.RunUntil(20000);
+    EXPECT_EQ((Sample{ACTIVITY_STEPPING, 1, 3, 10}), ProgressNow());
+    LaunchOpenNext();
+    EXPECT_EQ((Sample{ACTIVITY_STEPPING, 2, 3, 30}), ProgressNow()) << "the step timer starts again";
+    LaunchStop();
+    EXPECT_EQ((Sample{ACTIVITY_IDLE, 0, 0, 0}), ProgressNow());
+}
+
+TEST_F(Launch, ProgressOfAStepAsLongAsATimerTakes)
+{
+    s_nDelay = 0x7FFFFFFF;
+    sim.netscape = LaunchSim::Server::Full;
+    Start({{BK_NN, "a"}, {BK_NN, "b"}});
+    EXPECT_EQ((Sample{ACTIVITY_STEPPING, 1, 2, 2147484}), ProgressNow()) << "0x7FFFFFFF ms, rounded up";
 }
 
 } // namespace

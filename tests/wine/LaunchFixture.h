@@ -21,3 +21,18 @@ protected:
     FakeProgram m_explorer{"explorer", "fake_explorer.exe"};
     Launcher m_app;
 };
+
+// The network as our network list (drivers/fakes/fake_netlist.cpp),
+// registered as the system's, reports it.
+extern const char NETLIST_CLSID[];
+extern const char INTERNET[];      // connected to the Internet
+extern const char LOCAL_ONLY[];    // to a local network only
+
+class NetworkListTest : public LaunchTest {
+protected:
+    void SetUp() override;
+
+    // The stand-in's copy in C:\fakes is only its settings and log: the
+    // library itself is loaded from beside the test.
+    FakeProgram m_netlist{"fake_netlist", "fake_netlist.dll"};
+};

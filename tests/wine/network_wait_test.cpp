@@ -4,22 +4,8 @@
 
 namespace {
 
-const char NETLIST_CLSID[] = "CLSID\\{DCB00C01-570F-4A9B-8D69-199FDBA5723B}";
-const char INTERNET[] = "[network]\r\nConnectivity=0x40\r\n";    // NLM_CONNECTIVITY_IPV4_INTERNET
-const char LOCAL_ONLY[] = "[network]\r\nConnectivity=0x10\r\n";  // NLM_CONNECTIVITY_IPV4_LOCALNETWORK
-
-class NetworkWait : public LaunchTest {
+class NetworkWait : public NetworkListTest {
 protected:
-    void SetUp() override
-    {
-        LaunchTest::SetUp();
-        ::CreateDirectoryA(FAKES_DIR, nullptr);
-        ::DeleteFileA(m_netlist.LogPath().c_str());
-        const std::string server = std::string(NETLIST_CLSID) + "\\InprocServer32";
-        ASSERT_TRUE(SetKeyDefault(HKEY_CLASSES_ROOT, server, ProgramDir() + "\\fake_netlist.dll"));
-        ASSERT_TRUE(SetKeyValue(HKEY_CLASSES_ROOT, server, "ThreadingModel", REG_SZ, std::string("Both", 5)));
-    }
-
     // The network as the list reports it, then Start with these options.
     void StartWith(const char *network, const std::string &options)
     {
@@ -27,10 +13,6 @@ protected:
         StartGroup({"IE http://after-network/"}, "Delay=2\r\n" + options);
         ASSERT_TRUE(WaitUntil([&] { return ::IsIconic(m_app.Window()); }));
     }
-
-    // The stand-in's copy in C:\fakes is only its settings and log: the
-    // library itself is loaded from beside the test.
-    FakeProgram m_netlist{"fake_netlist", "fake_netlist.dll"};
 };
 
 TEST_F(NetworkWait, OptionOffIsNotAsked)

@@ -18,6 +18,8 @@ public:
     // Posts the launcher window SC_CLOSE (close) or SC_RESTORE.
     virtual void PostEndCommand(bool close) = 0;
     virtual void MinimizeWindow() = 0;
+    // Milliseconds of a clock that counts up (GetTickCount); it may wrap.
+    virtual unsigned TickCount() = 0;
 
     virtual int RasLinkAutodialEnabled() = 0;
     virtual int RasLinkQuery(int query) = 0;

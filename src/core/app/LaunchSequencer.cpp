@@ -10,6 +10,7 @@ int s_nNextUrl;
 int s_nLaunchMode;
 int s_nNsDdeWait;
 unsigned s_nTimerId;
+unsigned s_nStepStartMs;
 int s_bDialupWaiting;
 int s_bLaunchRunning;
 int s_bNetworkWaiting;
@@ -26,7 +27,11 @@ const char *NextText() { return theUrlTable.text[s_nOpenOrder[s_nNextUrl]]; }
 
 int NextKind() { return theUrlTable.kind[s_nOpenOrder[s_nNextUrl]]; }
 
-void StartStepTimer() { s_nTimerId = s_pLaunchHost->SetTimer(TIMER_STEP, StepPeriodMs(s_nDelay)); }
+void StartStepTimer()
+{
+    s_nStepStartMs = s_pLaunchHost->TickCount();
+    s_nTimerId = s_pLaunchHost->SetTimer(TIMER_STEP, StepPeriodMs(s_nDelay));
+}
 
 void PostDone()
 {
@@ -376,6 +381,7 @@ void OnLaunchTimer()
         NetworkTick();
         return;
     }
+    s_nStepStartMs = s_pLaunchHost->TickCount();
     StepTick();
 }
 

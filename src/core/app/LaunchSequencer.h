@@ -40,6 +40,8 @@ extern int s_nNextUrl;
 extern int s_nLaunchMode;
 extern int s_nNsDdeWait;
 extern unsigned s_nTimerId;
+// When the step timer last started or ticked, by the host's clock.
+extern unsigned s_nStepStartMs;
 extern int s_bDialupWaiting;
 // Waiting for Internet connectivity, and for how many polls so far.
 extern int s_bNetworkWaiting;

@@ -47,6 +47,22 @@ size_t WholeCharsPrefix(const char *text, size_t maxBytes)
     }
 }
 
+size_t CharsPrefix(const char *text, size_t maxChars)
+{
+    const char *p = text;
+    for (size_t n = 0; n < maxChars && *p; ++n)
+        p = NextCharA(p);
+    return static_cast<size_t>(p - text);
+}
+
+size_t CharCount(const char *text)
+{
+    size_t n = 0;
+    for (const char *p = text; *p; p = NextCharA(p))
+        ++n;
+    return n;
+}
+
 bool EqualsAsciiNoCase(const char *a, const char *b)
 {
     for (;;) {

@@ -19,6 +19,10 @@ const char *FileNameOf(const char *path);
 // The length of the longest start of text, at most maxBytes long, that ends
 // on a character boundary.
 size_t WholeCharsPrefix(const char *text, size_t maxBytes);
+// The length in bytes of the longest start of text that holds at most
+// maxChars characters.
+size_t CharsPrefix(const char *text, size_t maxChars);
+size_t CharCount(const char *text);
 
 // Whole texts equal, ASCII letters compared without regard to case and
 // every character of two bytes compared exactly (its second byte may be

@@ -1,0 +1,129 @@
+#include "TrayIcon.h"
+
+#include "LauncherDriver.h"
+
+#include <shellapi.h>
+
+#include <cwchar>
+#include <vector>
+
+namespace {
+
+BOOL NotifyIcon(DWORD message, HWND owner, UINT id)
+{
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof data;
+    data.hWnd = owner;
+    data.uID = id;
+    return ::Shell_NotifyIconW(message, &data);
+}
+
+struct ClassSearch {
+    DWORD pid;    // 0 for any process
+    const wchar_t *className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchClass(HWND hwnd, LPARAM lParam)
+{
+    ClassSearch *s = reinterpret_cast<ClassSearch *>(lParam);
+    wchar_t name[64] = L"";
+    ::GetClassNameW(hwnd, name, 64);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (::IsWindowVisible(hwnd) && !std::wcscmp(name, s->className) && (s->pid == 0 || pid == s->pid)) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+HWND VisibleWindowOfClass(const wchar_t *className, DWORD pid = 0)
+{
+    ClassSearch s = {pid, className, nullptr};
+    ::EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+void Send(std::vector<INPUT> inputs) { ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)); }
+
+INPUT MouseButton(DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+INPUT Key(WORD key, DWORD flags)
+{
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+} // namespace
+
+bool TrayIconShown(HWND owner, UINT id) { return NotifyIcon(NIM_MODIFY, owner, id) != FALSE; }
+
+bool DeleteTrayIcon(HWND owner, UINT id) { return NotifyIcon(NIM_DELETE, owner, id) != FALSE; }
+
+// Wine's taskbar gives each icon a small icon's width and a border of two
+// pixels on either side, the first at its right end.
+bool FirstTrayIconPoint(POINT &point)
+{
+    HWND tray = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+    RECT rect;
+    if (!tray || !::IsWindowVisible(tray) || !::GetWindowRect(tray, &rect))
+        return false;
+    const int width = ::GetSystemMetrics(SM_CXSMICON) + 4;
+    point = {rect.right - width / 2, (rect.top + rect.bottom) / 2};
+    return true;
+}
+
+std::wstring HoverFirstTrayIcon(const std::function<bool(const std::wstring &)> &accept, DWORD ms)
+{
+    POINT icon;
+    if (!FirstTrayIconPoint(icon))
+        return std::wstring();
+    // Along the taskbar off the icon first, so that its tooltip hides and
+    // shows anew on the way back: the taskbar sees the pointer leave the
+    // icon only while the pointer is over the taskbar.
+    ::SetCursorPos(icon.x - 200, icon.y);
+    WaitUntil([] { return VisibleWindowOfClass(L"tooltips_class32") == nullptr; }, 3000);
+    ::SetCursorPos(icon.x, icon.y);
+    std::wstring text;
+    WaitUntil(
+        [&] {
+            HWND tip = VisibleWindowOfClass(L"tooltips_class32");
+            if (!tip)
+                return false;
+            text = ControlText(tip);
+            return accept(text);
+        },
+        ms);
+    return text;
+}
+
+HWND ClickFirstTrayIcon(bool right, DWORD pid, DWORD ms)
+{
+    POINT icon;
+    if (!FirstTrayIconPoint(icon))
+        return nullptr;
+    ::SetCursorPos(icon.x, icon.y);
+    if (right)
+        Send({MouseButton(MOUSEEVENTF_RIGHTDOWN), MouseButton(MOUSEEVENTF_RIGHTUP)});
+    else
+        Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
+    HWND menu = nullptr;
+    WaitUntil([&] { return (menu = VisibleWindowOfClass(L"#32768", pid)) != nullptr; }, ms);
+    return menu;
+}
+
+void PressKeys(std::initializer_list<WORD> keys)
+{
+    for (WORD key : keys)
+        Send({Key(key, 0), Key(key, KEYEVENTF_KEYUP)});
+}

@@ -1,0 +1,57 @@
+#include "app/NotifyIcon.h"
+
+#include "framework/MessageBox.h"
+
+#include <shellapi.h>
+
+void CNotifyIcon::Attach(HWND owner, UINT id, UINT callbackMessage, HICON icon)
+{
+    m_hWnd = owner;
+    m_nId = id;
+    m_nCallbackMessage = callbackMessage;
+    m_hIcon = icon;
+}
+
+// A hovering mouse asks for the tooltip again and again: the shell is told
+// only of a change.
+void CNotifyIcon::Show(const std::string &tip)
+{
+    if (m_bShown && tip == m_tip)
+        return;
+    m_tip = tip;
+    // An icon the shell lost (Explorer restarting) cannot be changed: it is
+    // added again.
+    if (!m_bShown || !Notify(NIM_MODIFY, NIF_TIP))
+        Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    m_bShown = true;
+}
+
+void CNotifyIcon::Remove()
+{
+    if (m_bShown)
+        Notify(NIM_DELETE, 0);
+    m_bShown = false;
+    m_tip.clear();
+}
+
+void CNotifyIcon::AddAgain()
+{
+    if (m_bShown)
+        Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+}
+
+// Only what changes is passed: each time the icon is, the shell copies its
+// bitmaps and draws it anew.
+BOOL CNotifyIcon::Notify(DWORD message, UINT flags) const
+{
+    NOTIFYICONDATAW data = {};
+    data.cbSize = sizeof data;
+    data.hWnd = m_hWnd;
+    data.uID = m_nId;
+    data.uFlags = flags;
+    data.uCallbackMessage = m_nCallbackMessage;
+    data.hIcon = m_hIcon;
+    const std::wstring tip = WideFromAnsi(m_tip.c_str());
+    tip.copy(data.szTip, ARRAYSIZE(data.szTip) - 1);
+    return ::Shell_NotifyIconW(message, &data);
+}
