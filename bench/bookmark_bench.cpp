@@ -5,6 +5,7 @@
 // accented names, character references, IDN hosts). With --bytewise it also
 // times the reader fed one byte per read call, as reading the file byte by
 // byte did. Not a test: prints figures.
+#include "BestTime.h"
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/bookmarks/MemoryFolders.h"
 
@@ -84,23 +85,6 @@ public:
 private:
     IByteStream &m_file;
 };
-
-double Milliseconds(std::chrono::steady_clock::duration d)
-{
-    return std::chrono::duration<double, std::milli>(d).count();
-}
-
-// The best of runs timings of f, in milliseconds.
-template <class F> double Best(int runs, F f)
-{
-    double best = 1e300;
-    for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        f();
-        best = std::min(best, Milliseconds(std::chrono::steady_clock::now() - start));
-    }
-    return best;
-}
 
 int CountEntries(const CMemoryBookmarks &b)
 {

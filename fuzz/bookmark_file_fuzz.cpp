@@ -8,6 +8,7 @@
 // text between tags, pieces of the file without a '<', and URLs pieces of a
 // tag without its control characters. Reading the file one byte per read
 // call gives the same folders and entries as reading it through the buffer.
+#include "FuzzCheck.h"
 #include "CodePageChars.h"
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/bookmarks/MemoryFolders.h"
@@ -15,7 +16,6 @@
 #include "core/text/Ascii.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -25,12 +25,6 @@ public:
     using CMemoryStream::CMemoryStream;
     long Read(void *buffer, size_t size) override { return CMemoryStream::Read(buffer, size < 1 ? size : 1); }
 };
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 bool Same(const CMemoryBookmarks &a, const CMemoryBookmarks &b)
 {

@@ -4,24 +4,14 @@
 // 256 of them; every entry belongs to one and keeps a URL an entry can
 // hold; the roots noted are folders read. A second reading of the same
 // bytes below another folder adds the same folders and entries again.
+#include "FuzzCheck.h"
 #include "core/bookmarks/ChromiumBookmarks.h"
 #include "core/bookmarks/ChromiumProfiles.h"
 #include "core/bookmarks/FolderIndex.h"
 #include "core/bookmarks/MemoryFolders.h"
 #include "core/settings/EntryUrl.h"
 
-#include <cstdlib>
 #include <string>
-
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

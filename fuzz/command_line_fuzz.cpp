@@ -4,6 +4,7 @@
 // worked out a second way, with std::string, and must agree; the shortcut
 // is named after the path's file name; a packed message unpacks to what was
 // packed.
+#include "FuzzCheck.h"
 #include "core/app/CommandLine.h"
 #include "core/app/StartMessage.h"
 #include "core/settings/GroupList.h"
@@ -12,7 +13,6 @@
 #include "core/text/AnsiText.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -20,12 +20,6 @@ namespace {
 
 const char *const SPACES = " \t\r\n\v\f";
 const std::string FOLDER = "C:\\Startup";
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // The first run of bytes that are not white space, cut to max bytes.
 std::string FirstToken(const std::string &text, size_t max)

@@ -3,21 +3,15 @@
 // list is worked out a second way, from the reply copied into zeroed words
 // (this host is little-endian, as the reply is), and the items are built
 // again with std::string; both must agree.
+#include "FuzzCheck.h"
 #include "core/links/DdeFormat.h"
 
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace {
 
 const uint32_t UNTOUCHED = 0xA5A5A5A5u;
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // URL's length follows from the blanks escaped), and as a run of list
 // commands whose rules must always hold; a list saved into a table and
 // filled back from it saves the same table again.
+#include "FuzzCheck.h"
 #include "core/dialogs/OptionValues.h"
 #include "core/dialogs/UrlRows.h"
 
@@ -12,12 +13,6 @@
 #include <string>
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 // The placeholder exactly when fewer than 8 entries, and always last.
 void CheckRows(const CUrlRows &rows)

@@ -7,6 +7,7 @@
 // characters of the code page. A cut on whole characters is no longer
 // than asked and, in UTF-8, never splits a character (but where the text
 // starts with a stray continuation byte: then nothing is left).
+#include "FuzzCheck.h"
 #include "CodePageChars.h"
 #include "core/bookmarks/Charset.h"
 #include "core/bookmarks/HtmlEntities.h"
@@ -15,16 +16,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 unsigned long CodePoint(const std::string &text, size_t i, size_t n)
 {

@@ -2,22 +2,12 @@
 // progress. The tooltip always fits the notification icon, in whole
 // characters; with sentences like the program's, the name is what gets
 // cut: the tip is a start of the name followed by the whole sentence.
+#include "FuzzCheck.h"
 #include "core/app/LaunchTip.h"
 #include "core/text/AnsiText.h"
 
-#include <cstdlib>
 #include <string>
 #include <vector>
-
-namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

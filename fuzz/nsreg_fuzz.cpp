@@ -3,20 +3,14 @@
 // that does not fit is refused whole, and a value read into a small buffer
 // reads the same into a large one. The first bytes also go through the
 // version rule as a "CurrentVersion" value, worked out a second way.
+#include "FuzzCheck.h"
 #include "core/bookmarks/NavigatorVersion.h"
 #include "core/bookmarks/Nsreg.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

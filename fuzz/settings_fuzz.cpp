@@ -3,24 +3,18 @@
 // reads it back. A saved group reads back as it was read (its URLs without
 // the control characters the writer leaves out, and whole up to the length
 // the file gives back whole), and saving one group changes no other.
+#include "FuzzCheck.h"
 #include "core/settings/GroupList.h"
 #include "core/settings/SettingsFile.h"
 #include "core/text/Ascii.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 std::string Folder()
 {

@@ -6,6 +6,7 @@
 // when that line is longer. The URL never holds a control character. The
 // first byte also sets a short longest line, so that lines past it are met
 // in small inputs too.
+#include "FuzzCheck.h"
 #include "core/bookmarks/ShortcutFile.h"
 
 #include "core/text/Ascii.h"
@@ -13,17 +14,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace {
-
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
 
 bool IsUrlLine(const std::string &line) { return line.size() > 4 && StartsWithNoCase(line.c_str(), "URL="); }
 
