@@ -9,8 +9,6 @@
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/bookmarks/MemoryFolders.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
