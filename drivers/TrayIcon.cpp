@@ -21,7 +21,7 @@ BOOL NotifyIcon(DWORD message, HWND owner, UINT id)
 struct ClassSearch {
     DWORD pid;    // 0 for any process
     const wchar_t *className;
-    HWND found;
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK MatchClass(HWND hwnd, LPARAM lParam)
@@ -31,19 +31,22 @@ BOOL CALLBACK MatchClass(HWND hwnd, LPARAM lParam)
     ::GetClassNameW(hwnd, name, 64);
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hwnd, &pid);
-    if (::IsWindowVisible(hwnd) && !std::wcscmp(name, s->className) && (s->pid == 0 || pid == s->pid)) {
-        s->found = hwnd;
-        return FALSE;
-    }
+    if (::IsWindowVisible(hwnd) && !std::wcscmp(name, s->className) && (s->pid == 0 || pid == s->pid))
+        s->found.push_back(hwnd);
     return TRUE;
 }
 
-HWND VisibleWindowOfClass(const wchar_t *className, DWORD pid = 0)
+// The visible top-level windows of a class, topmost first.
+std::vector<HWND> VisibleWindowsOfClass(const wchar_t *className, DWORD pid = 0)
 {
-    ClassSearch s = {pid, className, nullptr};
+    ClassSearch s = {pid, className, {}};
     ::EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
+
+// Pointer moves and clicks can be lost on a busy machine, as a user's can;
+// like a user, the drivers try again after this long.
+const DWORD GESTURE_MS = 2500;
 
 void Send(std::vector<INPUT> inputs) { ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)); }
 
@@ -88,22 +91,30 @@ std::wstring HoverFirstTrayIcon(const std::function<bool(const std::wstring &)> 
     POINT icon;
     if (!FirstTrayIconPoint(icon))
         return std::wstring();
-    // Along the taskbar off the icon first, so that its tooltip hides and
-    // shows anew on the way back: the taskbar sees the pointer leave the
-    // icon only while the pointer is over the taskbar.
-    ::SetCursorPos(icon.x - 200, icon.y);
-    WaitUntil([] { return VisibleWindowOfClass(L"tooltips_class32") == nullptr; }, 3000);
-    ::SetCursorPos(icon.x, icon.y);
     std::wstring text;
-    WaitUntil(
-        [&] {
-            HWND tip = VisibleWindowOfClass(L"tooltips_class32");
-            if (!tip)
+    const DWORD start = ::GetTickCount();
+    do {
+        // Along the taskbar off the icon first, so that its tooltip hides
+        // and shows anew on the way back: the taskbar sees the pointer leave
+        // the icon only while the pointer is over the taskbar.
+        ::SetCursorPos(icon.x - 200, icon.y);
+        WaitUntil([] { return VisibleWindowsOfClass(L"tooltips_class32").empty(); }, GESTURE_MS);
+        ::SetCursorPos(icon.x, icon.y);
+        // Any tooltip shown may be the icon's: one left over elsewhere must
+        // not hide it.
+        const bool shown = WaitUntil(
+            [&] {
+                for (HWND tip : VisibleWindowsOfClass(L"tooltips_class32")) {
+                    text = ControlText(tip);
+                    if (accept(text))
+                        return true;
+                }
                 return false;
-            text = ControlText(tip);
-            return accept(text);
-        },
-        ms);
+            },
+            GESTURE_MS);
+        if (shown)
+            return text;
+    } while (::GetTickCount() - start < ms);
     return text;
 }
 
@@ -112,14 +123,24 @@ HWND ClickFirstTrayIcon(bool right, DWORD pid, DWORD ms)
     POINT icon;
     if (!FirstTrayIconPoint(icon))
         return nullptr;
-    ::SetCursorPos(icon.x, icon.y);
-    if (right)
-        Send({MouseButton(MOUSEEVENTF_RIGHTDOWN), MouseButton(MOUSEEVENTF_RIGHTUP)});
-    else
-        Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
     HWND menu = nullptr;
-    WaitUntil([&] { return (menu = VisibleWindowOfClass(L"#32768", pid)) != nullptr; }, ms);
-    return menu;
+    const DWORD start = ::GetTickCount();
+    do {
+        ::SetCursorPos(icon.x, icon.y);
+        if (right)
+            Send({MouseButton(MOUSEEVENTF_RIGHTDOWN), MouseButton(MOUSEEVENTF_RIGHTUP)});
+        else
+            Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
+        if (WaitUntil(
+                [&] {
+                    const std::vector<HWND> menus = VisibleWindowsOfClass(L"#32768", pid);
+                    menu = menus.empty() ? nullptr : menus.front();
+                    return menu != nullptr;
+                },
+                GESTURE_MS))
+            return menu;
+    } while (::GetTickCount() - start < ms);
+    return nullptr;
 }
 
 void PressKeys(std::initializer_list<WORD> keys)

@@ -19,11 +19,11 @@ bool DeleteTrayIcon(HWND owner, UINT id);
 // there is no taskbar.
 bool FirstTrayIconPoint(POINT &point);
 // Moves the mouse off the taskbar, then onto the first icon, and waits for
-// its tooltip to show a text that accept takes; returns the last text shown
-// (empty when no tooltip showed).
+// its tooltip to show a text that accept takes, trying again until ms have
+// passed; returns the last text shown (empty when no tooltip showed).
 std::wstring HoverFirstTrayIcon(const std::function<bool(const std::wstring &)> &accept, DWORD ms = 10000);
-// Clicks the first icon with the right or the left button and returns the
-// menu that process pid opened, or null.
-HWND ClickFirstTrayIcon(bool right, DWORD pid, DWORD ms = 5000);
+// Clicks the first icon with the right or the left button, again until ms
+// have passed, and returns the menu that process pid opened, or null.
+HWND ClickFirstTrayIcon(bool right, DWORD pid, DWORD ms = 10000);
 // Presses and releases each key in turn (virtual-key codes).
 void PressKeys(std::initializer_list<WORD> keys);
