@@ -142,7 +142,7 @@ app=$!
 # A picture of the area of the screen poke names (WxH+X+Y).
 shoot_area() { [ -n "$1" ] && import -window root -crop "$1" +repage "$2"; }
 shoot_area "$(wine build/win64/poke.exe traymenu "<Orvanta>" | tr -d '\r')" "docs/notify-menu$suffix.png"
-poke key "<Orvanta>" 0x1B
+poke keys "#32768" 0 0x1b
 # The program's Japanese sentences need a code page that holds them.
 case $LANG in
     ja*) shoot_area "$(wine build/win64/poke.exe traytip "<Orvanta>" | tr -d '\r')" "docs/notify-tip$suffix.png" ;;

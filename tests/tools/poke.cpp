@@ -7,7 +7,6 @@
 //   poke wait   TITLE           waits until a window TITLE exists
 //   poke keys   TITLE ID VK...  presses the keys (virtual-key codes) on control
 //                               ID of the window TITLE (0: the window itself)
-//   poke key    TITLE VK        presses and releases a key as the keyboard does
 //   poke traymenu TITLE         waits for the notification icon of the window
 //                               TITLE, right-clicks the first icon and waits
 //                               for the menu of TITLE's program
@@ -101,8 +100,6 @@ int main()
             ::PostMessageW(target, WM_KEYDOWN, key, 1);
             ::PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
         }
-    else if (!std::wcscmp(argv[1], L"key"))
-        PressKeys({static_cast<WORD>(id)});
     else if (!std::wcscmp(argv[1], L"traymenu")) {
         DWORD pid = 0;
         ::GetWindowThreadProcessId(hwnd, &pid);
