@@ -9,7 +9,7 @@
 namespace {
 
 const char LIFETIME[] = "Lifetime=3600000\r\n";
-const int WARM_UP_SEQUENCES = 10, WARM_UP_SHEETS = 40;
+const int WARM_UP_SHEETS = 40;
 
 std::string EightEntries()
 {
@@ -78,6 +78,7 @@ std::string EnduranceRun::Prepare()
         return "the stand-in Internet Explorer's DDE service did not start";
     if (!m_explorer.Install("[fake]\r\n" + std::string(LIFETIME)) || !RegisterAsExplorerServer(m_explorer))
         return "the stand-in Internet Explorer was not installed";
+    m_taskbarTooltips = TaskbarTooltips();
     if (!m_app.Start() || !m_app.WaitWindow())
         return "Orvanta.exe showed no window";
     m_started = Sample();
@@ -114,19 +115,23 @@ ProcessResources EnduranceRun::SampleAtRest() const
     return Sample();
 }
 
-// The last page is an IE one: once it is handed out and the window is no
-// longer minimised, this sequence has ended.
+// The last page is an IE one: once it is handed out, the window is no longer
+// minimised and the icon is gone, this sequence has ended.
 std::string EnduranceRun::RunSequences(int count)
 {
     for (int i = 0; i < count; ++i) {
         const size_t pages = m_navigations.Count() + IE_ENTRIES;
         m_app.Click(IDC_START);
-        const bool ended = WaitUntil([&] { return m_navigations.Count() >= pages && !::IsIconic(m_app.Window()); });
+        const bool ended = WaitUntil([&] {
+            return m_navigations.Count() >= pages && !::IsIconic(m_app.Window()) &&
+                   !TrayIconShown(m_app.Window(), ID_NOTIFY_ICON);
+        });
         if (!ended)
             return "launch " + std::to_string(i + 1) + " did not end: " +
                    std::to_string(m_navigations.Count() + IE_ENTRIES - pages) + " of " + std::to_string(IE_ENTRIES) +
                    " Internet Explorer pages, window " + (::IsIconic(m_app.Window()) ? "minimised" : "back") +
                    ", notification icon " + (TrayIconShown(m_app.Window(), ID_NOTIFY_ICON) ? "shown" : "gone");
+        m_tooltipsClosed += CloseTaskbarTooltips(m_taskbarTooltips);
     }
     return "";
 }

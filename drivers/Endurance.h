@@ -13,6 +13,7 @@
 #include "ProcessResources.h"
 
 #include <string>
+#include <vector>
 
 // How far each figure may grow over a whole run.
 struct GrowthBounds {
@@ -44,7 +45,7 @@ size_t PaintEveryWindow(HWND window);
 
 class EnduranceRun {
 public:
-    static const int NN_ENTRIES = 5, IE_ENTRIES = 3;
+    static const int NN_ENTRIES = 5, IE_ENTRIES = 3, WARM_UP_SEQUENCES = 10;
 
     EnduranceRun() = default;
     // Closes the program, then the stand-ins.
@@ -61,7 +62,8 @@ public:
     // step returns "" or what went wrong.
     std::string Prepare();
     // Clicks Start and waits until the last page is handed out and the
-    // window is back, count times.
+    // window is back, count times. After each, closes the tooltip Wine's
+    // taskbar kept of the icon (CloseTaskbarTooltips in TrayIcon.h).
     std::string RunSequences(int count);
     // Opens the settings sheet, brings the URL page to the front and
     // cancels, count times.
@@ -80,6 +82,9 @@ public:
     // Pages the stand-ins were handed, read from their logs.
     size_t NetscapePages() const;
     size_t ExplorerPages() const;
+    // The tooltips of removed icons that Wine's taskbar kept and the run
+    // closed: one for each sequence that showed the icon, on Wine 8.
+    size_t TaskbarTooltipsClosed() const { return m_tooltipsClosed; }
 
 private:
     // With the sheet open on its second page, so that both pages exist, has
@@ -93,4 +98,6 @@ private:
     LogCounter m_navigations{m_explorer.LogPath(), "navigate"};
     Launcher m_app;
     ProcessResources m_started;
+    std::vector<HWND> m_taskbarTooltips; // the taskbar's own, before the program started
+    size_t m_tooltipsClosed = 0;
 };

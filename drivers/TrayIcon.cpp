@@ -4,8 +4,8 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cwchar>
-#include <vector>
 
 namespace {
 
@@ -21,6 +21,7 @@ BOOL NotifyIcon(DWORD message, HWND owner, UINT id)
 struct ClassSearch {
     DWORD pid;    // 0 for any process
     const wchar_t *className;
+    HWND owner;   // null for visible windows of any owner
     std::vector<HWND> found;
 };
 
@@ -31,7 +32,8 @@ BOOL CALLBACK MatchClass(HWND hwnd, LPARAM lParam)
     ::GetClassNameW(hwnd, name, 64);
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hwnd, &pid);
-    if (::IsWindowVisible(hwnd) && !std::wcscmp(name, s->className) && (s->pid == 0 || pid == s->pid))
+    const bool wanted = s->owner ? ::GetWindow(hwnd, GW_OWNER) == s->owner : ::IsWindowVisible(hwnd) != FALSE;
+    if (wanted && !std::wcscmp(name, s->className) && (s->pid == 0 || pid == s->pid))
         s->found.push_back(hwnd);
     return TRUE;
 }
@@ -39,7 +41,7 @@ BOOL CALLBACK MatchClass(HWND hwnd, LPARAM lParam)
 // The visible top-level windows of a class, topmost first.
 std::vector<HWND> VisibleWindowsOfClass(const wchar_t *className, DWORD pid = 0)
 {
-    ClassSearch s = {pid, className, {}};
+    ClassSearch s = {pid, className, nullptr, {}};
     ::EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
@@ -72,6 +74,28 @@ INPUT Key(WORD key, DWORD flags)
 bool TrayIconShown(HWND owner, UINT id) { return NotifyIcon(NIM_MODIFY, owner, id) != FALSE; }
 
 bool DeleteTrayIcon(HWND owner, UINT id) { return NotifyIcon(NIM_DELETE, owner, id) != FALSE; }
+
+std::vector<HWND> TaskbarTooltips()
+{
+    HWND tray = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!tray)
+        return {};
+    ClassSearch s = {0, L"tooltips_class32", tray, {}};
+    ::EnumWindows(MatchClass, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+// A tooltip has no WM_CLOSE of its own: the default destroys the window, in
+// explorer's own thread.
+size_t CloseTaskbarTooltips(const std::vector<HWND> &kept)
+{
+    size_t closed = 0;
+    for (HWND tip : TaskbarTooltips())
+        if (std::find(kept.begin(), kept.end(), tip) == kept.end() && ::PostMessageW(tip, WM_CLOSE, 0, 0))
+            ++closed;
+    WaitUntil([&] { return TaskbarTooltips().size() <= kept.size(); }, 5000);
+    return closed;
+}
 
 // Wine's taskbar gives each icon a small icon's width and a border of two
 // pixels on either side, the first at its right end.

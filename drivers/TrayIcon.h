@@ -10,11 +10,20 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // Whether the shell holds icon id of owner: it fails to change one it does not.
 bool TrayIconShown(HWND owner, UINT id);
 // Takes the icon out of the taskbar, as a taskbar that is made anew has lost it.
 bool DeleteTrayIcon(HWND owner, UINT id);
+// Wine 8's taskbar keeps the tooltip window of every icon it removes: a
+// hidden "tooltips_class32" window of explorer's, owned by the taskbar. Each
+// DDE conversation starts with a message to every top-level window, so over
+// hundreds of icons every launch gets slower. These list the taskbar's
+// tooltips and close those not in kept, returning how many were closed once
+// they are gone.
+std::vector<HWND> TaskbarTooltips();
+size_t CloseTaskbarTooltips(const std::vector<HWND> &kept);
 // The middle of the first icon (the rightmost) on the screen; false when
 // there is no taskbar.
 bool FirstTrayIconPoint(POINT &point);

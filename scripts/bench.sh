@@ -7,7 +7,8 @@
 #   endurance: 1,000 launches and 200 settings sheets in one running program;
 #             its handles, GDI objects (by kind) and USER objects and private
 #             bytes before and after, and as floors Wine's cache of DCs and
-#             the same DDE conversations, shown in the bench's own process
+#             the same DDE conversations, shown in the bench's own process,
+#             and the tooltips Wine's taskbar kept of the removed icons
 #   bookmark reader: a generated 20,000-bookmark file under Wine (the
 #             Windows file functions) and natively, each against one
 #             buffered read of the same file
