@@ -48,7 +48,10 @@ bool FakeProgram::Install(const std::string &settings)
     ::CreateDirectoryA(m_dir.c_str(), nullptr);
     ::DeleteFileA(LogPath().c_str());
     Configure(settings);
-    return ::CopyFileA((ProgramDir() + "\\" + m_program).c_str(), Path().c_str(), FALSE) != 0;
+    // A copy that has logged its exit may still be ending, its program file
+    // still in use: the copy is tried again until that one is gone.
+    return PumpUntil([&] { return ::CopyFileA((ProgramDir() + "\\" + m_program).c_str(), Path().c_str(), FALSE) != 0; },
+                     5000);
 }
 
 void FakeProgram::Configure(const std::string &settings) const { WriteFile(m_dir + "\\" + m_name + ".ini", settings); }
