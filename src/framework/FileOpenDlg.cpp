@@ -4,8 +4,33 @@
 
 #include <commdlg.h>
 
+namespace {
+
+typedef BOOL(WINAPI *GetOpenFileNameFn)(OPENFILENAMEW *);
+
+// The dialog's library is loaded when a dialog is first asked for, not at
+// the program's start: it brings in the print spooler's library, which
+// under Wine loads the printing system too, more than the rest of the
+// launcher's start-up takes. It stays loaded once it is.
+GetOpenFileNameFn OpenDialogFunction()
+{
+    static GetOpenFileNameFn function = nullptr;
+    if (!function) {
+        HMODULE library = ::LoadLibraryExW(L"comdlg32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        if (library)
+            function = reinterpret_cast<GetOpenFileNameFn>(
+                reinterpret_cast<void (*)()>(::GetProcAddress(library, "GetOpenFileNameW")));
+    }
+    return function;
+}
+
+} // namespace
+
 bool AskFileToOpen(HWND owner, UINT filterId, std::wstring &path)
 {
+    GetOpenFileNameFn getOpenFileName = OpenDialogFunction();
+    if (!getOpenFileName)
+        return false;
     std::wstring filter = LoadResString(filterId);
     for (wchar_t &c : filter)
         if (c == L'|')
@@ -18,7 +43,7 @@ bool AskFileToOpen(HWND owner, UINT filterId, std::wstring &path)
     ofn.lpstrFile = file;
     ofn.nMaxFile = MAX_PATH;
     ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!::GetOpenFileNameW(&ofn))
+    if (!getOpenFileName(&ofn))
         return false;
     path = file;
     return true;

@@ -12,6 +12,7 @@
 #include "res/resource.h"
 
 #include <shlobj.h>
+#include <tlhelp32.h>
 
 #include <functional>
 #include <string>
@@ -121,6 +122,21 @@ void TypeText(HWND edit, const std::string &text)
 {
     for (const char c : text)
         ::PostMessageW(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+}
+
+// Whether the process has this module loaded.
+bool HasModule(DWORD pid, const wchar_t *name)
+{
+    HANDLE snapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    MODULEENTRY32W module = {};
+    module.dwSize = sizeof module;
+    bool found = false;
+    for (BOOL more = ::Module32FirstW(snapshot, &module); more && !found; more = ::Module32NextW(snapshot, &module))
+        found = ::lstrcmpiW(module.szModule, name) == 0;
+    ::CloseHandle(snapshot);
+    return found;
 }
 
 // Goes down the picker's tree, every folder opened, until the list shows a
@@ -287,11 +303,13 @@ TEST_F(OtherBrowsers, EntriesTakeTheKindOfTheBrowserTheyCameFrom)
 // The export chosen in the file-open dialog by typing its path and pressing
 // Enter: names read whole where the code page holds them, character
 // references decoded, every URL exact (an IDN host in punycode, what the
-// code page cannot hold as UTF-8 escapes, what it holds as it is).
+// code page cannot hold as UTF-8 escapes, what it holds as it is). The
+// dialog's library comes in only then: the launcher starts without it.
 TEST_F(OtherBrowsers, AFileChosenInTheFileOpenDialogGivesItsNamesAndExactUrls)
 {
     const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
     ASSERT_NE(nullptr, sheet.Window());
+    EXPECT_FALSE(HasModule(m_app.Pid(), L"comdlg32.dll"));
     const struct {
         std::vector<std::wstring> urls;    // picked together, from one folder
         std::vector<std::wstring> names;   // as the picker shows them; empty: not compared
@@ -306,6 +324,7 @@ TEST_F(OtherBrowsers, AFileChosenInTheFileOpenDialogGivesItsNamesAndExactUrls)
         ASSERT_TRUE(Choose(sheet, 3)) << what;
         HWND open = WaitOwnedDialog(sheet.Window());
         ASSERT_NE(nullptr, open) << what;
+        EXPECT_TRUE(HasModule(m_app.Pid(), L"comdlg32.dll")) << what;
         HWND box = FileNameBox(open);
         ASSERT_NE(nullptr, box) << what;
         TypeText(box, TestDataPath(FIREFOX_EXPORT));
