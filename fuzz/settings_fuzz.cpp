@@ -41,7 +41,8 @@ std::vector<Entry> Load(const CGroupList &groups, int n)
     for (int i = 0; i < count; ++i) {
         const char *text = theUrlTable.text[i];
         Check(text[0] == ' ' && std::strlen(text) < URL_TEXT_SIZE && !std::strpbrk(text + 1, " \t"));
-        Check(theUrlTable.kind[i] >= BK_NN && theUrlTable.kind[i] <= BK_DEF);
+        const int kind = theUrlTable.kind[i];
+        Check((kind >= BK_NN && kind <= BK_DEF) || IsListedKind(kind));
         entries.push_back({theUrlTable.kind[i], text + 1});
     }
     return entries;
