@@ -24,7 +24,7 @@ void CheckRows(const CUrlRows &rows)
     for (const UrlRow &row : list) {
         if (row.kind == ROW_PLACEHOLDER)
             continue;
-        Check(row.kind >= BK_NN && row.kind <= BK_DEF);
+        Check((row.kind >= BK_NN && row.kind <= BK_DEF) || IsListedKind(row.kind));
         ++entries;
     }
     Check(entries <= MAX_URLS);
@@ -97,7 +97,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const int arg = static_cast<signed char>(data[i]) >> 3;
         switch (data[i] & 7) {
         case 0: rows.Register(arg, arg & 3, typed); break;
-        case 1: rows.Register(-1, arg, "x y"); break;
+        case 1: {
+            // Kinds 0 to 31: Navigator, Explorer, the default browser, kinds
+            // no file should hold (they register as the default browser's)
+            // and the 16 listed browsers.
+            const int kind = arg + BK_LISTED;
+            if (!rows.Register(-1, kind, "x y"))
+                break;
+            const auto &list = rows.Rows();
+            const UrlRow &added = list[list.size() - (list.back().kind == ROW_PLACEHOLDER ? 2 : 1)];
+            Check(added.kind == (kind == BK_NN || kind == BK_IE || IsListedKind(kind) ? kind : BK_DEF));
+            break;
+        }
         case 2: rows.Delete(arg); break;
         case 3: rows.Clear(); break;
         case 4: rows.Restore(table); break;
