@@ -24,7 +24,7 @@ void CheckRows(const CUrlRows &rows)
     for (const UrlRow &row : list) {
         if (row.kind == ROW_PLACEHOLDER)
             continue;
-        Check((row.kind >= BK_NN && row.kind <= BK_DEF) || IsListedKind(row.kind));
+        Check(IsEntryKind(row.kind));
         ++entries;
     }
     Check(entries <= MAX_URLS);
@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 break;
             const auto &list = rows.Rows();
             const UrlRow &added = list[list.size() - (list.back().kind == ROW_PLACEHOLDER ? 2 : 1)];
-            Check(added.kind == (kind == BK_NN || kind == BK_IE || IsListedKind(kind) ? kind : BK_DEF));
+            Check(added.kind == (IsEntryKind(kind) ? kind : BK_DEF));
             break;
         }
         case 2: rows.Delete(arg); break;

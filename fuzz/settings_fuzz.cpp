@@ -41,8 +41,7 @@ std::vector<Entry> Load(const CGroupList &groups, int n)
     for (int i = 0; i < count; ++i) {
         const char *text = theUrlTable.text[i];
         Check(text[0] == ' ' && std::strlen(text) < URL_TEXT_SIZE && !std::strpbrk(text + 1, " \t"));
-        const int kind = theUrlTable.kind[i];
-        Check((kind >= BK_NN && kind <= BK_DEF) || IsListedKind(kind));
+        Check(IsEntryKind(theUrlTable.kind[i]));
         entries.push_back({theUrlTable.kind[i], text + 1});
     }
     return entries;

@@ -52,7 +52,7 @@ bool CUrlRows::Register(int editRow, int kind, const std::string &url)
 {
     // A kind from the settings file may be anything; a negative one would
     // read as the placeholder.
-    const UrlRow row = {kind == BK_NN || kind == BK_IE || IsListedKind(kind) ? kind : BK_DEF, url};
+    const UrlRow row = {IsEntryKind(kind) ? kind : BK_DEF, url};
     if (IsEntry(editRow)) {
         m_rows[static_cast<size_t>(editRow)] = row;
         return true;

@@ -13,6 +13,8 @@ enum BrowserKind { BK_NN = 0, BK_IE = 1, BK_DEF = 2 };
 #define MAX_BROWSERS 16
 #define BK_LISTED 16
 inline bool IsListedKind(int kind) { return kind >= BK_LISTED && kind < BK_LISTED + MAX_BROWSERS; }
+// A kind an entry can have; any other number is read as BK_DEF.
+inline bool IsEntryKind(int kind) { return (kind >= BK_NN && kind <= BK_DEF) || IsListedKind(kind); }
 
 #define MAX_GROUPS 16
 #define MAX_URLS 8
