@@ -63,7 +63,7 @@ void LaunchConversations()
 // after a warm-up like the program's.
 long long DdeFloor(int count)
 {
-    if (!DdeLinkInit(nullptr))
+    if (!DdeLinkInit(nullptr, WM_NULL))
         return -1;
     for (int i = 0; i < 10; ++i)
         LaunchConversations();

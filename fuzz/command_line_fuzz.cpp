@@ -1,10 +1,13 @@
 // Any bytes as the program's arguments, as its whole command line, as the
-// program path the Startup shortcut is named after, and as the message a
-// second start hands to the running launcher. The token and the path are
+// program path the Startup shortcut is named after, as the message a
+// second start hands to the running launcher, and as the association's
+// command for "http" filled in with an entry's text. The token and the path are
 // worked out a second way, with std::string, and must agree; the shortcut
 // is named after the path's file name; a packed message unpacks to what was
 // packed.
 #include "FuzzCheck.h"
+#include "core/app/AssocCommand.h"
+#include "core/app/BrowserCommand.h"
 #include "core/app/CommandLine.h"
 #include "core/app/StartMessage.h"
 #include "core/settings/GroupList.h"
@@ -107,5 +110,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t prefix = WholeCharsPrefix(path, max);
     Check(prefix <= max && IsCharStart(path, path + prefix) &&
           (!path[prefix] || static_cast<size_t>(NextCharA(path + prefix) - path) > max));
+
+    // The command up to the first NUL, the entry's text after it: the
+    // line starts the command's program alone, then holds the whole text.
+    const std::string text = size > args.size() ? bytes.substr(args.size() + 1) : std::string("u");
+    const AssocLaunch launch = AssocCommandLine(args, text);
+    const std::string program = "\"" + launch.program + "\"";
+    Check(launch.program.find('"') == std::string::npos);
+    Check(launch.program.empty() ? launch.line.empty()
+                                 : launch.line.compare(0, program.size(), program) == 0 &&
+                                       (text.empty() ? launch.line == program : launch.line.find(EscapeQuotes(text)) != std::string::npos));
     return 0;
 }

@@ -12,10 +12,11 @@ namespace {
 class CWindowsLaunchHost : public ILaunchHost {
 public:
     HWND m_hWnd = nullptr;
+    UINT m_uNotify = WM_NULL;
 
     unsigned SetTimer(unsigned id, unsigned ms) override { return static_cast<unsigned>(::SetTimer(m_hWnd, id, ms, nullptr)); }
     void KillTimer(unsigned id) override { ::KillTimer(m_hWnd, id); }
-    void PostNotify(int code) override { ::PostMessageW(m_hWnd, WM_USER, static_cast<WPARAM>(code), 0); }
+    void PostNotify(int code) override { ::PostMessageW(m_hWnd, m_uNotify, static_cast<WPARAM>(code), 0); }
     void PostEndCommand(bool close) override { ::PostMessageW(m_hWnd, WM_SYSCOMMAND, close ? SC_CLOSE : SC_RESTORE, 0); }
     void MinimizeWindow() override { ::ShowWindow(m_hWnd, SW_MINIMIZE); }
     unsigned TickCount() override { return ::GetTickCount(); }
@@ -46,9 +47,10 @@ static_assert(sizeof(uint32_t) == sizeof(DWORD), "window ids travel as DWORDs");
 
 } // namespace
 
-ILaunchHost *WindowsLaunchHost(HWND window)
+ILaunchHost *WindowsLaunchHost(HWND window, UINT message)
 {
     static CWindowsLaunchHost host;
     host.m_hWnd = window;
+    host.m_uNotify = message;
     return &host;
 }

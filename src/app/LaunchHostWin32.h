@@ -7,5 +7,6 @@
 
 #include <windows.h>
 
-// The host for the launcher window; the same one every call.
-ILaunchHost *WindowsLaunchHost(HWND window);
+// The host for the launcher window, whose notices are posted as message;
+// the same one every call.
+ILaunchHost *WindowsLaunchHost(HWND window, UINT message);

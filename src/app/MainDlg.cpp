@@ -28,6 +28,9 @@ namespace {
 const UINT WM_HANDED_START = WM_APP;
 // The notification icon's mouse events.
 const UINT WM_NOTIFY_ICON = WM_APP + 1;
+// The launch's notices (NOTIFY_NS_READY, NOTIFY_LAUNCH_DONE). Not WM_USER:
+// to a dialog that is DM_GETDEFID, which the dialog manager sends itself.
+const UINT WM_LAUNCH_NOTIFY = WM_APP + 2;
 // Sent to every top-level window when Explorer has made its taskbar anew.
 const UINT WM_TASKBAR_CREATED = ::RegisterWindowMessageW(L"TaskbarCreated");
 
@@ -82,8 +85,8 @@ BOOL CMainDlg::OnInitDialog()
     FillGroupCombo();
     PlaceWindow(x, y);
     RasLinkLoad();
-    LaunchInit(WindowsLaunchHost(m_hWnd));
-    DdeLinkInit(s_hwndMain);
+    LaunchInit(WindowsLaunchHost(m_hWnd, WM_LAUNCH_NOTIFY));
+    DdeLinkInit(s_hwndMain, WM_LAUNCH_NOTIFY);
     ResetIeBrowsers();
 
     if (m_start.bStart)
@@ -143,14 +146,14 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
         return TRUE;
     case WM_CLOSE:
         OnClose();
-        return FALSE;    // the default processing ends the dialog with IDCANCEL
+        return TRUE;
     case WM_TIMER:
         // A DDE exchange waits in a message loop of its own; a tick that
         // falls due meanwhile must not start a second step inside the first.
         if (!m_bStepping)
             Step(OnLaunchTimer);
         return TRUE;
-    case WM_USER:
+    case WM_LAUNCH_NOTIFY:
         result = OnLaunchNotify(wParam, lParam, m_bNotSurf);
         UpdateNotifyIcon();
         return TRUE;
@@ -214,13 +217,15 @@ BOOL CMainDlg::OnPaint() const
     return TRUE;
 }
 
-// What the close box and Enter share; only the close box saves the position.
-// DDE goes first, so that no notice reaches the window while it closes.
-void CMainDlg::ReleaseLinks(bool savePosition)
+// What every way of closing shares: a running sequence stops, and the links
+// to the system and the notification icon go. DDE goes first, so that no
+// notice reaches the window while it closes.
+void CMainDlg::ReleaseLinks(SavedAtClose saved)
 {
+    LaunchStop();
     DdeLinkTerm();
     m_notifyIcon.Remove();
-    if (savePosition) {
+    if (saved == SAVE_GROUP_AND_POSITION) {
         WINDOWPLACEMENT wp = {};
         wp.length = sizeof wp;
         ::GetWindowPlacement(m_hWnd, &wp);
@@ -230,15 +235,28 @@ void CMainDlg::ReleaseLinks(bool savePosition)
     RasLinkUnload();
     ReleaseIeBrowsers();
     ::CoUninitialize();
-    m_groups.WriteCurrentGroup(s_nCurrentGroup);
+    if (saved != SAVE_NOTHING)
+        m_groups.WriteCurrentGroup(s_nCurrentGroup);
 }
 
-void CMainDlg::OnClose() { ReleaseLinks(true); }
+// The dialog ends here, with IDCANCEL, rather than through the default
+// processing, which would end it by way of OnCancel.
+void CMainDlg::OnClose()
+{
+    ReleaseLinks(SAVE_GROUP_AND_POSITION);
+    CDialog::OnCancel();
+}
 
 void CMainDlg::OnOK()
 {
-    ReleaseLinks(false);
+    ReleaseLinks(SAVE_GROUP);
     CDialog::OnOK();
+}
+
+void CMainDlg::OnCancel()
+{
+    ReleaseLinks(SAVE_NOTHING);
+    CDialog::OnCancel();
 }
 
 void CMainDlg::Step(void (*step)())

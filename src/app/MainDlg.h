@@ -33,6 +33,7 @@ protected:
     void DoDataExchange(CDataExchange *pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
+    void OnCancel() override;
     BOOL OnCommand(WORD id, WORD code, HWND control) override;
     BOOL OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
 
@@ -42,7 +43,10 @@ private:
     void OnLaunchCommand(UINT id);
     BOOL OnPaint() const;
     void OnClose();
-    void ReleaseLinks(bool savePosition);
+    // What closing writes: the close box the current group and the
+    // position, Enter the group alone, Escape nothing.
+    enum SavedAtClose { SAVE_NOTHING, SAVE_GROUP, SAVE_GROUP_AND_POSITION };
+    void ReleaseLinks(SavedAtClose saved);
     void OnStart();
     // Start for the group a text names ("" the selected one), as if it had
     // been chosen and Start clicked.

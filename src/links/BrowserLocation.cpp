@@ -1,5 +1,6 @@
 #include "links/BrowserLocation.h"
 
+#include "links/DefaultBrowser.h"
 #include "links/Registry.h"
 
 #include <cstring>
@@ -29,6 +30,9 @@ int LocateNetscape(char *out)
 
 int GetDefaultBrowserKind()
 {
+    const std::string choice = UserHttpChoice();
+    if (!choice.empty())
+        return KindOfHttpChoice(choice.c_str());
     char name[NETSCAPE_PATH_SIZE];
     return ReadDefaultValue(HKEY_CLASSES_ROOT, ".htm", name) ? KindOfHtmlClass(name) : -1;
 }

@@ -7,5 +7,6 @@
 // Copies the executable's path into out (NETSCAPE_PATH_SIZE bytes, may be
 // null) and returns 0; -1 and out untouched when none is registered.
 int LocateNetscape(char *out);
-// The browser named by the ".htm" class, case counting.
+// The browser the user chose for "http" links; where nobody chose, the
+// one the ".htm" class names, case counting.
 int GetDefaultBrowserKind();

@@ -11,6 +11,7 @@ struct DdeTopic {
 
 DWORD s_idInst = 0;
 HWND s_hwndNotify = nullptr;
+UINT s_uNotifyMessage = WM_NULL;
 HSZ s_hszServices[2] = {};
 const char *const SERVICE_NAMES[2] = {"NETSCAPE", "IEXPLORE"};
 // The list and version requests use their topic's handle as the item too.
@@ -56,9 +57,10 @@ Reply Request(int topic, int service, const char *item)
 
 } // namespace
 
-DWORD DdeLinkInit(HWND notify)
+DWORD DdeLinkInit(HWND notify, UINT message)
 {
     s_hwndNotify = notify;
+    s_uNotifyMessage = message;
     if (s_idInst)
         return s_idInst;
     ::DdeInitializeA(&s_idInst, DdeLinkCallback, 0, 0);
@@ -121,6 +123,6 @@ int DdeGetVersion() { return Request(DDE_TOPIC_VERSION, BK_NN, nullptr).connecte
 HDDEDATA CALLBACK DdeLinkCallback(UINT type, UINT, HCONV, HSZ hsz1, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
 {
     if ((type & 0xFFFF) == XTYP_REGISTER && ::DdeCmpStringHandles(hsz1, s_hszServices[BK_NN]) == 0)
-        ::PostMessageA(s_hwndNotify, WM_USER, NOTIFY_NS_READY, 0);
+        ::PostMessageA(s_hwndNotify, s_uNotifyMessage, NOTIFY_NS_READY, 0);
     return nullptr;
 }

@@ -17,10 +17,11 @@
 
 #define DDE_TIMEOUT 1000
 
-// Keeps notify as the window told when "NETSCAPE" registers (WM_USER,
-// wParam 0), every call. Creates the instance and its string handles the
-// first time; returns the instance identifier, 0 when DDEML failed.
-DWORD DdeLinkInit(HWND notify);
+// Keeps notify as the window told when "NETSCAPE" registers (message,
+// wParam NOTIFY_NS_READY), every call. Creates the instance and its string
+// handles the first time; returns the instance identifier, 0 when DDEML
+// failed.
+DWORD DdeLinkInit(HWND notify, UINT message);
 // Frees the string handles and the instance; nothing once done.
 void DdeLinkTerm();
 // A conversation with the service on the topic, or null.

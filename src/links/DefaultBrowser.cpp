@@ -1,60 +1,67 @@
 #include "links/DefaultBrowser.h"
 
-#include "core/app/BrowserCommand.h"
+#include "core/app/AssocCommand.h"
 #include "links/BrowserStart.h"
+#include "links/Registry.h"
 
-#include <shellapi.h>
 #include <shlwapi.h>
 
-#include <cstring>
-#include <string>
-
 namespace {
+
+const char HTTP_CHOICE[] = "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\";
 
 // ASSOCF_IS_PROTOCOL, from Windows 8 on: "http" names the protocol and its
 // user choice, not a class of that name. Older systems only have the class.
 const ASSOCF ASSOC_PROTOCOL = static_cast<ASSOCF>(0x1000);
 
-bool HttpHandlerProgram(std::string &program)
+// A command of any length: a first try with room for any usual one, then
+// one with the size a too small buffer was told.
+bool AssocCommand(ASSOCF flags, const char *assoc, std::string &command)
 {
-    char path[MAX_PATH];
-    for (const ASSOCF flags : {ASSOC_PROTOCOL, static_cast<ASSOCF>(ASSOCF_NONE)}) {
-        DWORD size = MAX_PATH;
-        if (SUCCEEDED(::AssocQueryStringA(flags, ASSOCSTR_EXECUTABLE, "http", "open", path, &size)) && path[0]) {
-            program = path;
-            return true;
+    DWORD size = 1024;
+    for (int tries = 0; tries < 2; ++tries) {
+        command.assign(size, '\0');
+        DWORD needed = size;
+        const HRESULT hr = ::AssocQueryStringA(flags | ASSOCF_NOTRUNCATE, ASSOCSTR_COMMAND, assoc, "open", &command[0], &needed);
+        if (SUCCEEDED(hr)) {
+            command.resize(command.find('\0'));
+            return !command.empty();
         }
+        if (hr != E_POINTER || needed <= size)
+            return false;
+        size = needed;
     }
     return false;
 }
 
-// The handler's own program, for what no association opens: the home page,
-// and "about:blank".
-int StartHttpHandler(const char *argument)
+// The command of the class the user chose for "http"; where nobody chose,
+// the protocol's own.
+bool HttpCommand(std::string &command)
 {
-    std::string program;
-    if (!HttpHandlerProgram(program))
-        return -1;
-    std::string line = "\"" + program + "\"";
-    if (*argument)
-        line += std::string(" ") + argument;
-    return StartProgram(program.c_str(), line.c_str());
+    const std::string choice = UserHttpChoice();
+    if (!choice.empty())
+        return AssocCommand(ASSOCF_NONE, choice.c_str(), command);
+    return AssocCommand(ASSOC_PROTOCOL, "http", command) || AssocCommand(ASSOCF_NONE, "http", command);
 }
 
 } // namespace
 
+std::string UserHttpChoice()
+{
+    char progId[REG_VALUE_SIZE];
+    for (const char *key : {"UserChoiceLatest\\ProgId", "UserChoice"})
+        if (ReadRegistryString(HKEY_CURRENT_USER, (std::string(HTTP_CHOICE) + key).c_str(), "ProgId", progId, sizeof progId) &&
+            progId[0])
+            return progId;
+    return std::string();
+}
+
 int OpenInDefaultBrowser(const char *url)
 {
-    if (!*url || std::strcmp(url, "about:blank") == 0)
-        return StartHttpHandler(url);
-    // The association quotes its argument "%1".
-    const std::string target = EscapeQuotes(url);
-    SHELLEXECUTEINFOA info = {};
-    info.cbSize = sizeof info;
+    std::string command;
+    if (!HttpCommand(command))
+        return -1;
+    const AssocLaunch launch = AssocCommandLine(command, url);
     // Failures stay silent, as for every browser the launch cannot reach.
-    info.fMask = SEE_MASK_FLAG_NO_UI;
-    info.lpVerb = "open";
-    info.lpFile = target.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    return ::ShellExecuteExA(&info) ? 0 : -1;
+    return launch.program.empty() ? -1 : StartProgram(launch.program.c_str(), launch.line.c_str());
 }

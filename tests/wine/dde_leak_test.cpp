@@ -37,9 +37,9 @@ protected:
 
 TEST_F(DdeLeaks, InitAndTermBalanceTheLongLivedStringHandles)
 {
-    ASSERT_NE(0u, DdeLinkInit(nullptr));
+    ASSERT_NE(0u, DdeLinkInit(nullptr, WM_NULL));
     EXPECT_EQ((DdeHandles{0, LONG_LIVED_STRINGS, 0}), DdeAccounting::Held());
-    DdeLinkInit(nullptr);
+    DdeLinkInit(nullptr, WM_NULL);
     EXPECT_EQ((DdeHandles{0, LONG_LIVED_STRINGS, 0}), DdeAccounting::Made());
     DdeLinkTerm();
     EXPECT_EQ(NONE, DdeAccounting::Held());
@@ -77,7 +77,7 @@ TEST_F(DdeLeaks, EveryPathOfEveryExchangeReleasesWhatItMade)
         {"version, no data", "WWW_Version=none", [] { DdeGetVersion(); }, {1, 0, 0}},
         {"open, time-out", "WWW_OpenURL=block", [] { DdeOpenURL(" http://a/", BK_NN, 3); }, {1, 1, 0}},
     };
-    ASSERT_NE(0u, DdeLinkInit(nullptr));
+    ASSERT_NE(0u, DdeLinkInit(nullptr, WM_NULL));
     const DdeHandles held = DdeAccounting::Held();
     bool serving = false;
     for (const PathCase &c : cases) {
@@ -101,7 +101,7 @@ TEST_F(DdeLeaks, EveryPathOfEveryExchangeReleasesWhatItMade)
 TEST_F(DdeLeaks, ConnectRefusesIndexesOutsideItsTables)
 {
     ASSERT_TRUE(StartDdeServer(m_netscape, DdeServerSettings("NETSCAPE", "")));
-    ASSERT_NE(0u, DdeLinkInit(nullptr));
+    ASSERT_NE(0u, DdeLinkInit(nullptr, WM_NULL));
     EXPECT_EQ(nullptr, DdeLinkConnect(4, BK_NN));
     EXPECT_EQ(nullptr, DdeLinkConnect(-1, BK_NN));
     EXPECT_EQ(nullptr, DdeLinkConnect(DDE_TOPIC_VERSION, BK_DEF));
@@ -155,7 +155,7 @@ const int EXCHANGES = 6;
 TEST_F(DdeLeaks, HundredsOfExchangesLeaveTheProcessAsItWas)
 {
     ASSERT_TRUE(StartDdeServer(m_netscape, DdeServerSettings("NETSCAPE", "WWW_ListWindows=11 12 0\r\nWWW_OpenURL=3\r\nWWW_Version=1")));
-    ASSERT_NE(0u, DdeLinkInit(nullptr));
+    ASSERT_NE(0u, DdeLinkInit(nullptr, WM_NULL));
     Exchanges();
     const Holdings before = Measure();
     const int ROUNDS = 50;
@@ -176,7 +176,7 @@ TEST_F(DdeLeaks, HundredsOfExchangesLeaveTheProcessAsItWas)
 TEST_F(DdeLeaks, CountsSeeAConversationLeftOpen)
 {
     ASSERT_TRUE(StartDdeServer(m_netscape, DdeServerSettings("NETSCAPE", "")));
-    ASSERT_NE(0u, DdeLinkInit(nullptr));
+    ASSERT_NE(0u, DdeLinkInit(nullptr, WM_NULL));
     const Holdings before = Measure();
     HCONV conv = DdeLinkConnect(DDE_TOPIC_VERSION, BK_NN);
     ASSERT_NE(nullptr, conv);

@@ -22,9 +22,13 @@ protected:
 
 TEST_F(LaunchEndToEnd, NetscapeIsStartedAndWaitedForThenThePagesFollowEveryDelay)
 {
-    InstallNetscape(300);
+    InstallNetscape(1500);
     StartGroup({"NN http://one/", "NN http://two/", "IE http://three/"}, "Delay=3\r\n");
     EXPECT_TRUE(WaitUntil([&] { return ::IsIconic(m_app.Window()); })) << "minimised while the pages open";
+    // The dialog manager's own query of the default button, in the wait,
+    // is not the news that the service is up.
+    ASSERT_TRUE(m_netscape.WaitEvents("start"));
+    SendWait(m_app.Window(), DM_GETDEFID);
 
     ASSERT_TRUE(m_explorer.WaitEvents("navigate", 1, 15000));
     const std::vector<FakeEvent> starts = m_netscape.Events("start");

@@ -32,6 +32,10 @@ make_prefix() {
     # windows instead of waiting for a window manager that is not there.
     wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f || return 1
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f || return 1
+    # Wine records a user's choice for "http" links naming the protocol's
+    # own class; the template has none, as Windows before 8 had none, and
+    # a test that wants a machine of today sets it.
+    wine reg delete 'HKCU\Software\Microsoft\Windows\Shell\Associations\UrlAssociations' /f || return 1
     # A URL that reaches Wine's own handler must never start a browser of
     # the machine the tests run on.
     wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "" /f || return 1

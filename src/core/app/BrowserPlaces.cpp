@@ -1,5 +1,7 @@
 #include "core/app/BrowserPlaces.h"
 
+#include "core/text/Ascii.h"
+
 #include <cstring>
 
 char s_szNetscapePath[NETSCAPE_PATH_SIZE] = "";
@@ -11,5 +13,13 @@ int KindOfHtmlClass(const char *className)
         return 1;
     if (std::strcmp(className, "NetscapeMarkup") == 0)
         return 0;
+    return -1;
+}
+
+int KindOfHttpChoice(const char *progId)
+{
+    for (const char *explorer : {"IE.HTTP", "IE.HTTPS", "htmlfile"})
+        if (EqualsNoCase(progId, explorer))
+            return 1;
     return -1;
 }

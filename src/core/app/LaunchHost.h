@@ -13,7 +13,7 @@ public:
     // Window timers of the launcher window: SetTimer returns the id, 0 on failure.
     virtual unsigned SetTimer(unsigned id, unsigned ms) = 0;
     virtual void KillTimer(unsigned id) = 0;
-    // Posts WM_USER with this wParam to the launcher window.
+    // Posts the launcher window its launch notice with this wParam.
     virtual void PostNotify(int code) = 0;
     // Posts the launcher window SC_CLOSE (close) or SC_RESTORE.
     virtual void PostEndCommand(bool close) = 0;
