@@ -113,6 +113,17 @@ std::vector<std::string> Items(const FakeProgram &server, const std::string &top
     return items;
 }
 
+std::vector<std::string> Arguments(const FakeProgram &browser)
+{
+    std::vector<std::string> args;
+    const std::string program = "\"" + browser.Path() + "\"";
+    for (const FakeEvent &e : browser.Events("start")) {
+        const std::string &line = e.args.at(1);
+        args.push_back(line.compare(0, program.size(), program) == 0 ? line.substr(program.size()) : "<" + line + ">");
+    }
+    return args;
+}
+
 size_t LogCounter::Count()
 {
     HANDLE file = ::CreateFileA(m_path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,

@@ -57,6 +57,9 @@ private:
 
 // The items a DDE stand-in was asked for on one topic, in order.
 std::vector<std::string> Items(const FakeProgram &server, const std::string &topic);
+// The arguments each copy of a stand-in browser was started with, after its
+// quoted program path ("<line>" for a line that does not start with it).
+std::vector<std::string> Arguments(const FakeProgram &browser);
 
 // Counts the lines of one kind a fake appended to its log, reading only
 // what was added since the last call: for runs whose logs grow long.

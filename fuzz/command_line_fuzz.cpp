@@ -111,8 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Check(prefix <= max && IsCharStart(path, path + prefix) &&
           (!path[prefix] || static_cast<size_t>(NextCharA(path + prefix) - path) > max));
 
-    // The command up to the first NUL, the entry's text after it: the
-    // line starts the command's program alone, then holds the whole text.
+    // The command up to the first NUL, the entry's text after it.
     const std::string text = size > args.size() ? bytes.substr(args.size() + 1) : std::string("u");
     const AssocLaunch launch = AssocCommandLine(args, text);
     const std::string program = "\"" + launch.program + "\"";

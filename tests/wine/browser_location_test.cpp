@@ -1,5 +1,5 @@
-// Where the program finds Netscape Navigator and which browser opens
-// ".htm" files, from the registry of the test's prefix.
+// Where the program finds Netscape Navigator and which browser is the
+// default one, from the registry of the test's prefix.
 #include "FakeBrowsers.h"
 #include "links/BrowserLocation.h"
 
@@ -78,6 +78,28 @@ TEST(DefaultBrowserKind, HtmClassNamesTheBrowserCaseCounting)
         EXPECT_EQ(c.kind, GetDefaultBrowserKind()) << (c.htm ? c.htm : "no key");
     }
     SetKey(HKEY_CLASSES_ROOT, ".htm", "htmlfile");
+}
+
+// Where the user chose a browser for "http" links (the newer key before a
+// stale older one), the choice decides whatever ".htm" says; an empty one
+// is no choice.
+TEST(DefaultBrowserKind, TheUsersChoiceForHttpDecidesWhereThereIsOne)
+{
+    const std::string http = "Software\\Microsoft\\Windows\\Shell\\Associations\\UrlAssociations\\http\\";
+    const struct {
+        const char *choice, *latest;
+        int kind;
+    } cases[] = {{"IE.HTTP", nullptr, 1},      {"ie.https", nullptr, 1},     {"htmlfile", nullptr, 1}, {"ChromeHTML", nullptr, -1},
+                 {"IE.HTTP", "MSEdgeHTM", -1}, {"ChromeHTML", "IE.HTTP", 1}, {"", nullptr, 0},         {nullptr, nullptr, 0}};
+    SetKey(HKEY_CLASSES_ROOT, ".htm", "NetscapeMarkup");
+    for (const auto &c : cases) {
+        for (const auto &[key, progId] : {std::make_pair("UserChoice", c.choice), std::make_pair("UserChoiceLatest\\ProgId", c.latest)}) {
+            ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, http + key));
+            if (progId)
+                ASSERT_TRUE(SetKeyValue(HKEY_CURRENT_USER, http + key, "ProgId", REG_SZ, std::string(progId) + '\0'));
+        }
+        EXPECT_EQ(c.kind, GetDefaultBrowserKind()) << (c.choice ? c.choice : "none") << " / " << (c.latest ? c.latest : "none");
+    }
 }
 
 } // namespace

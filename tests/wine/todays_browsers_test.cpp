@@ -42,18 +42,6 @@ protected:
         ASSERT_TRUE(SetKeyDefault(root, CLIENTS + key, name));
         ASSERT_TRUE(SetKeyDefault(root, CLIENTS + key + "\\shell\\open\\command", command));
     }
-    // The arguments each copy of a stand-in was started with, after its
-    // quoted program path.
-    static std::vector<std::string> Arguments(const FakeProgram &fake)
-    {
-        std::vector<std::string> args;
-        const std::string program = "\"" + fake.Path() + "\"";
-        for (const FakeEvent &e : fake.Events("start")) {
-            const std::string &line = e.args.at(1);
-            args.push_back(line.compare(0, program.size(), program) == 0 ? line.substr(program.size()) : "<" + line + ">");
-        }
-        return args;
-    }
     std::string Browsers() const
     {
         return "[Browser1]\r\nName=Chrome\r\nProgram=" + m_chrome.Path() +
