@@ -95,8 +95,9 @@ TEST(DefaultBrowserKind, TheUsersChoiceForHttpDecidesWhereThereIsOne)
     for (const auto &c : cases) {
         for (const auto &[key, progId] : {std::make_pair("UserChoice", c.choice), std::make_pair("UserChoiceLatest\\ProgId", c.latest)}) {
             ASSERT_TRUE(DeleteKeyTree(HKEY_CURRENT_USER, http + key));
-            if (progId)
+            if (progId) {
                 ASSERT_TRUE(SetKeyValue(HKEY_CURRENT_USER, http + key, "ProgId", REG_SZ, std::string(progId) + '\0'));
+            }
         }
         EXPECT_EQ(c.kind, GetDefaultBrowserKind()) << (c.choice ? c.choice : "none") << " / " << (c.latest ? c.latest : "none");
     }
