@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
-# Builds dist/Orvanta-1.5-win32.zip: the 32-bit program (statically linked,
-# no DLL beyond the system's, no manifest), the user guide in Japanese
-# (code page 932) and English, and the licence, all with CR LF line ends.
+# Builds dist/Orvanta-<version>-win32.zip: the 32-bit program (statically
+# linked, importing only DLLs that every Windows 10/11 holds, with its
+# version information), the user guide in Japanese (code page 932) and
+# English, and the licence, all with CR LF line ends. The version is the
+# build's own (the top CMakeLists.txt). The zip is checked before it is
+# kept; the test command runs this too, so that the release cannot break
+# unseen.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
-./scripts/build.sh >/dev/null
+./scripts/build.sh win32 >/dev/null
 exe=build/win32/Orvanta.exe
-dlls=$(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}')
-for dll in $dlls; do
-    case $dll in
-        kernel32.dll|user32.dll|gdi32.dll|comctl32.dll|ole32.dll|oleaut32.dll|shell32.dll|advapi32.dll|msvcrt.dll) ;;
-        *) echo "$exe needs $dll, which Windows does not bring" >&2; exit 1 ;;
-    esac
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/win32/CMakeCache.txt)
+zip=dist/Orvanta-$version-win32.zip
+fail() { echo "package: $*" >&2; exit 1; }
+
+# The imports as the built file lists them, against the committed list.
+known=$(grep -v '^#' scripts/windows-dlls.txt)
+for dll in $(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}'); do
+    grep -qxF "$dll" <<<"$known" || fail "$exe needs $dll, which is not in scripts/windows-dlls.txt"
 done
 # A manifest with a requested execution level would switch off the
 # redirection that lets a standard user keep Orvanta.ini in the Windows folder.
-if i686-w64-mingw32-objdump -h "$exe" | grep -q '\.rsrc' && strings "$exe" | grep -q 'requestedExecutionLevel'; then
-    echo "$exe carries a manifest with an execution level" >&2; exit 1
+if strings "$exe" | grep -q 'requestedExecutionLevel'; then
+    fail "$exe carries a manifest with an execution level"
 fi
+
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$exe" "$stage/Orvanta.exe"
@@ -26,7 +33,17 @@ sed 's/$/\r/' docs/guide-en.md > "$stage/ReadMe-en.txt"
 sed 's/$/\r/' docs/guide-ja.md | iconv -f UTF-8 -t CP932 > "$stage/ReadMe-ja.txt"
 sed 's/$/\r/' LICENSE > "$stage/License.txt"
 mkdir -p dist
-rm -f dist/Orvanta-1.5-win32.zip
-(cd "$stage" && zip -q -X "$OLDPWD/dist/Orvanta-1.5-win32.zip" Orvanta.exe ReadMe-ja.txt ReadMe-en.txt License.txt)
-echo "dist/Orvanta-1.5-win32.zip"
-unzip -l dist/Orvanta-1.5-win32.zip
+rm -f "$zip"
+(cd "$stage" && zip -q -X "$OLDPWD/$zip" Orvanta.exe ReadMe-ja.txt ReadMe-en.txt License.txt)
+
+# What the zip holds, read back: the four files, and the program with its
+# version information.
+check=$(mktemp -d)
+trap 'rm -rf "$stage" "$check"' EXIT
+unzip -q "$zip" -d "$check"
+[ "$(cd "$check" && ls | sort | tr '\n' ' ')" = "License.txt Orvanta.exe ReadMe-en.txt ReadMe-ja.txt " ] ||
+    fail "$zip holds $(cd "$check" && ls | tr '\n' ' ')"
+i686-w64-mingw32-objdump -f "$check/Orvanta.exe" | grep -q 'file format pei-i386' || fail "the program in $zip is not the 32-bit one"
+strings -el "$check/Orvanta.exe" | grep -qx 'ProductVersion' || fail "the program in $zip has no version information"
+echo "$zip"
+unzip -l "$zip"

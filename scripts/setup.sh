@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3
     xvfb xauth x11-utils imagemagick locales
-    fonts-ipafont-gothic fonts-ipafont-mincho zip clang libclang-rt-14-dev
+    fonts-ipafont-gothic fonts-ipafont-mincho zip unzip clang libclang-rt-14-dev
     nlohmann-json3-dev libidn2-dev
 )
 missing=()

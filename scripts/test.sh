@@ -8,7 +8,8 @@
 #
 # While the trees build, two streams share the two cores: the 64-bit Windows
 # tree on one; the sanitizer tree and its tests, the fuzz targets and the
-# 32-bit program we ship on the other. The Wine tests then run alone, since
+# release (the 32-bit program we ship, packed and checked by package.sh) on
+# the other. The Wine tests then run alone, since
 # some of them time the program. Each phase prints how long it took.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -41,16 +42,16 @@ native() {
     ./scripts/build.sh asan || return 1
     ctest --test-dir build/asan --output-on-failure || status=1
     ./scripts/fuzz.sh || status=1
-    ./scripts/build.sh win32 || status=1
+    ./scripts/package.sh || status=1
     return $status
 }
 
 status=0
 start=$SECONDS
 phase "build win64" windows &
-phase "asan unit tests, fuzz targets, win32 program" native
+phase "asan unit tests, fuzz targets, the 32-bit release" native
 wait $! 2>/dev/null
-report "asan unit tests, fuzz targets, win32 program" || status=1
+report "asan unit tests, fuzz targets, the 32-bit release" || status=1
 report "build win64" || { echo "0 passed, 1 failed"; exit 1; }
 echo "== building and the native tests took $((SECONDS - start)) s"
 

@@ -1,6 +1,7 @@
 // The property sheet sizes its page area by the point size it reads from
 // its pages' templates; the reader finds it in every dialog compiled into
 // Orvanta.exe and refuses a template cut short rather than read past it.
+// The file's version information, as its properties show it.
 #include "LauncherDriver.h"
 #include "framework/TemplateFont.h"
 #include "res/resource.h"
@@ -26,6 +27,21 @@ TEST(Templates, FontSizeIsFoundInEveryDialogOfTheProgram)
         EXPECT_EQ(nullptr, TemplateFontSize(bytes.data(), beforeFont)) << id;
     }
     ::FreeLibrary(module);
+}
+
+TEST(Templates, TheFileNamesItsProductAndVersionInBothLanguages)
+{
+    const std::string exe = ProgramDir() + "\\Orvanta.exe";
+    std::vector<BYTE> info(::GetFileVersionInfoSizeA(exe.c_str(), nullptr));
+    ASSERT_TRUE(!info.empty() && ::GetFileVersionInfoA(exe.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    for (const wchar_t *block : {L"041104B0", L"040904B0"})
+        for (const auto &[name, value] : {std::make_pair(L"ProductName", L"Orvanta"), std::make_pair(L"FileVersion", L"1.5")}) {
+            wchar_t *text = nullptr;
+            UINT length = 0;
+            const std::wstring path = std::wstring(L"\\StringFileInfo\\") + block + L"\\" + name;
+            ASSERT_TRUE(::VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void **>(&text), &length)) << block;
+            EXPECT_STREQ(value, text) << block;
+        }
 }
 
 } // namespace
