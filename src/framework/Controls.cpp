@@ -10,14 +10,21 @@ std::string CWindow::GetWindowTextA() const
     return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
 }
 
+// Asked for in UTF-16 and converted here: the visual-styles combo box is a
+// Unicode window, and Wine's translation of the ANSI request copies the
+// item into a fixed 512-character buffer on its stack.
 std::string CComboBox::GetLBText(int index) const
 {
-    const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+    const LRESULT length = ::SendMessageW(m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == CB_ERR)
         return std::string();
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    const LRESULT got = Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT got = ::SendMessageW(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string ansi(static_cast<size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), bytes, nullptr, nullptr);
+    return ansi;
 }
 
 LPARAM CTreeCtrl::GetItemData(HTREEITEM item) const

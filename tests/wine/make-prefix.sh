@@ -36,6 +36,9 @@ make_prefix() {
     # own class; the template has none, as Windows before 8 had none, and
     # a test that wants a machine of today sets it.
     wine reg delete 'HKCU\Software\Microsoft\Windows\Shell\Associations\UrlAssociations' /f || return 1
+    # A program that crashes ends at once, as a test's failure, instead of
+    # waiting in Wine's debugger until the test's time is up.
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d "" /f || return 1
     # A URL that reaches Wine's own handler must never start a browser of
     # the machine the tests run on.
     wine reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d "" /f || return 1
