@@ -20,11 +20,6 @@ known=$(grep -v '^#' scripts/windows-dlls.txt)
 for dll in $(i686-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print tolower($3)}'); do
     grep -qxF "$dll" <<<"$known" || fail "$exe needs $dll, which is not in scripts/windows-dlls.txt"
 done
-# A manifest with a requested execution level would switch off the
-# redirection that lets a standard user keep Orvanta.ini in the Windows folder.
-if strings "$exe" | grep -q 'requestedExecutionLevel'; then
-    fail "$exe carries a manifest with an execution level"
-fi
 
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
@@ -37,7 +32,7 @@ rm -f "$zip"
 (cd "$stage" && zip -q -X "$OLDPWD/$zip" Orvanta.exe ReadMe-ja.txt ReadMe-en.txt License.txt)
 
 # What the zip holds, read back: the four files, and the program with its
-# version information.
+# version information and its manifest.
 check=$(mktemp -d)
 trap 'rm -rf "$stage" "$check"' EXIT
 unzip -q "$zip" -d "$check"
@@ -45,5 +40,16 @@ unzip -q "$zip" -d "$check"
     fail "$zip holds $(cd "$check" && ls | tr '\n' ' ')"
 i686-w64-mingw32-objdump -f "$check/Orvanta.exe" | grep -q 'file format pei-i386' || fail "the program in $zip is not the 32-bit one"
 strings -el "$check/Orvanta.exe" | grep -qx 'ProductVersion' || fail "the program in $zip has no version information"
+# The manifest (resource type 24, id 1) asks for visual styles and the
+# program's own scaling, and for no execution level: one would switch off
+# the redirection that lets a standard user keep Orvanta.ini in the Windows
+# folder.
+manifest=$(wrestool -x --raw --type=24 --name=1 "$check/Orvanta.exe" 2>/dev/null || true)
+grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest" ||
+    fail "the program in $zip has no manifest asking for Common Controls 6"
+grep -q '>PerMonitorV2, PerMonitor<' <<<"$manifest" || fail "the program in $zip is not aware of each monitor's DPI"
+if grep -q 'requestedExecutionLevel' <<<"$manifest"; then
+    fail "the program in $zip carries a manifest with an execution level"
+fi
 echo "$zip"
 unzip -l "$zip"

@@ -1,18 +1,31 @@
 #!/usr/bin/env bash
 # Takes the pictures in docs/: each window of the program on a virtual
-# display under Wine, with a sample settings file. LANG chooses the system's
-# code page (ja_JP.UTF-8 by default).
+# display under Wine, with a sample settings file, in Wine's "Light" visual
+# style. LANG_SHOTS chooses the system's code page (ja_JP.UTF-8 by default),
+# SHOT_DPI the display's scale (96 by default: 100 %; 192: 200 %).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/build.sh >/dev/null
+./scripts/build.sh win64 Orvanta show_picker poke >/dev/null
 export LANG=${LANG_SHOTS:-ja_JP.UTF-8} WINEDEBUG=-all
 # A prefix per language: Wine resets its font substitutes when the code page changes.
 export WINEPREFIX=$PWD/build/shots-prefix-${LANG%%.*}
 suffix=${SHOT_SUFFIX:-}
 tests/wine/make-prefix.sh "$WINEPREFIX" >/dev/null
+# At 200 % the settings sheet alone is 1100 pixels wide: the screen and
+# Wine's desktop grow with the scale.
+dpi=${SHOT_DPI:-96}
+screen=$((1024 * dpi / 96))x$((768 * dpi / 96))
+export XVFB_SCREEN=${screen}x24
 . scripts/xshot.sh
 start_xvfb
 trap 'wineserver -k 2>/dev/null; stop_xvfb' EXIT
+themes='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+wine reg add "$themes" /v ThemeActive /d 1 /f >/dev/null
+wine reg add "$themes" /v DllName /d 'C:\windows\resources\themes\light\light.msstyles' /f >/dev/null
+wine reg add "$themes" /v ColorName /d Blue /f >/dev/null
+wine reg add "$themes" /v SizeName /d NormalSize /f >/dev/null
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >/dev/null
 windir=$WINEPREFIX/drive_c/windows
 # Group names as a user types them, in the system's code page: ニュース and
 # 仕事 in code page 932, Café and Work in 1252.

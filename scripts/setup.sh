@@ -9,7 +9,7 @@ packages=(
     wine wine64 fonts-wine libxrender1 libxrandr2 libxi6 libxcursor1 libxcomposite1 libxinerama1 libxfixes3
     xvfb xauth x11-utils imagemagick locales
     fonts-ipafont-gothic fonts-ipafont-mincho zip unzip clang libclang-rt-14-dev
-    nlohmann-json3-dev libidn2-dev
+    nlohmann-json3-dev libidn2-dev librsvg2-bin icoutils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,13 @@
 # Helpers for running Orvanta on a virtual display and taking pictures of
 # its windows. Sourced by run.sh and screenshots.sh.
 
-# Starts Xvfb on the first free display and exports DISPLAY.
+# Starts Xvfb on the first free display (XVFB_SCREEN pixels, 1024x768x24 by
+# default) and exports DISPLAY.
 start_xvfb() {
     local n
     for n in $(seq 90 120); do
         [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         export DISPLAY=":$n"
         for _ in $(seq 100); do xwininfo -root >/dev/null 2>&1 && return 0; sleep 0.05; done

@@ -45,11 +45,7 @@ std::string TipSentence(UINT id)
 
 } // namespace
 
-CMainDlg::CMainDlg()
-    : CDialog(IDD_ORVANTA_DIALOG),
-      m_hIcon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
-{
-}
+CMainDlg::CMainDlg() : CDialog(IDD_ORVANTA_DIALOG) {}
 
 void CMainDlg::DoDataExchange(CDataExchange *pDX)
 {
@@ -67,8 +63,9 @@ BOOL CMainDlg::OnInitDialog()
         AppendLaunchCommands(sysMenu);
         ::AppendMenuW(sysMenu, MF_STRING, IDM_ABOUTBOX, LoadResString(IDS_ABOUTBOX).c_str());
     }
-    ::SendMessageW(m_hWnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-    m_notifyIcon.Attach(m_hWnd, ID_NOTIFY_ICON, WM_NOTIFY_ICON, m_hIcon);
+    m_icons.Set(m_hWnd, IDR_MAINFRAME, m_dpi);
+    m_comboGroup.SetMinVisible(MAX_GROUPS);
+    m_notifyIcon.Attach(m_hWnd, ID_NOTIFY_ICON, WM_NOTIFY_ICON, IDR_MAINFRAME);
     m_tipTexts = {TipSentence(IDS_TIP_STEPPING), TipSentence(IDS_TIP_DIALUP), TipSentence(IDS_TIP_NETWORK),
                   TipSentence(IDS_TIP_NAVIGATOR)};
 
@@ -134,6 +131,8 @@ BOOL CMainDlg::OnCommand(WORD id, WORD code, HWND control)
     return TRUE;
 }
 
+void CMainDlg::OnDpiChanged(UINT, UINT newDpi) { m_icons.Set(m_hWnd, IDR_MAINFRAME, newDpi); }
+
 BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result)
 {
     switch (msg) {
@@ -142,7 +141,7 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
     case WM_PAINT:
         return OnPaint();
     case WM_QUERYDRAGICON:
-        result = reinterpret_cast<LRESULT>(m_hIcon);
+        result = reinterpret_cast<LRESULT>(m_icons.Big());
         return TRUE;
     case WM_CLOSE:
         OnClose();
@@ -210,9 +209,9 @@ BOOL CMainDlg::OnPaint() const
     ::SendMessageW(m_hWnd, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT rc;
     ::GetClientRect(m_hWnd, &rc);
-    const int x = (rc.right - rc.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (rc.bottom - rc.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-    ::DrawIcon(dc, x, y, m_hIcon);
+    const int x = (rc.right - rc.left - ::GetSystemMetricsForDpi(SM_CXICON, m_dpi) + 1) / 2;
+    const int y = (rc.bottom - rc.top - ::GetSystemMetricsForDpi(SM_CYICON, m_dpi) + 1) / 2;
+    ::DrawIcon(dc, x, y, m_icons.Big());
     ::EndPaint(m_hWnd, &ps);
     return TRUE;
 }

@@ -8,6 +8,7 @@
 #include "core/settings/Options.h"
 #include "framework/Controls.h"
 #include "framework/Dialog.h"
+#include "framework/Dpi.h"
 
 // The launcher window's handle, for everything that posts to it.
 extern HWND s_hwndMain;
@@ -25,7 +26,6 @@ public:
     int &m_bNotSurf = s_options.bNotSurf;
     CComboBox m_comboGroup;
     CButton m_btnStart;
-    HICON m_hIcon;
 
     void FillGroupCombo();
 
@@ -36,6 +36,7 @@ protected:
     void OnCancel() override;
     BOOL OnCommand(WORD id, WORD code, HWND control) override;
     BOOL OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
 
 private:
     void PlaceWindow(int x, int y) const;
@@ -66,6 +67,7 @@ private:
     bool m_bStepping = false;    // a launch step is running
     StartArguments m_handed;     // those of a second start, acted on when posted
     CNotifyIcon m_notifyIcon;
+    CWindowIcons m_icons;
     LaunchTipTexts m_tipTexts;
     std::string m_launchGroup;   // the name of the group the sequence opens
 };

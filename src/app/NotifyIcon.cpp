@@ -2,14 +2,22 @@
 
 #include "framework/MessageBox.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 
-void CNotifyIcon::Attach(HWND owner, UINT id, UINT callbackMessage, HICON icon)
+CNotifyIcon::~CNotifyIcon()
+{
+    if (m_hIcon)
+        ::DestroyIcon(m_hIcon);
+}
+
+void CNotifyIcon::Attach(HWND owner, UINT id, UINT callbackMessage, UINT iconId)
 {
     m_hWnd = owner;
     m_nId = id;
     m_nCallbackMessage = callbackMessage;
-    m_hIcon = icon;
+    // The taskbar's scale, not the window's: the small size of the icon.
+    ::LoadIconMetric(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), LIM_SMALL, &m_hIcon);
 }
 
 // A hovering mouse asks for the tooltip again and again: the shell is told

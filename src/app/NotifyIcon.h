@@ -8,9 +8,15 @@
 
 class CNotifyIcon {
 public:
-    // The icon of owner with this id; mouse events reach owner as
+    CNotifyIcon() = default;
+    ~CNotifyIcon();
+    CNotifyIcon(const CNotifyIcon &) = delete;
+    CNotifyIcon &operator=(const CNotifyIcon &) = delete;
+
+    // The icon of owner with this id, showing icon resource iconId in the
+    // size the notification area asks for; mouse events reach owner as
     // callbackMessage with the mouse message in lParam.
-    void Attach(HWND owner, UINT id, UINT callbackMessage, HICON icon);
+    void Attach(HWND owner, UINT id, UINT callbackMessage, UINT iconId);
     // Shows the icon with this tooltip (in the system's code page), or
     // changes the tooltip of the icon shown.
     void Show(const std::string &tip);

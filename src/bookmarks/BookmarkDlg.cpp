@@ -28,12 +28,18 @@ void CBookmarkDlg::DoDataExchange(CDataExchange *pDX)
     DDX_Control(pDX, IDC_BOOKMARK_LIST, m_list);
 }
 
+void CBookmarkDlg::OnDpiChanged(UINT oldDpi, UINT newDpi)
+{
+    m_tree.SetupImageList(newDpi);
+    m_list.ScaleColumns(oldDpi, newDpi);
+}
+
 BOOL CBookmarkDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     m_list.InsertColumns();
     m_tables.Clear();
-    m_tree.SetupImageList();
+    m_tree.SetupImageList(m_dpi);
     switch (m_source.reader) {
     case READ_FAVORITES:
         ::SetWindowTextW(m_hWnd, LoadResString(IDS_PICK_IE).c_str());

@@ -5,8 +5,9 @@
 
 void CBookmarkList::InsertColumns() const
 {
+    // The columns fill the list inside its border, with no scroll bar.
     RECT rc = {};
-    ::GetWindowRect(m_hWnd, &rc);
+    ::GetClientRect(m_hWnd, &rc);
     const int width = rc.right - rc.left;
     const struct {
         UINT text;

@@ -1,23 +1,27 @@
 #include "bookmarks/BookmarkTree.h"
 
+#include "framework/Dpi.h"
 #include "res/resource.h"
 
 CBookmarkTree::~CBookmarkTree()
 {
     if (m_pImages)
         ::ImageList_Destroy(m_pImages);
-    m_pImages = nullptr;
 }
 
-void CBookmarkTree::SetupImageList()
+void CBookmarkTree::SetupImageList(UINT dpi)
 {
-    m_pImages = ::ImageList_Create(16, 16, ILC_MASK, 3, 3);
-    for (const UINT id : {IDB_BOOKMARK, IDB_FOLDER_CLOSED, IDB_FOLDER_OPEN}) {
-        HBITMAP bitmap = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id));
-        ::ImageList_AddMasked(m_pImages, bitmap, RGB(255, 255, 255));
-        ::DeleteObject(bitmap);
+    const int size = ::GetSystemMetricsForDpi(SM_CXSMICON, dpi);
+    HIMAGELIST images = ::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 3, 0);
+    for (const UINT id : {IDI_BOOKMARK, IDI_FOLDER_CLOSED, IDI_FOLDER_OPEN}) {
+        HICON icon = LoadIconOfSize(id, size);
+        ::ImageList_AddIcon(images, icon);
+        ::DestroyIcon(icon);
     }
-    SetImageList(m_pImages, TVSIL_NORMAL);
+    SetImageList(images, TVSIL_NORMAL);
+    if (m_pImages)
+        ::ImageList_Destroy(m_pImages);
+    m_pImages = images;
 }
 
 void CBookmarkTree::SetFolderTitle(int id, const std::wstring &title) const

@@ -16,9 +16,9 @@ public:
     CBookmarkTree(const CBookmarkTree &) = delete;
     CBookmarkTree &operator=(const CBookmarkTree &) = delete;
 
-    // Bitmaps 135 to 137 as images 0 to 2, white transparent, installed as
-    // the tree's normal image list. Called once, before any folder is added.
-    void SetupImageList();
+    // Icons 135 to 137 as images 0 to 2 in the small-icon size of dpi,
+    // installed as the tree's normal image list in place of the one before.
+    void SetupImageList(UINT dpi);
     // Shows one of the program's own texts as the title of folder id.
     void SetFolderTitle(int id, const std::wstring &title) const;
 

@@ -33,6 +33,8 @@ BOOL CBrowsersPage::OnInitDialog()
     return TRUE;
 }
 
+void CBrowsersPage::OnDpiChanged(UINT oldDpi, UINT newDpi) { m_list.ScaleColumns(oldDpi, newDpi); }
+
 void CBrowsersPage::ShowList() const
 {
     m_list.DeleteAllItems();

@@ -19,6 +19,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange *pDX) override;
     BOOL OnInitDialog() override;
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
     BOOL OnCommand(WORD id, WORD code, HWND control) override;
 
 private:

@@ -5,10 +5,16 @@
 #include "core/dialogs/BookmarkImport.h"
 #include "dialogs/GroupNameDlg.h"
 #include "dialogs/OtherSourceMenu.h"
+#include "framework/Dpi.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
 #include <algorithm>
+
+namespace {
+// Pixels at 100 % around a browser's name in the first column.
+const int KIND_PADDING = 16;
+} // namespace
 
 int s_nSelKind = BK_DEF;
 int s_nEditRow = -1;
@@ -36,13 +42,15 @@ BOOL SetURLsPage::OnInitDialog()
     CPropertyPage::OnInitDialog();
     m_bGroupsChanged = 0;
     const std::wstring browser = LoadResString(IDS_COLUMN_BROWSER);
-    m_nKindWidth = m_listUrls.GetStringWidth(browser.c_str()) + 16;
+    m_nKindWidth = m_listUrls.GetStringWidth(browser.c_str()) + ScaleForDpi(KIND_PADDING, m_dpi);
+    // The columns fill the list inside its border, with no scroll bar.
     RECT rc;
-    ::GetWindowRect(m_listUrls.m_hWnd, &rc);
+    ::GetClientRect(m_listUrls.m_hWnd, &rc);
     m_nListWidth = rc.right - rc.left;
     m_listUrls.InsertColumn(0, browser.c_str(), m_nKindWidth);
     m_listUrls.InsertColumn(1, LoadResString(IDS_COLUMN_PAGE_URL).c_str(), m_nListWidth - m_nKindWidth);
     m_editUrl.LimitText(MAX_URL_CHARS);
+    m_comboGroup.SetMinVisible(MAX_GROUPS);
     EnableEditControls(FALSE);
     m_btnHttp.SetCheck(BST_CHECKED);
     m_radioHome.SetCheck(BST_UNCHECKED);
@@ -54,6 +62,13 @@ BOOL SetURLsPage::OnInitDialog()
     if (m_nGroup > 0)
         ShowGroup(m_nGroup);
     return TRUE;
+}
+
+void SetURLsPage::OnDpiChanged(UINT oldDpi, UINT newDpi)
+{
+    m_nListWidth = ::MulDiv(m_nListWidth, static_cast<int>(newDpi), static_cast<int>(oldDpi));
+    m_nKindWidth = ::MulDiv(m_nKindWidth, static_cast<int>(newDpi), static_cast<int>(oldDpi));
+    m_listUrls.ScaleColumns(oldDpi, newDpi);
 }
 
 void SetURLsPage::CopyGroups()
@@ -132,7 +147,7 @@ void SetURLsPage::ShowRows() const
         } else if (IsListedKind(row.kind) && ReadListedBrowser(row.kind - BK_LISTED + 1, browser)) {
             m_listUrls.SetItemText(i, 0, browser.name.c_str());
             m_listUrls.SetItemText(i, 1, row.url.c_str());
-            kindWidth = std::max(kindWidth, m_listUrls.GetStringWidth(browser.name.c_str()) + 16);
+            kindWidth = std::max(kindWidth, m_listUrls.GetStringWidth(browser.name.c_str()) + ScaleForDpi(KIND_PADDING, m_dpi));
         } else {
             m_listUrls.SetItemText(i, 0, BrowserTag(row.kind).c_str());
             m_listUrls.SetItemText(i, 1, row.url.c_str());

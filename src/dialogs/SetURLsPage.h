@@ -28,6 +28,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange *pDX) override;
     BOOL OnInitDialog() override;
+    void OnDpiChanged(UINT oldDpi, UINT newDpi) override;
     void OnOK() override;
     BOOL OnCommand(WORD id, WORD code, HWND control) override;
     BOOL OnNotify(NMHDR *hdr, LRESULT &result) override;

@@ -88,6 +88,15 @@ void CListCtrl::SetItemText(int item, int column, const wchar_t *text) const
     Send(LVM_SETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
 }
 
+void CListCtrl::ScaleColumns(UINT fromDpi, UINT toDpi) const
+{
+    const int columns = Header_GetItemCount(reinterpret_cast<HWND>(Send(LVM_GETHEADER)));
+    for (int i = 0; i < columns; ++i) {
+        const int width = static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i)));
+        SetColumnWidth(i, ::MulDiv(width, static_cast<int>(toDpi), static_cast<int>(fromDpi)));
+    }
+}
+
 int CListCtrl::InsertColumn(int column, const wchar_t *heading, int width) const
 {
     LVCOLUMNW lvc = {};

@@ -52,6 +52,8 @@ public:
     LPARAM GetItemData(int index) const { return Send(CB_GETITEMDATA, static_cast<WPARAM>(index)); }
     void SetItemData(int index, LPARAM data) const { Send(CB_SETITEMDATA, static_cast<WPARAM>(index), data); }
     std::string GetLBText(int index) const;
+    // The drop-down list shows this many items before it scrolls.
+    void SetMinVisible(int items) const { Send(CB_SETMINVISIBLE, static_cast<WPARAM>(items)); }
 };
 
 class CSpinButtonCtrl : public CWindow {
@@ -101,6 +103,8 @@ public:
     void SetItemText(int item, int column, const char *text) const;
     void SetItemText(int item, int column, const wchar_t *text) const;
     int InsertColumn(int column, const wchar_t *heading, int width) const;
+    // Every column's width, set for fromDpi, made the same at toDpi.
+    void ScaleColumns(UINT fromDpi, UINT toDpi) const;
     // Pixel width of text in the list's font.
     int GetStringWidth(const wchar_t *text) const
     {

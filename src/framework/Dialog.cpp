@@ -1,5 +1,7 @@
 #include "framework/Dialog.h"
 
+#include "framework/Dpi.h"
+
 INT_PTR CDialog::DoModal()
 {
     return ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), m_hWndParent, DialogProc,
@@ -66,7 +68,18 @@ INT_PTR CDialog::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
     try {
         switch (msg) {
         case WM_INITDIALOG:
+            m_dpi = WindowDpi(m_hWnd);
             return OnInitDialog();
+        case WM_DPICHANGED:
+        case WM_DPICHANGED_AFTERPARENT: {
+            const UINT dpi = msg == WM_DPICHANGED ? LOWORD(wParam) : WindowDpi(m_hWnd);
+            if (dpi != m_dpi) {
+                const UINT old = m_dpi;
+                m_dpi = dpi;
+                OnDpiChanged(old, dpi);
+            }
+            return FALSE;
+        }
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         case WM_NOTIFY: {

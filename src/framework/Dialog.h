@@ -30,6 +30,11 @@ protected:
     virtual BOOL OnCommand(WORD id, WORD code, HWND control);
     // WM_NOTIFY; result goes back through DWLP_MSGRESULT.
     virtual BOOL OnNotify(NMHDR *, LRESULT &) { return FALSE; }
+    // The window moved to a monitor of another scale (a top-level window's
+    // WM_DPICHANGED, a property page's WM_DPICHANGED_AFTERPARENT). The
+    // dialog manager resizes the window, its controls and fonts afterwards;
+    // the handler resizes what the dialog sized in pixels.
+    virtual void OnDpiChanged(UINT /*oldDpi*/, UINT /*newDpi*/) {}
     // Any other message.
     virtual BOOL OnMessage(UINT, WPARAM, LPARAM, LRESULT &) { return FALSE; }
 
@@ -38,6 +43,7 @@ protected:
     INT_PTR Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
 
     HWND m_hWnd = nullptr;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;    // the scale the window is drawn at
     UINT m_nIDTemplate;
     HWND m_hWndParent;
 };

@@ -64,6 +64,33 @@ TEST_F(BookmarkPicker, OpensOnTheRootFolderWithItsEntries)
     });
 }
 
+// Moved to a monitor of twice the scale, the picker draws its tree's images
+// in that scale's small-icon size and widens its columns to match.
+TEST_F(BookmarkPicker, FollowsTheScaleOfTheMonitorItIsMovedTo)
+{
+    CBookmarkDlg dlg;
+    Run(dlg, [](HWND hwnd) {
+        HWND tree = ::GetDlgItem(hwnd, IDC_BOOKMARK_TREE), list = ::GetDlgItem(hwnd, IDC_BOOKMARK_LIST);
+        const auto imageSize = [tree] {
+            int cx = 0, cy = 0;
+            ::ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(::SendMessageW(tree, TVM_GETIMAGELIST, TVSIL_NORMAL, 0)), &cx, &cy);
+            return std::make_pair(cx, cy);
+        };
+        const auto columnWidth = [list] { return static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, 1, 0)); };
+        const UINT dpi = ::GetDpiForWindow(hwnd);
+        const int icon = ::GetSystemMetricsForDpi(SM_CXSMICON, dpi), column = columnWidth();
+        EXPECT_EQ(std::make_pair(icon, icon), imageSize());
+
+        RECT suggested = {};
+        ::GetWindowRect(hwnd, &suggested);
+        ::SendMessageW(hwnd, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi), reinterpret_cast<LPARAM>(&suggested));
+        const int twice = ::GetSystemMetricsForDpi(SM_CXSMICON, 2 * dpi);
+        EXPECT_EQ(std::make_pair(twice, twice), imageSize());
+        EXPECT_EQ(2 * column, columnWidth());
+        EXPECT_EQ("+Taro #0\n +Sub #1\n +Folders only #2\n  +Inner #3\n", TreeText(tree)) << "the folders stay";
+    });
+}
+
 TEST_F(BookmarkPicker, OnlyRowsOfTheFolderSelectedLastCount)
 {
     CBookmarkDlg dlg;

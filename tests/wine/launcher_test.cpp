@@ -43,6 +43,29 @@ TEST_F(LauncherWindow, GroupSelectorListsGroupsByNumberWithTheirNumbersAsData)
     EXPECT_EQ(1, app.SelectedGroupIndex());
 }
 
+// Started with its manifest: aware of each monitor's scale, and with the
+// visual-styles combo box, which sizes its list by its item count, not by
+// the template's height: dropped, it shows the most groups there can be.
+TEST_F(LauncherWindow, TheDroppedSelectorShowsSixteenGroupsWithoutScrolling)
+{
+    WriteIniText("[Orvanta]\r\nG_NUM=1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16\r\n");
+    Launcher app;
+    ASSERT_TRUE(app.Start());
+    ASSERT_TRUE(app.WaitWindow());
+    // Wine 8 knows per-monitor awareness, not its second version.
+    EXPECT_EQ(DPI_AWARENESS_PER_MONITOR_AWARE, ::GetAwarenessFromDpiAwarenessContext(::GetWindowDpiAwarenessContext(app.Window())));
+    SendWait(app.Item(IDC_GROUP), CB_SHOWDROPDOWN, TRUE);
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        list = ::FindWindowW(L"ComboLBox", nullptr);
+        return list && ::IsWindowVisible(list);
+    }));
+    RECT rc = {};
+    ::GetClientRect(list, &rc);
+    EXPECT_GE(rc.bottom / SendWait(list, LB_GETITEMHEIGHT), 16);
+    SendWait(app.Item(IDC_GROUP), CB_SHOWDROPDOWN, FALSE);
+}
+
 TEST_F(LauncherWindow, CurrentGroupThatNoLongerExistsSelectsTheFirst)
 {
     WriteIniText("[Orvanta]\r\nG_NUM=2 4\r\nG_PREV=9\r\n");

@@ -1,7 +1,8 @@
 // The property sheet sizes its page area by the point size it reads from
 // its pages' templates; the reader finds it in every dialog compiled into
 // Orvanta.exe and refuses a template cut short rather than read past it.
-// The file's version information, as its properties show it.
+// The file's version information, as its properties show it, and the
+// manifest Windows starts it with.
 #include "LauncherDriver.h"
 #include "framework/TemplateFont.h"
 #include "res/resource.h"
@@ -42,6 +43,20 @@ TEST(Templates, TheFileNamesItsProductAndVersionInBothLanguages)
             ASSERT_TRUE(::VerQueryValueW(info.data(), path.c_str(), reinterpret_cast<void **>(&text), &length)) << block;
             EXPECT_STREQ(value, text) << block;
         }
+}
+
+TEST(Templates, TheManifestAsksForVisualStylesAndEachMonitorsScaleAndNoExecutionLevel)
+{
+    HMODULE module = ::LoadLibraryExA((ProgramDir() + "\\Orvanta.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, module);
+    HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(nullptr, found);
+    const std::string manifest(static_cast<const char *>(::LockResource(::LoadResource(module, found))), ::SizeofResource(module, found));
+    ::FreeLibrary(module);
+    EXPECT_NE(std::string::npos, manifest.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"));
+    EXPECT_NE(std::string::npos, manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"));
+    EXPECT_NE(std::string::npos, manifest.find(">true/pm</dpiAware>"));
+    EXPECT_EQ(std::string::npos, manifest.find("requestedExecutionLevel"));
 }
 
 } // namespace
