@@ -26,6 +26,10 @@ wine reg add "$themes" /v ColorName /d Blue /f >/dev/null
 wine reg add "$themes" /v SizeName /d NormalSize /f >/dev/null
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >/dev/null
+# Wine's desktop, started by the first of these, takes its new size when
+# started again.
+wineserver -k 2>/dev/null || true
+wineserver -w
 windir=$WINEPREFIX/drive_c/windows
 # Group names as a user types them, in the system's code page: ニュース and
 # 仕事 in code page 932, Café and Work in 1252.
