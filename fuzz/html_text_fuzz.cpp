@@ -7,6 +7,8 @@
 // characters of the code page. A cut on whole characters is no longer
 // than asked and, in UTF-8, never splits a character (but where the text
 // starts with a stray continuation byte: then nothing is left).
+// ISO-2022-JP taken as EUC-JP leaves no escape behind, at most doubles the
+// text and leaves 7-bit text without escapes as it is.
 #include "FuzzCheck.h"
 #include "CodePageChars.h"
 #include "core/bookmarks/Charset.h"
@@ -89,6 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const size_t cut = WholeCharsLength(text, max, utf8);
         Check(text.size() <= max ? cut == text.size() : cut <= max);
         Check(!utf8 || cut == 0 || cut == text.size() || (static_cast<unsigned char>(text[cut]) & 0xC0) != 0x80);
+    }
+    std::string euc;
+    if (Iso2022JpToEucJp(text, euc)) {
+        Check(euc.find('\x1B') == std::string::npos && euc.size() <= 2 * text.size());
+        Check(text.find('\x1B') != std::string::npos || euc == text);
     }
     return 0;
 }

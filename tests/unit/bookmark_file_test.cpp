@@ -372,11 +372,44 @@ TEST(BookmarkFile, Utf8FilesAndCharacterReferences)
 
 TEST(BookmarkFile, AFileWithoutDeclarationKeepsItsBytes)
 {
-    // Shift_JIS as Navigator wrote it, a declaration of another character
-    // set, and a UTF-8 byte sequence: all stay as written.
-    const std::string file = "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=Shift_JIS\">"
-                             "<H1>\x95\x5c</H1><DL><DT><A HREF=\"http://a/\x95\x5c\">\x8e\xa6 \xC3\xA9</A></DL>";
-    EXPECT_EQ("+\x95\x5c #0\n - \x8e\xa6 \xC3\xA9 | http://a/\x95\x5c\n", Load(file));
+    // Shift_JIS as Navigator wrote it, declared or not, and a UTF-8 byte
+    // sequence (half-width katakana in Shift_JIS): all stay as written in
+    // this code page (932), and a declaration of a set not known here
+    // changes nothing either.
+    const std::string body = "<H1>\x95\x5c</H1><DL><DT><A HREF=\"http://a/\x95\x5c\">\x8e\xa6 \xC3\xA9</A></DL>";
+    for (const char *meta : {"", "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=Shift_JIS\">",
+                             "<META CHARSET=\"x-unknown\">"})
+        EXPECT_EQ("+\x95\x5c #0\n - \x8e\xa6 \xC3\xA9 | http://a/\x95\x5c\n", Load(meta + body)) << meta;
+}
+
+// Files of other character sets, as older browsers exported them, and
+// what each name and URL becomes in code page 932.
+TEST(BookmarkFile, NamesOfADeclaredCharacterSetAreDecoded)
+{
+    const struct {
+        const char *charset;
+        std::string name;       // as the file holds it
+        std::string expected;   // in code page 932
+    } cases[] = {
+        {"x-mac-roman", "\xA4\xA1\xB1", "\x81\x98\x81\x8B\x81\x7D"},          // §°±
+        {"windows-1252", "\xD7\xF7", "\x81\x7E\x81\x80"},                      // × ÷
+        {"ISO-8859-5", "\xBF\xE0\xD8", "\x84\x50\x84\x82\x84\x79"},          // При
+        {"ISO-8859-7", "\xE1\xE2", "\x83\xBF\x83\xC0"},                        // αβ
+        {"EUC-JP", "\xC6\xFC\xCB\xDC", "\x93\xFA\x96\x7B"},                  // 日本
+        {"ISO-2022-JP", "\x1B$BF|K\\\x1B(B", "\x93\xFA\x96\x7B"},               // 日本
+    };
+    for (const auto &c : cases) {
+        const std::string file = std::string("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=") +
+                                 c.charset + "\"><H1>" + c.name + "</H1><DL><DT><A HREF=\"http://a/" + c.name + "\">" +
+                                 c.name + "</A></DL>";
+        EXPECT_EQ("+" + c.expected + " #0\n - " + c.expected + " | http://a/" + c.expected + "\n", Load(file))
+            << c.charset;
+    }
+    // A name longer than one keeps, read cut inside its third 日 (EUC-JP),
+    // then cut on a whole character of UTF-8 before its second.
+    const std::string pad(TEXT_MAX - 5, 'n');
+    EXPECT_EQ("+" + pad + "\x93\xFA #0\n",
+              Load("<meta charset=\"euc-jp\"><H1>" + pad + "\xC6\xFC\xC6\xFC\xC6\xFC</H1><DL></DL>"));
 }
 
 TEST(BookmarkFile, ReferencesInAFileWithoutDeclaration)
@@ -402,6 +435,10 @@ const Utf8Case STRUCTURE_CASES[] = {
      "<DT><H3 PERSONAL_TOOLBAR_FOLDER=\"true\">Toolbar</H3><DD>the toolbar's folder<DL>"
      "<DT><A HREF=\"http://bar/\">Bar</A><DD>about <b>bar</b><HR></DL><DT><A HREF=\"http://last/\">Last</A></DL>",
      "+Menu #0\n - First | http://first/\n - Last | http://last/\n +Toolbar #1\n  - Bar | http://bar/\n"},
+    {"iCab: an empty folder is a heading with no list, the next item its parent's",
+     "<H1>Bookmarks</H1><DL><p><DT><H3>Empty</H3>\n<DT><A HREF=\"http://after/\">After</A>"
+     "<DT><H3>Full</H3><DL><p><DT><H3>Inner empty</H3></DL><p><DT><H3>Last empty</H3></DL><p>",
+     "+Bookmarks #0\n - After | http://after/\n +Empty #1\n +Full #2\n  +Inner empty #3\n +Last empty #4\n"},
 };
 
 TEST(BookmarkFile, StructuresOfTodaysExports)

@@ -45,26 +45,67 @@ TEST(Charset, MetaDeclarations)
     const struct {
         const char *content;
         const char *charset;
-        bool utf8;
+        unsigned codePage;
     } cases[] = {
-        {"text/html; charset=UTF-8", "", true},
-        {"text/html;charset=utf-8", "", true},
-        {"text/html; CHARSET=\"utf8\"", "", true},
-        {"text/html; charset=UTF-8; x=y", "", true},
-        {"", "utf-8", true},
-        {"", " 'UTF-8' ", true},
-        {"text/html; charset=Shift_JIS", "", false},
-        {"text/html; charset=UTF-16", "", false},
-        {"text/html", "", false},
-        {"text/html; charset=", "", false},
-        {"", "", false},
-        {"default-src 'self'", "", false},
+        {"text/html; charset=UTF-8", "", 65001},
+        {"text/html;charset=utf-8", "", 65001},
+        {"text/html; CHARSET=\"utf8\"", "", 65001},
+        {"text/html; charset=UTF-8; x=y", "", 65001},
+        {"", "utf-8", 65001},
+        {"", " 'UTF-8' ", 65001},
+        {"text/html; charset=Shift_JIS", "", 932},
+        {"", "windows-31j", 932},
+        {"text/html; charset=EUC-JP", "", 20932},
+        {"text/html; charset=iso-2022-jp", "", 50220},
+        {"text/html; charset=windows-1252", "", 1252},
+        {"", "CP1250", 1250},
+        {"", "windows-1259", 0},
+        {"", "windows-12520", 0},
+        {"text/html; charset=ISO-8859-1", "", 28591},
+        {"", "iso8859-15", 28605},
+        {"", "ISO_8859-13", 28603},
+        {"", "iso-8859-10", 0},
+        {"", "iso-8859-", 0},
+        {"text/html; charset=x-mac-roman", "", 10000},
+        {"", "Macintosh", 10000},
+        {"", "latin1", 28591},
+        {"text/html; charset=UTF-16", "", 0},
+        {"text/html", "", 0},
+        {"text/html; charset=", "", 0},
+        {"", "", 0},
+        {"default-src 'self'", "", 0},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(c.utf8, MetaDeclaresUtf8(c.content, c.charset)) << c.content << "|" << c.charset;
+        EXPECT_EQ(c.codePage, MetaCodePage(c.content, c.charset)) << c.content << "|" << c.charset;
     EXPECT_TRUE(StartsWithUtf8Bom("\xEF\xBB\xBF<"));
     EXPECT_FALSE(StartsWithUtf8Bom("\xEF\xBB"));
     EXPECT_FALSE(StartsWithUtf8Bom(" \xEF\xBB\xBF"));
+}
+
+TEST(Charset, Iso2022JpBecomesEucJp)
+{
+    const struct {
+        const char *jis;
+        bool ok;
+        const char *euc;
+    } cases[] = {
+        {"plain", true, "plain"},
+        {"a\x1B$BF|K\\\x1B(Bz", true, "a\xC6\xFC\xCB\xDCz"},     // 日本, JIS X 0208-1983
+        {"\x1B$@F| \x1B(Jx", true, "\xC6\xFC x"},                  // 1978 set, a blank, JIS-Roman
+        {"\x1B(I1\x1B(B", true, "\x8E\xB1"},                       // half-width katakana
+        {"\x1B$BF", false, ""},                                       // half a character
+        {"\x1B$BF\x80", false, ""},
+        {"\x1B$(D", false, ""},                                       // a set it does not know
+        {"\x1B$", false, ""},
+        {"caf\xE9", false, ""},
+    };
+    for (const auto &c : cases) {
+        std::string euc;
+        EXPECT_EQ(c.ok, Iso2022JpToEucJp(c.jis, euc)) << c.jis;
+        if (c.ok) {
+            EXPECT_EQ(c.euc, euc) << c.jis;
+        }
+    }
 }
 
 TEST(Charset, NamesAndUrls)

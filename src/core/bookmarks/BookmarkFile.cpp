@@ -4,6 +4,7 @@
 #include "core/bookmarks/FolderIndex.h"
 #include "core/settings/EntryUrl.h"
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
 
 #include <algorithm>
 #include <cstring>
@@ -218,7 +219,8 @@ public:
     {
         // What comes before the first tag: a byte-order mark, if any.
         ReadText(m_in, m_text, m_end);
-        m_utf8 = StartsWithUtf8Bom(m_text);
+        m_bom = StartsWithUtf8Bom(m_text);
+        m_codePage = m_bom ? CODE_PAGE_UTF8 : 0;
 
         // Heading phase, up to the first "<DL" or, after a heading, "<DT": only "<H1" counts.
         bool heading = false;
@@ -235,11 +237,11 @@ public:
         }
 
         // List phase: "<DT" items, and "</DL" closing the innermost folder.
-        bool inHand = !m_end && IsName("<DT");
+        m_inHand = !m_end && IsName("<DT");
         while (!m_end) {
-            if (!inHand && !NextTag())
+            if (!m_inHand && !NextTag())
                 break;
-            inHand = false;
+            m_inHand = false;
             if (IsName("</DL")) {
                 m_sink.PopFolder();
                 continue;
@@ -256,13 +258,43 @@ public:
 private:
     bool IsName(const char *literal) const { return TagNameIs(m_tag.name, literal); }
 
-    // False at the end of the input. A META tag may declare UTF-8.
+    // False at the end of the input. A META tag may declare the file's
+    // character set; a byte-order mark has said it already.
     bool NextTag()
     {
         ReadTag(m_in, m_tag, m_end);
-        if (!m_end && IsName("<META") && MetaDeclaresUtf8(m_tag.content.text, m_tag.charset.text))
-            m_utf8 = true;
+        if (!m_end && !m_bom && IsName("<META")) {
+            const unsigned declared = MetaCodePage(m_tag.content.text, m_tag.charset.text);
+            if (declared)
+                m_codePage = declared;
+        }
         return !m_end;
+    }
+
+    // Text of the file in UTF-8 when the file's character set is known;
+    // false, text unchanged, when it is the system's code page (or holds a
+    // sequence its declared set does not have). A text longer than a name
+    // keeps was read cut, perhaps inside a character: the bytes of that one
+    // are left out.
+    bool InUtf8(std::string &text) const
+    {
+        if (m_codePage == CODE_PAGE_UTF8)
+            return true;
+        if (m_codePage == 0)
+            return false;
+        const size_t cut = text.size() > TEXT_MAX ? 3 : 0;
+        std::string utf8, euc;
+        for (size_t drop = 0; drop <= cut; ++drop) {
+            const std::string whole = text.substr(0, text.size() - drop);
+            const bool decoded = m_codePage == CODE_PAGE_ISO_2022_JP
+                                     ? Iso2022JpToEucJp(whole, euc) && CodePageToUtf8(CODE_PAGE_EUC_JP, euc, utf8)
+                                     : CodePageToUtf8(m_codePage, whole, utf8);
+            if (decoded) {
+                text = utf8;
+                return true;
+            }
+        }
+        return false;
     }
 
     // The text after a tag as a name; false when the input ends in it.
@@ -271,8 +303,9 @@ private:
         ReadText(m_in, m_text, m_end);
         if (m_end)
             return false;
-        m_text.resize(WholeCharsLength(m_text, TEXT_MAX, m_utf8));
-        title = BookmarkName(m_text, m_utf8);
+        const bool utf8 = InUtf8(m_text);
+        m_text.resize(WholeCharsLength(m_text, TEXT_MAX, utf8));
+        title = BookmarkName(m_text, utf8);
         return true;
     }
 
@@ -285,6 +318,16 @@ private:
         if (m_folders < MAX_FOLDERS)
             ++m_folders;
         m_sink.PushFolder(title, m_folders);
+        // A heading's own list follows it. One with none (iCab writes an
+        // empty folder so) ends at the next item or end of its parent's list,
+        // which stays in hand.
+        while (NextTag() && !IsName("<DL")) {
+            if (IsName("<DT") || IsName("</DL")) {
+                m_sink.PopFolder();
+                m_inHand = true;
+                return;
+            }
+        }
     }
 
     void ReadEntry()
@@ -295,7 +338,9 @@ private:
             return;
         // Blanks between the opening quote and the address do not belong to it.
         const size_t start = std::min(href.text.find_first_not_of(' '), href.text.size());
-        const std::string url = BookmarkUrl(href.text.substr(start), m_utf8);
+        std::string raw = href.text.substr(start);
+        const bool utf8 = InUtf8(raw);
+        const std::string url = BookmarkUrl(raw, utf8);
         if (UrlFitsEntry(url))
             m_sink.AddEntry(m_sink.CurrentFolder(), name, url);
     }
@@ -305,7 +350,9 @@ private:
     BookmarkTag m_tag;
     std::string m_text;
     bool m_end = false;
-    bool m_utf8 = false;
+    bool m_inHand = false;       // m_tag holds the list's next tag, unhandled
+    bool m_bom = false;          // the file starts with UTF-8's byte-order mark
+    unsigned m_codePage = 0;     // the file's character set; 0: the system's code page
     int m_folders = 0;
 };
 

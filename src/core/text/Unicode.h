@@ -37,6 +37,12 @@ size_t Utf8CharLength(const std::string &text, size_t at);
 // when it cannot be (then the caller escapes it).
 bool HostToAscii(const std::string &utf8Host, std::string &ascii);
 
+// Text of one of the character sets CharsetCodePage knows (Windows' code
+// page numbers; ISO-2022-JP, 50220, is not among them: see Iso2022JpToEucJp)
+// in UTF-8; false, with nothing, when it holds a byte sequence that
+// character set does not have or the set is unknown here.
+bool CodePageToUtf8(unsigned codePage, const std::string &text, std::string &utf8);
+
 // One character (UTF-8, whole) in the system's code page exactly, with no
 // look-alike: false when the code page cannot hold it.
 bool CharToAnsiExact(const std::string &utf8Char, std::string &ansi);

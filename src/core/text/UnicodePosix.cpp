@@ -63,6 +63,40 @@ std::string Utf8ToAnsi(const std::string &utf8)
 
 bool Utf7ToUtf8(const std::string &utf7, std::string &utf8) { return Convert(Utf7ToUtf8Converter(), utf7, utf8); }
 
+namespace {
+
+// iconv's name of each code page a bookmark file may declare.
+const char *IconvName(unsigned codePage)
+{
+    static const struct {
+        unsigned codePage;
+        const char *name;
+    } names[] = {{932, "CP932"}, {20932, "EUC-JP"}, {10000, "MACINTOSH"},
+                 {1250, "CP1250"}, {1251, "CP1251"}, {1252, "CP1252"}, {1253, "CP1253"}, {1254, "CP1254"},
+                 {1255, "CP1255"}, {1256, "CP1256"}, {1257, "CP1257"}, {1258, "CP1258"},
+                 {28591, "ISO-8859-1"}, {28592, "ISO-8859-2"}, {28593, "ISO-8859-3"}, {28594, "ISO-8859-4"},
+                 {28595, "ISO-8859-5"}, {28596, "ISO-8859-6"}, {28597, "ISO-8859-7"}, {28598, "ISO-8859-8"},
+                 {28599, "ISO-8859-9"}, {28603, "ISO-8859-13"}, {28605, "ISO-8859-15"}};
+    for (const auto &entry : names)
+        if (entry.codePage == codePage)
+            return entry.name;
+    return nullptr;
+}
+
+} // namespace
+
+bool CodePageToUtf8(unsigned codePage, const std::string &text, std::string &utf8)
+{
+    const char *name = IconvName(codePage);
+    if (!name)
+        return false;
+    const iconv_t cd = ::iconv_open("UTF-8", name);
+    const bool ok = Convert(cd, text, utf8);
+    if (cd != reinterpret_cast<iconv_t>(-1))
+        ::iconv_close(cd);
+    return ok;
+}
+
 bool HostToAscii(const std::string &utf8Host, std::string &ascii)
 {
     char *out = nullptr;

@@ -55,6 +55,22 @@ bool Utf7ToUtf8(const std::string &utf7, std::string &utf8)
     return !wide.empty() || utf7.empty();
 }
 
+bool CodePageToUtf8(unsigned codePage, const std::string &text, std::string &utf8)
+{
+    if (text.empty()) {
+        utf8.clear();
+        return true;
+    }
+    const int size = static_cast<int>(text.size());
+    const int length = ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+    if (length <= 0)
+        return false;
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    ::MultiByteToWideChar(codePage, MB_ERR_INVALID_CHARS, text.data(), size, &wide[0], length);
+    utf8 = FromWide(CP_UTF8, wide);
+    return true;
+}
+
 bool HostToAscii(const std::string &utf8Host, std::string &ascii)
 {
     const IdnToAsciiFn idnToAscii = FindIdnToAscii();
