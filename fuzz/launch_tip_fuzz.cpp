@@ -1,10 +1,10 @@
-// Any bytes as a group's name and as the tooltip's sentences, with any
-// progress. The tooltip always fits the notification icon, in whole
-// characters; with sentences like the program's, the name is what gets
-// cut: the tip is a start of the name followed by the whole sentence.
+// Any bytes as a group's name and as the tooltip's sentences (UTF-8, or
+// not), with any progress. The tooltip always fits the notification icon,
+// in whole characters; with sentences like the program's, the name is what
+// gets cut: the tip is a start of the name followed by the whole sentence.
 #include "FuzzCheck.h"
 #include "core/app/LaunchTip.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Unicode.h"
 
 #include <string>
 #include <vector>
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string &group = pieces[0];
 
     const std::string tip = LaunchTipText(progress, group, {pieces[1], pieces[2], pieces[3], pieces[4]});
-    Check(CharCount(tip.c_str()) <= LAUNCH_TIP_MAX_CHARS && CharsPrefix(tip.c_str(), LAUNCH_TIP_MAX_CHARS) == tip.size());
+    Check(Utf16Units(tip) <= LAUNCH_TIP_MAX_UNITS && Utf8PrefixOfUnits(tip, LAUNCH_TIP_MAX_UNITS) == tip.size());
     Check(tip.find('\0') == std::string::npos);
     Check(progress.activity != ACTIVITY_IDLE || tip.empty());
 

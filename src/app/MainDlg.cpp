@@ -34,14 +34,9 @@ const UINT WM_LAUNCH_NOTIFY = WM_APP + 2;
 // Sent to every top-level window when Explorer has made its taskbar anew.
 const UINT WM_TASKBAR_CREATED = ::RegisterWindowMessageW(L"TaskbarCreated");
 
-// The tooltip joins the group's name, in the system's code page, to the
-// program's sentence: where that code page cannot hold the sentence, the
-// tooltip is the name alone.
-std::string TipSentence(UINT id)
-{
-    const std::string sentence = AnsiFromWide(LoadResString(id));
-    return sentence.empty() ? "%s" : sentence;
-}
+// The tooltip joins the group's name to the program's sentence, both in
+// UTF-8, so that it shows whole under any code page.
+std::string TipSentence(UINT id) { return Utf8FromWide(LoadResString(id)); }
 
 } // namespace
 
@@ -305,7 +300,7 @@ void CMainDlg::OnStart()
     s_nCurrentGroup = group;
     char name[GROUP_NAME_SIZE] = "";
     m_groups.ReadGroupName(group, name);
-    m_launchGroup = name;
+    m_launchGroup = Utf8FromWide(WideFromAnsi(name));
     Step(LaunchStart);
 }
 

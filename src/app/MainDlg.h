@@ -69,5 +69,5 @@ private:
     CNotifyIcon m_notifyIcon;
     CWindowIcons m_icons;
     LaunchTipTexts m_tipTexts;
-    std::string m_launchGroup;   // the name of the group the sequence opens
+    std::string m_launchGroup;   // the name of the group the sequence opens, in UTF-8
 };

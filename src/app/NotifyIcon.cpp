@@ -59,7 +59,7 @@ BOOL CNotifyIcon::Notify(DWORD message, UINT flags) const
     data.uFlags = flags;
     data.uCallbackMessage = m_nCallbackMessage;
     data.hIcon = m_hIcon;
-    const std::wstring tip = WideFromAnsi(m_tip.c_str());
+    const std::wstring tip = WideFromUtf8(m_tip);
     tip.copy(data.szTip, ARRAYSIZE(data.szTip) - 1);
     return ::Shell_NotifyIconW(message, &data);
 }

@@ -17,8 +17,8 @@ public:
     // size the notification area asks for; mouse events reach owner as
     // callbackMessage with the mouse message in lParam.
     void Attach(HWND owner, UINT id, UINT callbackMessage, UINT iconId);
-    // Shows the icon with this tooltip (in the system's code page), or
-    // changes the tooltip of the icon shown.
+    // Shows the icon with this tooltip (UTF-8), or changes the tooltip of
+    // the icon shown.
     void Show(const std::string &tip);
     void Remove();
     // The taskbar was created anew: the icon shown is added to it again.

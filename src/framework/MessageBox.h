@@ -3,14 +3,12 @@
 // page; text the user typed is in that code page and is converted on the way.
 #pragma once
 
+#include "framework/WideText.h"
+
 #include <windows.h>
 
 #include <string>
 
 std::wstring LoadResString(UINT id);
-std::wstring WideFromAnsi(const char *text);
-// In the system's code page, for texts that join what the user typed;
-// empty when the code page cannot hold every character.
-std::string AnsiFromWide(const std::wstring &text);
 int AppMessageBox(HWND owner, const std::wstring &text, UINT type);
 int AppMessageBox(HWND owner, UINT idText, UINT type);

@@ -1,20 +1,20 @@
 // The notification icon's tooltip: the program's sentences filled in, and
 // cut to what the icon holds without losing what the sequence does.
 #include "core/app/LaunchTip.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Unicode.h"
 
-#include "Cp932.h"
+#include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
 
-// The program's sentences and a group name in code page 932.
-const char STEPPING[] = "%s: %s/%s \x83\x79\x81\x5b\x83\x57\x81\x41\x8e\x9f\x82\xcd %s \x95\x62\x8c\xe3";    // "%s: %s/%s ページ、次は %s 秒後"
-const char DIALUP[] = "%s: \x83\x5f\x83\x43\x83\x84\x83\x8b\x83\x41\x83\x62\x83\x76\x90\xda\x91\xb1\x82\xf0\x91\xd2\x82\xc1\x82\xc4\x82\xa2\x82\xdc\x82\xb7";    // "%s: ダイヤルアップ接続を待っています"
-const char NETWORK[] = "%s: \x83\x6c\x83\x62\x83\x67\x83\x8f\x81\x5b\x83\x4e\x82\xcc\x90\xda\x91\xb1\x82\xf0\x91\xd2\x82\xc1\x82\xc4\x82\xa2\x82\xdc\x82\xb7";    // "%s: ネットワークの接続を待っています"
-const char NAVIGATOR[] = "%s: %s/%s \x83\x79\x81\x5b\x83\x57\x81\x41" "Netscape Navigator \x82\xcc\x8b\x4e\x93\xae\x82\xf0\x91\xd2\x82\xc1\x82\xc4\x82\xa2\x82\xdc\x82\xb7";    // "%s: %s/%s ページ、Netscape Navigator の起動を待っています"
-const char NEWS[] = "\x83\x6a\x83\x85\x81\x5b\x83\x58";    // ニュース
+// The program's sentences and a group name, in UTF-8.
+const char STEPPING[] = "%s: %s/%s ページ、次は %s 秒後";
+const char DIALUP[] = "%s: ダイヤルアップ接続を待っています";
+const char NETWORK[] = "%s: ネットワークの接続を待っています";
+const char NAVIGATOR[] = "%s: %s/%s ページ、Netscape Navigator の起動を待っています";
+const char NEWS[] = "📰 ニュース";
 
 LaunchTipTexts ProgramTexts() { return {STEPPING, DIALUP, NETWORK, NAVIGATOR}; }
 
@@ -30,17 +30,15 @@ LaunchProgress Progress(int activity, int opened = 0, int total = 0, int seconds
 
 TEST(LaunchTip, SaysWhatTheSequenceDoes)
 {
-    REQUIRE_CP932();
     const struct {
         LaunchProgress progress;
         std::string expected;
     } cases[] = {
-        // "ニュース: 3/8 ページ、次は 12 秒後"
-        {Progress(ACTIVITY_STEPPING, 3, 8, 12), std::string(NEWS) + ": 3/8 \x83\x79\x81\x5b\x83\x57\x81\x41\x8e\x9f\x82\xcd 12 \x95\x62\x8c\xe3"},
-        {Progress(ACTIVITY_STEPPING, 0, 1, 0), std::string(NEWS) + ": 0/1 \x83\x79\x81\x5b\x83\x57\x81\x41\x8e\x9f\x82\xcd 0 \x95\x62\x8c\xe3"},
-        {Progress(ACTIVITY_DIALUP), NEWS + std::string(DIALUP + 2)},
-        {Progress(ACTIVITY_NETWORK), NEWS + std::string(NETWORK + 2)},
-        {Progress(ACTIVITY_NAVIGATOR, 1, 4), std::string(NEWS) + ": 1/4" + (NAVIGATOR + 9)},
+        {Progress(ACTIVITY_STEPPING, 3, 8, 12), "📰 ニュース: 3/8 ページ、次は 12 秒後"},
+        {Progress(ACTIVITY_STEPPING, 0, 1, 0), "📰 ニュース: 0/1 ページ、次は 0 秒後"},
+        {Progress(ACTIVITY_DIALUP), "📰 ニュース: ダイヤルアップ接続を待っています"},
+        {Progress(ACTIVITY_NETWORK), "📰 ニュース: ネットワークの接続を待っています"},
+        {Progress(ACTIVITY_NAVIGATOR, 1, 4), "📰 ニュース: 1/4 ページ、Netscape Navigator の起動を待っています"},
         {Progress(ACTIVITY_IDLE, 1, 4, 5), ""},
     };
     for (const auto &c : cases)
@@ -54,23 +52,33 @@ TEST(LaunchTip, GroupNameIsTakenAsItIs)
         << "a \"%s\" with no value left stays";
 }
 
+// Cut to 127 UTF-16 units, the name loses its end on a whole character: a
+// character of three bytes is one unit, an emoji two, never split.
 TEST(LaunchTip, LongGroupNameIsCutOnACharacterSoThatTheProgressStays)
 {
-    REQUIRE_CP932();
-    const std::string tail = ": 3/8 \x83\x79\x81\x5b\x83\x57\x81\x41\x8e\x9f\x82\xcd 12 \x95\x62\x8c\xe3";    // ": 3/8 ページ、次は 12 秒後"
-    const size_t kept = LAUNCH_TIP_MAX_CHARS - CharCount(tail.c_str());
-    std::string hyou;
-    for (int i = 0; i < 511; ++i)
-        hyou += "\x95\x5c";    // 表
-    const std::string groups[] = {
-        std::string(kept + 1, 'a'), std::string(1022, 'a'), hyou, "a" + hyou,
+    const std::string tail = ": 3/8 ページ、次は 12 秒後";
+    const size_t kept = LAUNCH_TIP_MAX_UNITS - Utf16Units(tail);
+    std::string hyou, emoji;
+    for (int i = 0; i < 340; ++i) {
+        hyou += "表";
+        emoji += "📰";
+    }
+    const struct {
+        std::string group;
+        std::string name;    // what the tooltip keeps of it
+    } cases[] = {
+        {std::string(kept + 1, 'a'), std::string(kept, 'a')},
+        {std::string(1022, 'a'), std::string(kept, 'a')},
+        {hyou, hyou.substr(0, 3 * kept)},
+        {"a" + emoji, "a" + emoji.substr(0, 4 * ((kept - 1) / 2))},
+        {emoji, emoji.substr(0, 4 * (kept / 2))},
         // A lead byte left alone at the end of a damaged name.
-        std::string(kept + 10, 'a') + "\x95",
+        {std::string(kept + 10, 'a') + "\xE3", std::string(kept, 'a')},
     };
-    for (const std::string &group : groups) {
-        const std::string tip = LaunchTipText(Progress(ACTIVITY_STEPPING, 3, 8, 12), group, ProgramTexts());
-        EXPECT_EQ(LAUNCH_TIP_MAX_CHARS, CharCount(tip.c_str())) << group.size();
-        EXPECT_EQ(group.substr(0, CharsPrefix(group.c_str(), kept)) + tail, tip) << group.size();
+    for (const auto &c : cases) {
+        const std::string tip = LaunchTipText(Progress(ACTIVITY_STEPPING, 3, 8, 12), c.group, ProgramTexts());
+        EXPECT_EQ(c.name + tail, tip) << c.group.size();
+        EXPECT_GE(LAUNCH_TIP_MAX_UNITS, Utf16Units(tip)) << c.group.size();
     }
     const std::string fits(kept, 'a');
     EXPECT_EQ(fits + tail, LaunchTipText(Progress(ACTIVITY_STEPPING, 3, 8, 12), fits, ProgramTexts()));
@@ -78,12 +86,11 @@ TEST(LaunchTip, LongGroupNameIsCutOnACharacterSoThatTheProgressStays)
 
 TEST(LaunchTip, SentenceTooLongOnItsOwnIsCutOnACharacter)
 {
-    REQUIRE_CP932();
     std::string sentence = "%s";
     for (int i = 0; i < 200; ++i)
-        sentence += "\x95\x5c";    // 表
+        sentence += "表";
     const std::string tip = LaunchTipText(Progress(ACTIVITY_NETWORK), "g", {"", "", sentence, ""});
-    EXPECT_EQ(sentence.substr(2, LAUNCH_TIP_MAX_CHARS * 2), tip) << "the name goes first, then the sentence's end";
+    EXPECT_EQ(sentence.substr(2, LAUNCH_TIP_MAX_UNITS * 3), tip) << "the name goes first, then the sentence's end";
 }
 
 } // namespace

@@ -6,17 +6,24 @@
 
 namespace {
 
-// ニュース in code page 932, as a user names a group.
-const char NEWS[] = "\x83\x6a\x83\x85\x81\x5b\x83\x58";
+// A group as a user of the system's code page names it: ニュース in 932,
+// Café in 1252. The tooltip shows it with the program's Japanese sentence
+// whole under either.
+struct GroupName {
+    const char *ansi;
+    const wchar_t *wide;
+};
+const GroupName NEWS = ::GetACP() == 932 ? GroupName{"\x83\x6a\x83\x85\x81\x5b\x83\x58", L"ニュース"}
+                                         : GroupName{"Caf\xe9", L"Café"};
 
 class NotifyIcon : public NetworkListTest {
 protected:
-    // Starts the group ニュース with these options, the network up.
+    // Starts the group NEWS with these options, the network up.
     void StartNews(const std::vector<std::string> &entries, const std::string &options, const char *network = INTERNET)
     {
         m_netlist.Configure(network);
         std::string ini = GroupIni(entries, options);
-        ini.replace(ini.find("GNAME=day"), 9, std::string("GNAME=") + NEWS);
+        ini.replace(ini.find("GNAME=day"), 9, std::string("GNAME=") + NEWS.ansi);
         WriteIniText(ini);
         ASSERT_TRUE(m_app.Start());
         ASSERT_TRUE(m_app.WaitWindow());
@@ -31,13 +38,12 @@ protected:
     }
 };
 
-const wchar_t STEPPING_PREFIX[] = L"ニュース: ";
 const wchar_t SECONDS_SUFFIX[] = L" 秒後";
 
-// "ニュース: n/m ページ、次は s 秒後" with n/m as given: s, else -1.
+// "<group>: n/m ページ、次は s 秒後" with n/m as given: s, else -1.
 int SecondsIn(const std::wstring &tip, const std::wstring &pages)
 {
-    const std::wstring head = STEPPING_PREFIX + pages + L" ページ、次は ";
+    const std::wstring head = NEWS.wide + (L": " + pages) + L" ページ、次は ";
     const size_t tail = sizeof SECONDS_SUFFIX / sizeof(wchar_t) - 1;
     if (tip.size() <= head.size() + tail || tip.compare(0, head.size(), head) != 0 ||
         tip.compare(tip.size() - tail, tail, SECONDS_SUFFIX) != 0)
@@ -58,7 +64,7 @@ TEST_F(NotifyIcon, TooltipTellsTheNetworkWaitThenThePagesAndTheSeconds)
 {
     StartNews({"IE http://one/", "IE http://two/", "IE http://three/"}, "Delay=30\r\nWait_Network=1\r\n", LOCAL_ONLY);
     ASSERT_TRUE(WaitShown(true)) << "the icon shows while the sequence waits";
-    const std::wstring waiting = L"ニュース: ネットワークの接続を待っています";
+    const std::wstring waiting = NEWS.wide + std::wstring(L": ネットワークの接続を待っています");
     EXPECT_EQ(waiting, HoverFirstTrayIcon([&](const std::wstring &tip) { return tip == waiting; }));
     EXPECT_EQ(L"<Orvanta>", WindowText(m_app.Window())) << "the title stays: a second start looks for it";
 

@@ -3,8 +3,9 @@
 #include "core/app/LaunchSequencer.h"
 #include "core/settings/GroupList.h"
 #include "core/settings/Options.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Unicode.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -15,15 +16,15 @@ std::string Fill(const std::string &text, const std::vector<std::string> &values
 {
     std::string filled;
     size_t next = 0;
-    for (const char *p = text.c_str(); *p;) {
-        if (p[0] == '%' && p[1] == 's' && next < values.size()) {
+    for (size_t at = 0; at < text.size();) {
+        if (text.compare(at, 2, "%s") == 0 && next < values.size()) {
             filled += values[next++];
-            p += 2;
+            at += 2;
             continue;
         }
-        const char *after = NextCharA(p);
-        filled.append(p, after);
-        p = after;
+        const size_t length = std::max<size_t>(Utf8CharLength(text, at), 1);
+        filled.append(text, at, length);
+        at += length;
     }
     return filled;
 }
@@ -83,22 +84,23 @@ LaunchProgress CurrentLaunchProgress()
 std::string LaunchTipText(const LaunchProgress &progress, const std::string &group, const LaunchTipTexts &texts)
 {
     std::string tip = Compose(progress, group, texts);
-    size_t chars = CharCount(tip.c_str());
-    if (chars > LAUNCH_TIP_MAX_CHARS) {
-        const size_t over = chars - LAUNCH_TIP_MAX_CHARS;
-        size_t keep = CharCount(group.c_str());
+    size_t units = Utf16Units(tip);
+    if (units > LAUNCH_TIP_MAX_UNITS) {
+        const size_t over = units - LAUNCH_TIP_MAX_UNITS;
+        size_t keep = Utf16Units(group);
         keep = keep > over ? keep - over : 0;
-        // One character less while the name's cut end joins what follows
-        // into a character (a lead byte left alone in a damaged name).
+        // One unit less while the name's cut end still makes too many: a
+        // character past U+FFFF at the cut, or the broken end of a damaged
+        // name joining what follows into a character.
         for (;;) {
-            tip = Compose(progress, group.substr(0, CharsPrefix(group.c_str(), keep)), texts);
-            chars = CharCount(tip.c_str());
-            if (chars <= LAUNCH_TIP_MAX_CHARS || keep == 0)
+            tip = Compose(progress, group.substr(0, Utf8PrefixOfUnits(group, keep)), texts);
+            units = Utf16Units(tip);
+            if (units <= LAUNCH_TIP_MAX_UNITS || keep == 0)
                 break;
             --keep;
         }
     }
     // Sentences that are too long on their own (never the program's).
-    tip.resize(CharsPrefix(tip.c_str(), LAUNCH_TIP_MAX_CHARS));
+    tip.resize(Utf8PrefixOfUnits(tip, LAUNCH_TIP_MAX_UNITS));
     return tip;
 }

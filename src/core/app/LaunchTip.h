@@ -1,7 +1,8 @@
 // What the notification icon's tooltip says while a launch sequence runs:
 // the group, how many of its pages are open and in how many seconds the
-// next one opens, or what the sequence waits for. In the system's code page,
-// from texts the caller gives (the program's come from its string table).
+// next one opens, or what the sequence waits for. In UTF-8, from texts the
+// caller gives (the program's come from its string table), so that the
+// sentence and the group's name show whole on a system of any code page.
 #pragma once
 
 #include <cstddef>
@@ -34,10 +35,9 @@ struct LaunchTipTexts {
     std::string navigator;    // opened, total
 };
 
-// A notification icon's tooltip holds 127 UTF-16 units: 127 characters of a
-// code page of one or two bytes a character.
-const size_t LAUNCH_TIP_MAX_CHARS = 127;
+// A notification icon's tooltip holds 127 UTF-16 units.
+const size_t LAUNCH_TIP_MAX_UNITS = 127;
 
 // The tooltip for progress; empty when idle. A group name too long for it is
-// cut, so that what the sequence does stays in view.
+// cut on a whole character, so that what the sequence does stays in view.
 std::string LaunchTipText(const LaunchProgress &progress, const std::string &group, const LaunchTipTexts &texts);

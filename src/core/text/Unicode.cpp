@@ -24,6 +24,23 @@ bool HasNonAscii(const std::string &text)
 
 } // namespace
 
+// The bytes of the longest start of utf8 in whole characters that makes at
+// most maxUnits UTF-16 units; units gets how many it makes.
+static size_t WholeCharsOfUnits(const std::string &utf8, size_t maxUnits, size_t &units)
+{
+    size_t at = 0;
+    units = 0;
+    while (at < utf8.size()) {
+        const size_t length = std::max<size_t>(Utf8CharLength(utf8, at), 1);
+        const size_t need = length == 4 ? 2 : 1;
+        if (units + need > maxUnits)
+            break;
+        units += need;
+        at += length;
+    }
+    return at;
+}
+
 size_t Utf8CharLength(const std::string &text, size_t at)
 {
     const size_t size = text.size();
@@ -58,6 +75,19 @@ size_t Utf8CharLength(const std::string &text, size_t at)
         if (!IsContinuation(static_cast<unsigned char>(text[at + i])))
             return 0;
     return length;
+}
+
+size_t Utf16Units(const std::string &utf8)
+{
+    size_t units = 0;
+    WholeCharsOfUnits(utf8, static_cast<size_t>(-1), units);
+    return units;
+}
+
+size_t Utf8PrefixOfUnits(const std::string &utf8, size_t units)
+{
+    size_t used = 0;
+    return WholeCharsOfUnits(utf8, units, used);
 }
 
 std::string Utf8UrlPartToAnsi(const std::string &utf8)

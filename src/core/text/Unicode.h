@@ -33,6 +33,16 @@ std::string Utf8UrlPartToAnsi(const std::string &utf8);
 // U+10FFFF are not UTF-8.
 size_t Utf8CharLength(const std::string &text, size_t at);
 
+// The UTF-16 units Windows makes of UTF-8 text: two for a character past
+// U+FFFF, one for any other and for each byte that is not UTF-8 (it
+// becomes U+FFFD).
+size_t Utf16Units(const std::string &utf8);
+
+// The longest start of UTF-8 text, in bytes, that ends on a whole
+// character (or a byte that is not UTF-8) and makes at most units UTF-16
+// units: a character is never cut, nor a surrogate pair split.
+size_t Utf8PrefixOfUnits(const std::string &utf8, size_t units);
+
 // The host of a URL (UTF-8, without port) in ASCII as IDNA spells it; false
 // when it cannot be (then the caller escapes it).
 bool HostToAscii(const std::string &utf8Host, std::string &ascii);
