@@ -5,28 +5,20 @@
 #include "core/settings/Options.h"
 #include "core/text/Unicode.h"
 
-#include <algorithm>
 #include <vector>
 
 namespace {
 
 // The text with each "%s" replaced by the next value, in one pass: a "%s"
-// inside a value (a group may be named so) stays as it is.
+// inside a value (a group may be named so) stays as it is. No byte of a
+// UTF-8 character but ASCII's own is below 0x80, so a byte search finds it.
 std::string Fill(const std::string &text, const std::vector<std::string> &values)
 {
     std::string filled;
-    size_t next = 0;
-    for (size_t at = 0; at < text.size();) {
-        if (text.compare(at, 2, "%s") == 0 && next < values.size()) {
-            filled += values[next++];
-            at += 2;
-            continue;
-        }
-        const size_t length = std::max<size_t>(Utf8CharLength(text, at), 1);
-        filled.append(text, at, length);
-        at += length;
-    }
-    return filled;
+    size_t at = 0;
+    for (size_t next = 0, found; next < values.size() && (found = text.find("%s", at)) != std::string::npos; at = found + 2)
+        filled.append(text, at, found - at).append(values[next++]);
+    return filled.append(text, at, std::string::npos);
 }
 
 std::string Compose(const LaunchProgress &progress, const std::string &group, const LaunchTipTexts &texts)
