@@ -8,7 +8,9 @@
 #include <iterator>
 #include <sstream>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -72,7 +74,7 @@ std::string ReadIniText()
 std::string ReadIniValue(const char *section, const char *key)
 {
     char buffer[2048];
-    GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, "Orvanta.ini");
+    ProfileReadString(section, key, "<missing>", buffer, sizeof buffer, "Orvanta.ini");
     return buffer;
 }
 

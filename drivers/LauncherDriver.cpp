@@ -1,5 +1,7 @@
 #include "LauncherDriver.h"
 
+#include "core/text/WideText.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -89,9 +91,9 @@ std::string AnsiFromWide(const wchar_t *text)
 
 std::string ProgramDir()
 {
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir = path;
+    wchar_t path[MAX_PATH];
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::string dir = Utf8FromWide(path);
     return dir.substr(0, dir.find_last_of('\\'));
 }
 
@@ -115,10 +117,11 @@ bool Launcher::Start(const std::string &args)
 
 bool Launcher::StartCommandLine(const std::string &exe, const std::string &line)
 {
-    std::string commandLine = line;
-    STARTUPINFOA si = {};
+    std::wstring commandLine = WideFromUtf8(line);
+    STARTUPINFOW si = {};
     si.cb = sizeof si;
-    return ::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_pi) != 0;
+    return ::CreateProcessW(WideFromUtf8(exe).c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &si, &m_pi) != 0;
 }
 
 // The window shows before its dialog loop runs, and the dialog manager
@@ -340,21 +343,24 @@ bool SettingsSheet::WaitClosed(DWORD ms) const
 
 namespace {
 
-const char SHELL_FOLDERS[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-const char USER_SHELL_FOLDERS[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+const wchar_t SHELL_FOLDERS[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const wchar_t USER_SHELL_FOLDERS[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
-// Writes value (of this type) as "Startup" under HKCU\subKey; null removes it.
-void WriteStartup(const char *subKey, const char *value, DWORD type)
+// Writes value (UTF-8, of this type) as "Startup" under HKCU\subKey; null
+// removes it.
+void WriteStartup(const wchar_t *subKey, const char *value, DWORD type)
 {
     HKEY key;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, subKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, subKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
         ERROR_SUCCESS)
         return;
-    if (value)
-        ::RegSetValueExA(key, "Startup", 0, type, reinterpret_cast<const BYTE *>(value),
-                         static_cast<DWORD>(std::strlen(value) + 1));
-    else
-        ::RegDeleteValueA(key, "Startup");
+    if (value) {
+        const std::wstring wide = WideFromUtf8(value);
+        ::RegSetValueExW(key, L"Startup", 0, type, reinterpret_cast<const BYTE *>(wide.c_str()),
+                         static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    } else {
+        ::RegDeleteValueW(key, L"Startup");
+    }
     ::RegCloseKey(key);
 }
 
@@ -363,12 +369,12 @@ void WriteStartup(const char *subKey, const char *value, DWORD type)
 StartupFolderValue::StartupFolderValue()
 {
     for (auto [subKey, saved] : {std::make_pair(SHELL_FOLDERS, &m_shell), std::make_pair(USER_SHELL_FOLDERS, &m_user)}) {
-        char value[1024];
+        wchar_t value[1024];
         DWORD size = sizeof value;
-        saved->had = ::RegGetValueA(HKEY_CURRENT_USER, subKey, "Startup", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
+        saved->had = ::RegGetValueW(HKEY_CURRENT_USER, subKey, L"Startup", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
                                     RRF_NOEXPAND, &saved->type, value, &size) == ERROR_SUCCESS;
         if (saved->had)
-            saved->value = value;
+            saved->value = Utf8FromWide(value);
     }
 }
 
@@ -393,7 +399,7 @@ public:
     LinkObject()
     {
         ::CoInitialize(nullptr);
-        if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+        if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                          reinterpret_cast<void **>(&link))))
             link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&file));
     }
@@ -408,16 +414,9 @@ public:
     LinkObject(const LinkObject &) = delete;
     LinkObject &operator=(const LinkObject &) = delete;
 
-    IShellLinkA *link = nullptr;
+    IShellLinkW *link = nullptr;
     IPersistFile *file = nullptr;
 };
-
-std::wstring WidePath(const std::string &path)
-{
-    wchar_t wide[MAX_PATH] = L"";
-    ::MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide, MAX_PATH);
-    return wide;
-}
 
 } // namespace
 
@@ -425,24 +424,29 @@ ShortcutInfo ReadShortcut(const std::string &path)
 {
     ShortcutInfo info;
     LinkObject object;
-    if (!object.file || FAILED(object.file->Load(WidePath(path).c_str(), STGM_READ)))
+    if (!object.file || FAILED(object.file->Load(WideFromUtf8(path).c_str(), STGM_READ)))
         return info;
-    char text[1024] = "";
+    wchar_t text[1024] = L"";
     info.loaded = true;
-    object.link->GetPath(text, sizeof text, nullptr, SLGP_RAWPATH);
-    info.target = text;
-    text[0] = '\0';
-    object.link->GetArguments(text, sizeof text);
-    info.arguments = text;
-    text[0] = '\0';
-    object.link->GetDescription(text, sizeof text);
-    info.description = text;
+    // The target's item list names it in UTF-16; Wine keeps the link's
+    // path itself in the code page only.
+    PIDLIST_ABSOLUTE target = nullptr;
+    if (FAILED(object.link->GetIDList(&target)) || !target || !::SHGetPathFromIDListW(target, text))
+        object.link->GetPath(text, ARRAYSIZE(text), nullptr, SLGP_RAWPATH);
+    ::CoTaskMemFree(target);
+    info.target = Utf8FromWide(text);
+    text[0] = L'\0';
+    object.link->GetArguments(text, ARRAYSIZE(text));
+    info.arguments = Utf8FromWide(text);
+    text[0] = L'\0';
+    object.link->GetDescription(text, ARRAYSIZE(text));
+    info.description = Utf8FromWide(text);
     return info;
 }
 
 bool WriteShortcut(const std::string &path, const std::string &target)
 {
     LinkObject object;
-    return object.file && SUCCEEDED(object.link->SetPath(target.c_str())) &&
-           SUCCEEDED(object.file->Save(WidePath(path).c_str(), TRUE));
+    return object.file && SUCCEEDED(object.link->SetPath(WideFromUtf8(target).c_str())) &&
+           SUCCEEDED(object.file->Save(WideFromUtf8(path).c_str(), TRUE));
 }

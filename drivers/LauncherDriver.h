@@ -43,9 +43,9 @@ public:
     Launcher(const Launcher &) = delete;
     Launcher &operator=(const Launcher &) = delete;
 
-    // Starts Orvanta.exe (beside the test program) with these arguments.
+    // Starts Orvanta.exe (beside the test program) with these arguments (UTF-8).
     bool Start(const std::string &args = "");
-    // Starts exe with exactly this command line (paths in the system's code page).
+    // Starts exe with exactly this command line (UTF-8).
     bool StartCommandLine(const std::string &exe, const std::string &commandLine);
     // Waits for "<Orvanta>" to be shown and the program to wait for
     // input; null when it never was shown.
@@ -156,7 +156,7 @@ bool CloseSettings(const Launcher &app, const SettingsSheet &sheet, bool ok);
 // The user's Startup folder: "Startup" under HKCU "Shell Folders", which the
 // program reads, and under "User Shell Folders", from which the shell
 // rewrites the first. Set to a folder, or removed with null (from "Shell
-// Folders" only); what was there comes back at destruction.
+// Folders" only); what was there comes back at destruction. Paths are UTF-8.
 class StartupFolderValue {
 public:
     StartupFolderValue();
@@ -179,7 +179,7 @@ struct ShortcutInfo {
     bool loaded = false;
     std::string target, arguments, description;
 };
-// Reads a shortcut file back through the shell's link object.
+// Reads a shortcut file back through the shell's link object (texts in UTF-8).
 ShortcutInfo ReadShortcut(const std::string &path);
 // Makes a shortcut to target.
 bool WriteShortcut(const std::string &path, const std::string &target);

@@ -2,18 +2,17 @@
 // byte-order mark. Every URL fits an entry whole and holds no control
 // character; every folder takes a tag of the file and every entry two;
 // folders nest under earlier ones, the numbered folders in file order.
-// Read as UTF-8, every URL is whole characters of the code page (what the
-// code page cannot hold is escaped, never left as raw bytes). A file with no
-// '&' and no charset declaration is read as it is: titles and names are
-// text between tags, pieces of the file without a '<', and URLs pieces of a
-// tag without its control characters. Reading the file one byte per read
+// Every name and URL is valid UTF-8 (in a URL a byte that is not is
+// escaped). An ASCII file with no '&' and no charset declaration is read as
+// it is: titles and names are text between tags, pieces of the file without
+// a '<', and URLs pieces of a tag without its control characters. Reading the file one byte per read
 // call gives the same folders and entries as reading it through the buffer.
 #include "FuzzCheck.h"
-#include "CodePageChars.h"
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/bookmarks/MemoryFolders.h"
 #include "core/settings/EntryUrl.h"
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
 
 #include <algorithm>
 #include <string>
@@ -61,7 +60,8 @@ void CheckFile(const std::string &file)
     CMemoryBookmarks b;
     ReadBookmarks(stream, b);
     const bool utf8 = file.compare(0, 3, "\xEF\xBB\xBF") == 0;
-    const bool plain = !utf8 && file.find('&') == std::string::npos && !ContainsNoCase(file, "CHARSET");
+    const bool plain = !utf8 && file.find('&') == std::string::npos && !ContainsNoCase(file, "CHARSET") &&
+                       std::all_of(file.begin(), file.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 
     const auto &folders = b.m_tree.m_folders;
     int lastId = 0;
@@ -82,12 +82,13 @@ void CheckFile(const std::string &file)
         const CEntryTables &t = b.m_tables;
         Check(t.m_nCount[f] == static_cast<int>(t.m_names[f].size()) && t.m_names[f].size() == t.m_urls[f].size());
         entries += t.m_names[f].size();
-        for (const std::string &name : t.m_names[f])
+        for (const std::string &name : t.m_names[f]) {
+            Check(ValidUtf8(name) == name);
             if (plain)
                 CheckText(name, file);
+        }
         for (const std::string &url : t.m_urls[f]) {
-            Check(UrlFitsEntry(url) && std::none_of(url.begin(), url.end(), IsControlChar));
-            Check(!utf8 || WholeCodePageChars(url));
+            Check(UrlFitsEntry(url) && std::none_of(url.begin(), url.end(), IsControlChar) && ValidUtf8(url) == url);
             Check(!plain || withoutControls.find(url) != std::string::npos);
         }
     }

@@ -4,7 +4,8 @@
 // command for "http" filled in with an entry's text. The token and the path are
 // worked out a second way, with std::string, and must agree; the shortcut
 // is named after the path's file name; a packed message unpacks to what was
-// packed.
+// packed, its bytes that are not UTF-8 as U+FFFD, and any message of ours
+// to UTF-8.
 #include "FuzzCheck.h"
 #include "core/app/AssocCommand.h"
 #include "core/app/BrowserCommand.h"
@@ -13,7 +14,8 @@
 #include "core/settings/GroupList.h"
 #include "core/links/StartupLinkPath.h"
 #include "core/text/Ascii.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Unicode.h"
+#include "core/text/Utf8Text.h"
 
 #include <algorithm>
 #include <cstring>
@@ -52,7 +54,7 @@ bool IsCharStart(const char *text, const char *p)
 {
     const char *q = text;
     while (q < p && *q)
-        q = NextCharA(q);
+        q = NextChar(q);
     return q == p;
 }
 
@@ -64,18 +66,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::string args = bytes.c_str();
     char token[1024];
     const size_t n = ReadFirstToken(args.c_str(), token, sizeof token);
-    const std::string first = FirstToken(args, sizeof token - 1);
+    const std::string whole = FirstToken(args, std::string::npos);
+    const std::string first = whole.substr(0, WholeCharsLength(whole, sizeof token - 1));
     Check(token == first && n == first.size());
     const StartArguments start = ParseStartArguments(args.c_str());
     Check((start.bStart != 0) == EqualsNoCase(first, "-start"));
-    Check(start.group.size() <= MAX_GROUP_NAME_CHARS + 1 && (start.bStart || start.group.empty()) &&
-          start.group.find('\0') == std::string::npos);
+    // No longer than a name read back, and one character more.
+    const size_t name = StoredPrefix(start.group, MAX_GROUP_NAME_CHARS);
+    Check((name == start.group.size() || name + std::max<size_t>(Utf8CharLength(start.group, name), 1) == start.group.size()) &&
+          (start.bStart || start.group.empty()) && start.group.find('\0') == std::string::npos);
 
     std::string handed;
     const bool ours = UnpackStartMessage(data, size, handed);
-    Check(ours ? handed.size() + 8 == size && handed.size() <= START_MESSAGE_MAX_ARGS : handed.empty());
+    Check(ours ? size - 8 <= START_MESSAGE_MAX_ARGS && ValidUtf8(handed) == handed : handed.empty());
     const std::string message = PackStartMessage(args.c_str());
-    Check(UnpackStartMessage(message.data(), message.size(), handed) && handed == args.substr(0, START_MESSAGE_MAX_ARGS));
+    Check(UnpackStartMessage(message.data(), message.size(), handed) &&
+          handed == ValidUtf8(args.substr(0, WholeCharsPrefix(args.c_str(), START_MESSAGE_MAX_ARGS))));
 
     char path[1024];
     const size_t length = ParseSelfPath(args.c_str(), path, sizeof path);
@@ -109,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const size_t max = length / 2;
     const size_t prefix = WholeCharsPrefix(path, max);
     Check(prefix <= max && IsCharStart(path, path + prefix) &&
-          (!path[prefix] || static_cast<size_t>(NextCharA(path + prefix) - path) > max));
+          (!path[prefix] || static_cast<size_t>(NextChar(path + prefix) - path) > max));
 
     // The command up to the first NUL, the entry's text after it.
     const std::string text = size > args.size() ? bytes.substr(args.size() + 1) : std::string("u");

@@ -1,11 +1,13 @@
 // Any bytes as typed into the settings dialogs: the delay edit box (its
 // number worked out a second way, with strtol) and the URL edit box (the
-// URL's length follows from the blanks escaped), and as a run of list
+// URL's length follows from the blanks escaped, and the limit counts it as
+// StoredLength does), and as a run of list
 // commands whose rules must always hold; a list saved into a table and
 // filled back from it saves the same table again.
 #include "FuzzCheck.h"
 #include "core/dialogs/OptionValues.h"
 #include "core/dialogs/UrlRows.h"
+#include "core/text/Unicode.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -86,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     } else {
         const size_t escaped = full.size() + 2 * InnerBlanks(full);
         Check(url.size() == escaped && InnerBlanks(url) == 0);
-        Check(result == (escaped > MAX_URL_CHARS ? ENTRY_URL_TOO_LONG : ENTRY_URL_OK));
+        Check(result == (StoredLength(url) > MAX_URL_CHARS ? ENTRY_URL_TOO_LONG : ENTRY_URL_OK));
     }
 
     static UrlTable table;

@@ -2,19 +2,18 @@
 // HREF value. Decoding the references of UTF-8 text never lengthens it and
 // leaves text without '&' as it is; text written out with its characters
 // as references (named, decimal and hexadecimal, chosen by the input) and
-// its '&' as "&amp;" decodes to itself. A code-page name without '&' is
-// its bytes; URLs hold no control character and, from UTF-8, only whole
-// characters of the code page. A cut on whole characters is no longer
-// than asked and, in UTF-8, never splits a character (but where the text
-// starts with a stray continuation byte: then nothing is left).
+// its '&' as "&amp;" decodes to itself. A name without '&' is its valid
+// UTF-8; URLs hold no control character and only valid UTF-8. A cut on
+// whole characters is no longer than asked, the longest that is, and never
+// splits a character.
 // ISO-2022-JP taken as EUC-JP leaves no escape behind, at most doubles the
 // text and leaves 7-bit text without escapes as it is.
 #include "FuzzCheck.h"
-#include "CodePageChars.h"
 #include "core/bookmarks/Charset.h"
 #include "core/bookmarks/HtmlEntities.h"
 #include "core/text/Ascii.h"
 #include "core/text/Unicode.h"
+#include "core/text/Utf8Text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -81,17 +80,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Check(text.find('&') != std::string::npos || decoded == text);
     Check(DecodeReferences(Encoded(text, choices)) == text);
 
-    Check(text.find('&') != std::string::npos || BookmarkName(text, false) == text);
-    Check(!BookmarkName(text, true).empty() || text.empty());
-    for (const bool utf8 : {true, false}) {
-        const std::string url = BookmarkUrl(text, utf8);
-        Check(std::none_of(url.begin(), url.end(), IsControlChar));
-        Check(!utf8 || WholeCodePageChars(url));
-        const size_t max = choices.empty() ? 0 : static_cast<unsigned char>(choices[0]);
-        const size_t cut = WholeCharsLength(text, max, utf8);
-        Check(text.size() <= max ? cut == text.size() : cut <= max);
-        Check(!utf8 || cut == 0 || cut == text.size() || (static_cast<unsigned char>(text[cut]) & 0xC0) != 0x80);
-    }
+    Check(text.find('&') != std::string::npos || BookmarkName(text) == ValidUtf8(text));
+    Check(!BookmarkName(text).empty() || text.empty());
+    const std::string url = BookmarkUrl(text);
+    Check(std::none_of(url.begin(), url.end(), IsControlChar) && ValidUtf8(url) == url);
+    const size_t max = choices.empty() ? 0 : static_cast<unsigned char>(choices[0]);
+    const size_t cut = WholeCharsLength(text, max);
+    size_t at = 0;
+    while (at < cut)
+        at += std::max<size_t>(Utf8CharLength(text, at), 1);
+    Check(at == cut && cut <= max &&
+          (cut == text.size() || cut + std::max<size_t>(Utf8CharLength(text, cut), 1) > max));
     std::string euc;
     if (Iso2022JpToEucJp(text, euc)) {
         Check(euc.find('\x1B') == std::string::npos && euc.size() <= 2 * text.size());

@@ -1,11 +1,12 @@
-// Any bytes as "nsreg.dat": the lookups end, and what they hand back are
-// bytes of the file, NUL-terminated in the buffer given; a profile directory
-// that does not fit is refused whole, and a value read into a small buffer
-// reads the same into a large one. The first bytes also go through the
+// Any bytes as "nsreg.dat": the lookups end, and the values they hand back
+// are bytes of the file, NUL-terminated in the buffer given; the profile
+// directory comes back in UTF-8 and is refused whole when it does not fit,
+// and a value read into a small buffer reads the same into a large one. The first bytes also go through the
 // version rule as a "CurrentVersion" value, worked out a second way.
 #include "FuzzCheck.h"
 #include "core/bookmarks/NavigatorVersion.h"
 #include "core/bookmarks/Nsreg.h"
+#include "core/text/Unicode.h"
 
 #include <algorithm>
 #include <cstring>
@@ -48,8 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::memset(dir, 'x', sizeof dir);
     if (NsregFindProfileDir(stream, dir, sizeof dir)) {
         const size_t length = strnlen(dir, sizeof dir);
-        Check(length < NSREG_VALUE_SIZE && InFile(data, size, dir));
-        char exact[NSREG_VALUE_SIZE];
+        Check(length < sizeof dir && ValidUtf8(dir) == dir);
+        char exact[sizeof dir];
         Check(NsregFindProfileDir(stream, exact, length + 1) && std::strcmp(exact, dir) == 0);
         Check(!NsregFindProfileDir(stream, exact, length));
     }

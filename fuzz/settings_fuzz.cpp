@@ -1,12 +1,16 @@
-// Any bytes as "Orvanta.ini", through our INI functions: the group store
-// reads every group within the table's limits, then saves each group and
-// reads it back. A saved group reads back as it was read (its URLs without
-// the control characters the writer leaves out, and whole up to the length
-// the file gives back whole), and saving one group changes no other.
+// Any bytes as "Orvanta.ini", in the code page or UTF-16LE, through our INI
+// functions: every name and value reads as UTF-8, cut to the buffer on a
+// whole character; the group store reads every group within the table's
+// limits, then saves each group and reads it back. A saved group reads back
+// exactly as it was read (its URLs without the control characters the
+// writer leaves out, and whole up to the length the file gives back whole:
+// a character the code page lacks turns the file into UTF-16), and saving
+// one group changes no other.
 #include "FuzzCheck.h"
 #include "core/settings/GroupList.h"
 #include "core/settings/SettingsFile.h"
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
 
 #include <cstdio>
 #include <cstring>
@@ -55,8 +59,25 @@ void CheckSaved(const std::vector<Entry> &read, const std::vector<Entry> &saved)
         const std::string stored = WithoutControlChars(saved[i].url);
         const std::string &url = read[i].url;
         Check(read[i].kind == saved[i].kind);
-        Check(stored.size() <= MAX_URL_CHARS ? url == stored
-                                             : url.size() >= MAX_URL_CHARS && stored.compare(0, url.size(), url) == 0);
+        Check(StoredLength(stored) <= MAX_URL_CHARS ? url == stored
+                                                    : StoredLength(url) <= MAX_URL_CHARS && url.size() < stored.size() &&
+                                                          stored.compare(0, url.size(), url) == 0);
+    }
+}
+
+// Every list and value of the file through ProfileReadString: UTF-8, each
+// list ended by two NULs within the buffer (the sanitizer sees a walk past it).
+void CheckEveryValue()
+{
+    char sections[512], keys[512], value[64];
+    ProfileReadString(nullptr, nullptr, "", sections, sizeof sections, INI_FILE);
+    for (const char *s = sections; *s; s += std::strlen(s) + 1) {
+        Check(ValidUtf8(s) == s);
+        ProfileReadString(s, nullptr, "", keys, sizeof keys, INI_FILE);
+        for (const char *k = keys; *k; k += std::strlen(k) + 1) {
+            const size_t n = ProfileReadString(s, k, "", value, sizeof value, INI_FILE);
+            Check(n < sizeof value && std::strlen(value) <= n && ValidUtf8(value) == value);
+        }
     }
 }
 
@@ -71,6 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     std::fwrite(data, 1, size, f);
     std::fclose(f);
 
+    CheckEveryValue();
     CGroupList groups;
     const int previous = groups.LoadGroups();
     std::vector<Entry> before[MAX_GROUPS + 2];
@@ -81,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (before[n].empty())
             continue;
         char name[GROUP_NAME_SIZE];
-        Check(groups.ReadGroupName(n, name) && std::strlen(name) <= MAX_GROUP_NAME_CHARS);
+        Check(groups.ReadGroupName(n, name) && StoredLength(name) <= MAX_GROUP_NAME_CHARS);
         Load(groups, n);
         groups.SaveGroup(n, name, static_cast<int>(before[n].size()));
         CheckSaved(Load(groups, n), before[n]);

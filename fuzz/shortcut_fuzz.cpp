@@ -2,8 +2,9 @@
 // found must be the one a plain reading of the whole buffer finds: the
 // UTF-7 value of the first "URL=" line of an "[InternetShortcut.W]"
 // section, decoded, when there is one that is UTF-7 and not longer than the
-// longest line read; else the value of the first line starting "URL=", none
-// when that line is longer. The URL never holds a control character. The
+// longest line read; else the value of the first line starting "URL=",
+// decoded from the code page, none when that line is longer. The URL is
+// UTF-8 and never holds a control character. The
 // first byte also sets a short longest line, so that lines past it are met
 // in small inputs too.
 #include "FuzzCheck.h"
@@ -65,10 +66,10 @@ bool ExpectedUrl(const std::string &bytes, size_t maxLine, std::string &url)
     }
     std::string utf8;
     if (unicode && Utf7ToUtf8(unicodeUrl, utf8)) {
-        url = Utf8UrlToAnsi(WithoutControls(utf8));
+        url = Utf8Url(WithoutControls(utf8));
         return true;
     }
-    url = firstUrl;
+    url = AnsiToUtf8(firstUrl);
     return first && firstWhole;
 }
 
@@ -81,7 +82,8 @@ void CheckRead(const std::string &bytes, size_t maxLine, bool useDefault)
     const bool found = useDefault ? ReadShortcutUrl(file, url) : ReadShortcutUrl(file, url, maxLine);
     std::fclose(file);
     Check(found == ExpectedUrl(bytes, maxLine, expected));
-    Check(found ? url == expected && std::none_of(url.begin(), url.end(), IsControlChar) : url == "unchanged");
+    Check(found ? url == expected && std::none_of(url.begin(), url.end(), IsControlChar) && ValidUtf8(url) == url
+                : url == "unchanged");
 }
 
 } // namespace

@@ -31,13 +31,15 @@ wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >
 wineserver -k 2>/dev/null || true
 wineserver -w
 windir=$WINEPREFIX/drive_c/windows
-# Group names as a user types them, in the system's code page: ニュース and
-# 仕事 in code page 932, Café and Work in 1252.
+# Group names as a user types them: ニュース and 仕事 on code page 932, whose
+# file keeps them in the code page; on 1252 names in scripts it lacks, which
+# the file keeps in UTF-16.
 case $LANG in
-    ja*) names=('\x83\x6a\x83\x85\x81\x5b\x83\x58' '\x8e\x64\x8e\x96') ;;
-    *) names=('Caf\xe9' 'Work') ;;
+    ja*) names=(ニュース 仕事) form=CP932 ;;
+    *) names=('Новости ニュース' 'Café 📰') form=UTF-16LE ;;
 esac
-printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Firefox (work)\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nArgs=-P work -no-remote\r\nManual=1\r\n" > "$windir/Orvanta.ini"
+encode() { [ $form = CP932 ] || printf '\xff\xfe'; iconv -f UTF-8 -t $form; }
+printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Firefox (work)\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nArgs=-P work -no-remote\r\nManual=1\r\n" | encode > "$windir/Orvanta.ini"
 # Browsers as Windows lists them, for the browsers page.
 clients='HKLM\Software\Clients\StartMenuInternet'
 wine reg add "$clients\Google Chrome" /ve /d 'Google Chrome' /f >/dev/null
@@ -54,13 +56,14 @@ shoot_window "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" "docs/about$suffix.png"
 
 # The bookmark picker on sample Favorites and a sample bookmark file (found
 # through the registry, as Netscape Navigator 4.08 keeps it), named in the
-# system's language: an ANSI program shows names of its own code page only.
+# system's language; on 1252 a folder of the Favorites in scripts its code
+# page lacks, while Navigator's file holds the code page's own.
 case $LANG in
     ja*) codepage=CP932 home="Orvanta ホーム" search=検索 news=ニュース flash=ニュース速報 weather=天気予報
          sports=スポーツ work=仕事 portal=社内ポータル guide=表計算ガイド expense=経費精算 samples=表示サンプル
          papers=資料 hobby=趣味 travel=旅行 owner=Taroのブックマーク ;;
     *) codepage=CP1252 home="Orvanta home" search=Search news=News flash="Headlines" weather=Weather
-       sports=Sports work=Work portal="Intranet portal" guide="Spreadsheet guide" expense=Expenses samples=Samples
+       sports=Sports work="Работа 仕事" portal="Intranet portal" guide="Spreadsheet guide" expense=Expenses samples=Samples
        papers=Papers hobby=Hobbies travel="Cafés and travel" owner="Taro's bookmarks" ;;
 esac
 fav=$WINEPREFIX/drive_c/favorites
@@ -117,7 +120,7 @@ shoot_window "Orvanta設定" "docs/settings-urls$suffix.png"
 # Chromium writes them), for the third import button's menu and the picker.
 case $LANG in
     ja*) taro=Taro work_profile=仕事 mail=社内メール wiki=社内Wiki bank=ネット銀行 weather_jp=天気予報 ;;
-    *) taro=Taro work_profile=Work mail="Company mail" wiki="Company wiki" bank="Bank (Café branch)" weather_jp=Weather ;;
+    *) taro=Taro work_profile="Работа" mail="Почта" wiki="社内Wiki" bank="Bank (Café branch)" weather_jp=Weather ;;
 esac
 local=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Local
 chromium_bookmarks() {
@@ -153,16 +156,13 @@ poke click "ブラウザの設定" 2
 poke click "Orvanta設定" 2
 poke syscmd "<Orvanta>" 0xF060
 wait "$app"
-printf "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\nDelay=30\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=3\r\nUL1=B1 https://news.example.jp/\r\nUL2=B1 https://weather.example.jp/\r\nUL3=B1 https://sports.example.jp/\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n" > "$windir/Orvanta.ini"
+printf "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\nDelay=30\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=3\r\nUL1=B1 https://news.example.jp/\r\nUL2=B1 https://weather.example.jp/\r\nUL3=B1 https://sports.example.jp/\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n" | encode > "$windir/Orvanta.ini"
 wine build/win64/Orvanta.exe -start &
 app=$!
 # A picture of the area of the screen poke names (WxH+X+Y).
 shoot_area() { [ -n "$1" ] && import -window root -crop "$1" +repage "$2"; }
 shoot_area "$(wine build/win64/poke.exe traymenu "<Orvanta>" | tr -d '\r')" "docs/notify-menu$suffix.png"
 poke keys "#32768" 0 0x1b
-# The program's Japanese sentences need a code page that holds them.
-case $LANG in
-    ja*) shoot_area "$(wine build/win64/poke.exe traytip "<Orvanta>" | tr -d '\r')" "docs/notify-tip$suffix.png" ;;
-esac
+shoot_area "$(wine build/win64/poke.exe traytip "<Orvanta>" | tr -d '\r')" "docs/notify-tip$suffix.png"
 poke syscmd "<Orvanta>" 0x30
 echo "pictures in docs/"

@@ -107,11 +107,20 @@ DWORD RegisterWhenDue()
     return INFINITE;
 }
 
+// The command line in UTF-8: every character as a browser receives it.
+std::string CommandLine()
+{
+    const wchar_t *line = ::GetCommandLineW();
+    std::string text(static_cast<size_t>(::WideCharToMultiByte(CP_UTF8, 0, line, -1, nullptr, 0, nullptr, nullptr)), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, line, -1, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
+    return text.c_str();
+}
+
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    g_log.Write("start", {std::to_string(::GetCurrentProcessId()), ::GetCommandLineA()});
+    g_log.Write("start", {std::to_string(::GetCurrentProcessId()), CommandLine()});
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     ::GetStartupInfoA(&si);

@@ -1,5 +1,6 @@
 #include "app/LaunchHostWin32.h"
 
+#include "core/text/Unicode.h"
 #include "links/BrowserStart.h"
 #include "links/DdeLink.h"
 #include "links/DefaultBrowser.h"
@@ -30,7 +31,13 @@ public:
     uint32_t DdeGetFrameParent(uint32_t id) override { return ::DdeGetFrameParent(id); }
     uint32_t DdeOpenURL(const char *text, int service, uint32_t id) override { return ::DdeOpenURL(text, service, id); }
 
-    int StartProgram(const char *path, const char *commandLine) override { return ::StartProgram(path, commandLine); }
+    // Only Netscape Navigator is started this way. It reads its command line
+    // in the system's code page, so a character of the URL that the code
+    // page lacks goes as the percent-escapes of its UTF-8 bytes.
+    int StartProgram(const char *path, const char *commandLine) override
+    {
+        return ::StartProgram(path, AnsiToUtf8(Utf8UrlToAnsi(commandLine)).c_str());
+    }
     int ExplorerWindowsCreated() override { return s_nIeBrowserCount; }
     int NavigateExplorerSlot(int slot, const char *url) override
     {

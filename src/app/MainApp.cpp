@@ -6,21 +6,27 @@
 #include "core/app/CommandLine.h"
 #include "app/MainDlg.h"
 #include "app/StartHandOver.h"
+#include "core/text/WideText.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR args, int)
+#include <shlwapi.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // The arguments as the user wrote them, in any script: WinMain's own
+    // are in the system's code page.
+    const std::string args = Utf8FromWide(::PathGetArgsW(::GetCommandLineW()));
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
 
     // Whoever owns a window with this title, the program is already running:
     // it is handed the arguments, in a message only the launcher reads.
-    if (HWND running = ::FindWindowA(nullptr, "<Orvanta>")) {
-        HandOverStart(running, args);
+    if (HWND running = ::FindWindowW(nullptr, L"<Orvanta>")) {
+        HandOverStart(running, args.c_str());
         return 0;
     }
 
     CMainDlg dlg;
-    dlg.m_start = ParseStartArguments(args);
+    dlg.m_start = ParseStartArguments(args.c_str());
     dlg.DoModal();
     return 0;
 }

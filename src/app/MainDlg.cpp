@@ -300,7 +300,7 @@ void CMainDlg::OnStart()
     s_nCurrentGroup = group;
     char name[GROUP_NAME_SIZE] = "";
     m_groups.ReadGroupName(group, name);
-    m_launchGroup = Utf8FromWide(WideFromAnsi(name));
+    m_launchGroup = name;
     Step(LaunchStart);
 }
 

@@ -2,19 +2,19 @@
 
 #include "core/bookmarks/BookmarkFile.h"
 #include "bookmarks/NetscapeProfile.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
 namespace {
 
-// "<what>から選択"; what is in the system's code page.
+// "<what>から選択".
 void SetPickCaption(HWND dlg, const std::string &what)
 {
     std::wstring caption = LoadResString(IDS_PICK_FROM);
     const size_t at = caption.find(L"%s");
     if (at != std::wstring::npos)
-        caption.replace(at, 2, WideFromAnsi(what.c_str()));
+        caption.replace(at, 2, WideFromUtf8(what));
     ::SetWindowTextW(dlg, caption.c_str());
 }
 

@@ -23,8 +23,8 @@ int CBookmarkList::ShowEntries(int count, const std::vector<std::string> &names,
     // A folder of thousands of entries fills much faster without repainting.
     Send(WM_SETREDRAW, FALSE);
     for (int i = 0; i < count && static_cast<size_t>(i) < names.size() && static_cast<size_t>(i) < urls.size(); ++i) {
-        InsertItem(i, names[static_cast<size_t>(i)].c_str());
-        SetItemText(i, 1, urls[static_cast<size_t>(i)].c_str());
+        InsertItem(i, names[static_cast<size_t>(i)]);
+        SetItemText(i, 1, urls[static_cast<size_t>(i)]);
     }
     Send(WM_SETREDRAW, TRUE);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);

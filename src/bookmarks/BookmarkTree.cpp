@@ -1,5 +1,6 @@
 #include "bookmarks/BookmarkTree.h"
 
+#include "core/text/WideText.h"
 #include "framework/Dpi.h"
 #include "res/resource.h"
 
@@ -35,11 +36,12 @@ void CBookmarkTree::SetFolderTitle(int id, const std::wstring &title) const
 
 FolderItem CBookmarkTree::InsertFolder(FolderItem parent, const std::string &title, int id)
 {
-    TVINSERTSTRUCTA insert = {};
+    std::wstring text = WideFromUtf8(title);
+    TVINSERTSTRUCTW insert = {};
     insert.hParent = static_cast<HTREEITEM>(parent);
     insert.hInsertAfter = TVI_LAST;
     insert.item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM;
-    insert.item.pszText = const_cast<char *>(title.c_str());
+    insert.item.pszText = text.data();
     insert.item.iImage = 1;
     insert.item.iSelectedImage = 2;
     insert.item.lParam = id;

@@ -1,13 +1,16 @@
 #include "bookmarks/LocalProfiles.h"
 
+#include "core/text/WideText.h"
+
 #include <windows.h>
 
 #include <shlobj.h>
 
 std::vector<ChromiumProfile> FindLocalChromiumProfiles()
 {
-    char dir[MAX_PATH];
-    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, dir)))
-        return {};
-    return FindChromiumProfiles(dir);
+    wchar_t *dir = nullptr;
+    const HRESULT hr = ::SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &dir);
+    const std::string path = SUCCEEDED(hr) ? Utf8FromWide(dir) : std::string();
+    ::CoTaskMemFree(dir);
+    return path.empty() ? std::vector<ChromiumProfile>() : FindChromiumProfiles(path);
 }

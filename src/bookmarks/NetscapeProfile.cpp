@@ -3,7 +3,8 @@
 #include "core/bookmarks/NavigatorVersion.h"
 #include "core/bookmarks/Nsreg.h"
 #include "links/Registry.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
+#include "core/text/WideText.h"
 
 #include <cstring>
 #include <string>
@@ -30,11 +31,11 @@ int FindRegistryProfileDir(char *dir)
 
 bool NsregOpen(CFileStream &file)
 {
-    char windows[1024];
-    const UINT length = ::GetWindowsDirectoryA(windows, 1023);
-    if (length == 0 || length > 1023)
+    wchar_t windows[MAX_PATH];
+    const UINT length = ::GetWindowsDirectoryW(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
         return false;
-    return file.Open(JoinPath(windows, "nsreg.dat").c_str());
+    return file.Open(JoinPath(Utf8FromWide(windows), "nsreg.dat").c_str());
 }
 
 int FindNetscapeProfileDir(char *dir)

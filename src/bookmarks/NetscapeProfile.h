@@ -4,10 +4,13 @@
 #pragma once
 
 #include "core/bookmarks/ByteStream.h"
+#include "core/bookmarks/Nsreg.h"
 
-#define PROFILE_DIR_SIZE 1024
+// A directory of the registry or "nsreg.dat" in UTF-8: each byte of the
+// code page there may take three.
+#define PROFILE_DIR_SIZE (3 * NSREG_VALUE_SIZE)
 
-// 1 with the directory, NUL-terminated and as stored, in dir
+// 1 with the directory, NUL-terminated and in UTF-8, in dir
 // (PROFILE_DIR_SIZE bytes), or 0.
 int FindNetscapeProfileDir(char *dir);
 

@@ -4,13 +4,6 @@
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 
-namespace {
-
-// What the settings file gives back whole.
-const int MAX_VALUE_CHARS = 1022;
-
-} // namespace
-
 CBrowserDlg::CBrowserDlg(HWND parent) : CDialog(IDD_BROWSER, parent) {}
 
 void CBrowserDlg::DoDataExchange(CDataExchange *pDX)
@@ -45,12 +38,12 @@ void CBrowserDlg::OnBrowse()
 {
     std::wstring path;
     if (AskFileToOpen(m_hWnd, IDS_PROGRAM_FILTER, path))
-        ::SetWindowTextW(m_editProgram.m_hWnd, path.c_str());
+        m_editProgram.SetText(path.c_str());
 }
 
 void CBrowserDlg::OnOK()
 {
-    if (m_editName.GetWindowTextA().empty() || m_editProgram.GetWindowTextA().empty()) {
+    if (m_editName.GetText().empty() || m_editProgram.GetText().empty()) {
         AppMessageBox(m_hWnd, IDS_BROWSER_INCOMPLETE, MB_OK | MB_ICONWARNING);
         return;
     }

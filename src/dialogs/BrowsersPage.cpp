@@ -116,10 +116,7 @@ void CBrowsersPage::OnAddInstalled()
     ListedBrowser browser = m_installed[static_cast<size_t>(item)];
     if (m_btnPrivate.GetCheck() == BST_CHECKED) {
         browser.bPrivate = 1;
-        // The name is kept in the system's code page, which may not hold
-        // the page's own word for it.
-        const std::string suffix = AnsiFromWide(LoadResString(IDS_PRIVATE_SUFFIX));
-        browser.name += suffix.empty() ? " (private)" : suffix;
+        browser.name += Utf8FromWide(LoadResString(IDS_PRIVATE_SUFFIX));
     }
     Store(0, browser);
 }

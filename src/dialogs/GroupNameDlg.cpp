@@ -3,6 +3,7 @@
 #include "framework/MessageBox.h"
 #include "res/resource.h"
 #include "core/settings/GroupList.h"
+#include "core/text/Unicode.h"
 
 CGroupNameDlg::CGroupNameDlg(HWND parent) : CDialog(IDD_GROUP_NAME, parent) {}
 
@@ -21,11 +22,11 @@ BOOL CGroupNameDlg::OnInitDialog()
     return TRUE;
 }
 
-// The limit counts characters; a name of double-byte characters can still
-// be too long in bytes.
+// The edit's limit counts characters; a name of double-byte characters, or
+// of characters the code page lacks, can still be too long in bytes.
 void CGroupNameDlg::OnOK()
 {
-    if (m_editName.GetWindowTextA().size() > MAX_GROUP_NAME_CHARS) {
+    if (StoredLength(m_editName.GetText()) > MAX_GROUP_NAME_CHARS) {
         AppMessageBox(m_hWnd, IDS_NAME_TOO_LONG, MB_OK | MB_ICONWARNING);
         m_editName.SetFocus();
         return;

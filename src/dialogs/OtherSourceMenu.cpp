@@ -8,10 +8,10 @@
 namespace {
 
 // A menu reads '&' as the mark of the next letter's key.
-std::wstring MenuText(const std::string &ansi)
+std::wstring MenuText(const std::string &utf8)
 {
     std::wstring text;
-    for (const wchar_t c : WideFromAnsi(ansi.c_str()))
+    for (const wchar_t c : WideFromUtf8(utf8))
         text += c == L'&' ? std::wstring(L"&&") : std::wstring(1, c);
     return text;
 }
@@ -45,7 +45,6 @@ bool ChooseOtherSource(HWND page, HWND button, BookmarkSource &source)
     // The sheet owns the dialog, as it owns the picker.
     if (chosen != fromFile || !AskFileToOpen(::GetParent(page), IDS_BOOKMARK_FILTER, path))
         return false;
-    const std::string file = AnsiFromWide(path);
-    source = FileSource(file);
-    return !file.empty();
+    source = FileSource(Utf8FromWide(path));
+    return true;
 }

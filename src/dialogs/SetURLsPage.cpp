@@ -229,18 +229,18 @@ void SetURLsPage::OnRowClick()
         return;
     EnableEditControls(TRUE);
     if (!m_rows.IsEntry(row)) {
-        m_editUrl.SetWindowTextA("");
+        m_editUrl.SetText("");
         s_nEditRow = -1;
         m_btnDelete.EnableWindow(FALSE);
-        m_btnRegister.SetWindowTextW(LoadResString(IDS_REGISTER).c_str());
+        m_btnRegister.SetText(LoadResString(IDS_REGISTER).c_str());
     } else {
         const UrlRow &entry = m_rows.Rows()[static_cast<size_t>(row)];
-        m_editUrl.SetWindowTextA(entry.url.c_str());
+        m_editUrl.SetText(entry.url);
         s_nSelKind = entry.kind;
         CheckKind(s_nSelKind);
         s_nEditRow = row;
         m_btnDelete.EnableWindow(TRUE);
-        m_btnRegister.SetWindowTextW(LoadResString(IDS_UPDATE).c_str());
+        m_btnRegister.SetText(LoadResString(IDS_UPDATE).c_str());
     }
     m_editUrl.SetFocus();
     ::SendMessageW(m_hWnd, DM_SETDEFID, IDC_URL_REGISTER, 0);
@@ -262,7 +262,7 @@ void SetURLsPage::OnRegister()
     } else if (m_radioBlank.GetCheck() == BST_CHECKED) {
         url = "about:blank";
     } else {
-        switch (MakeEntryUrl(m_editUrl.GetWindowTextA(), m_btnHttp.GetCheck() == BST_CHECKED, url)) {
+        switch (MakeEntryUrl(m_editUrl.GetText(), m_btnHttp.GetCheck() == BST_CHECKED, url)) {
         case ENTRY_URL_EMPTY:
             AppMessageBox(::GetParent(m_hWnd), IDS_ENTER_URL, MB_OK | MB_ICONWARNING);
             return;
@@ -371,7 +371,7 @@ void SetURLsPage::OnDeleteGroup()
     std::wstring question = LoadResString(IDS_DELETE_GROUP);
     const size_t name = question.find(L"%s");
     if (name != std::wstring::npos)
-        question.replace(name, 2, WideFromAnsi(m_comboGroup.GetLBText(item).c_str()));
+        question.replace(name, 2, WideFromUtf8(m_comboGroup.GetLBText(item)));
     if (AppMessageBox(::GetParent(m_hWnd), question, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
     m_pGroups->DeleteGroup(m_nGroup);

@@ -32,7 +32,7 @@ BOOL CSettingsDlg::OnInitDialog()
         ::CheckDlgButton(m_hWnd, radio, BST_CHECKED);
     m_spinDelay.SetBuddy(m_editDelay.m_hWnd);
     m_spinDelay.SetRange(DELAY_MIN, DELAY_MAX);
-    m_editDelay.SetWindowTextA(std::to_string(m_nDelay).c_str());
+    m_editDelay.SetText(std::to_string(m_nDelay));
     // The disabled box shows what is, the other one offers the change.
     const CButton &present = m_bStartup ? m_btnStartupAdd : m_btnStartupRemove;
     const CButton &change = m_bStartup ? m_btnStartupRemove : m_btnStartupAdd;
@@ -58,7 +58,7 @@ BOOL CSettingsDlg::OnCommand(WORD id, WORD code, HWND control)
 
 void CSettingsDlg::OnOK()
 {
-    m_nDelay = ParseDelay(m_editDelay.GetWindowTextA().c_str());
+    m_nDelay = ParseDelay(m_editDelay.GetText().c_str());
     m_bStartup = StartupChoice(m_bStartup, m_btnStartupAdd.GetCheck() == BST_CHECKED,
                                m_btnStartupRemove.GetCheck() == BST_CHECKED);
     CPropertyPage::OnOK();

@@ -1,83 +1,86 @@
 #include "framework/Controls.h"
 
-#include <vector>
+#include "core/text/WideText.h"
 
-std::string CWindow::GetWindowTextA() const
+void CWindow::SetText(const std::string &utf8) const { ::SetWindowTextW(m_hWnd, WideFromUtf8(utf8).c_str()); }
+
+std::string CWindow::GetText() const
 {
-    const int length = ::GetWindowTextLengthA(m_hWnd);
-    std::vector<char> text(static_cast<size_t>(length) + 1);
-    const int got = ::GetWindowTextA(m_hWnd, text.data(), length + 1);
-    return std::string(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+    const int length = ::GetWindowTextLengthW(m_hWnd);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int got = ::GetWindowTextW(m_hWnd, text.data(), length + 1);
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return Utf8FromWide(text);
 }
 
-// Asked for in UTF-16 and converted here: the visual-styles combo box is a
-// Unicode window, and Wine's translation of the ANSI request copies the
-// item into a fixed 512-character buffer on its stack.
+int CComboBox::AddString(const std::string &utf8) const { return AddString(WideFromUtf8(utf8).c_str()); }
+
+int CComboBox::InsertString(int index, const std::string &utf8) const
+{
+    const std::wstring text = WideFromUtf8(utf8);
+    return static_cast<int>(Send(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+}
+
 std::string CComboBox::GetLBText(int index) const
 {
-    const LRESULT length = ::SendMessageW(m_hWnd, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+    const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
     if (length == CB_ERR)
         return std::string();
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT got = ::SendMessageW(m_hWnd, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT got = Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-    const int bytes = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string ansi(static_cast<size_t>(bytes), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), ansi.data(), bytes, nullptr, nullptr);
-    return ansi;
+    return Utf8FromWide(text);
 }
 
 LPARAM CTreeCtrl::GetItemData(HTREEITEM item) const
 {
     if (!item)
         return 0;
-    TVITEMA tvi = {};
+    TVITEMW tvi = {};
     tvi.mask = TVIF_PARAM | TVIF_HANDLE;
     tvi.hItem = item;
-    return Send(TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&tvi)) ? tvi.lParam : 0;
+    return Send(TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&tvi)) ? tvi.lParam : 0;
 }
 
-int CListCtrl::InsertItem(int item, const char *text) const
+int CListCtrl::InsertItem(int item, const std::string &utf8) const
 {
-    LVITEMA lvi = {};
+    std::wstring text = WideFromUtf8(utf8);
+    LVITEMW lvi = {};
     lvi.mask = LVIF_TEXT;
     lvi.iItem = item;
-    lvi.pszText = const_cast<char *>(text);
-    return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lvi)));
+    lvi.pszText = text.data();
+    return static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&lvi)));
 }
 
 int CListCtrl::InsertItem(int item, LPARAM data) const
 {
-    LVITEMA lvi = {};
+    LVITEMW lvi = {};
     lvi.mask = LVIF_PARAM;
     lvi.iItem = item;
     lvi.lParam = data;
-    return static_cast<int>(Send(LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&lvi)));
+    return static_cast<int>(Send(LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&lvi)));
 }
 
 LPARAM CListCtrl::GetItemData(int item) const
 {
-    LVITEMA lvi = {};
+    LVITEMW lvi = {};
     lvi.mask = LVIF_PARAM;
     lvi.iItem = item;
-    return Send(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&lvi)) ? lvi.lParam : 0;
+    return Send(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&lvi)) ? lvi.lParam : 0;
 }
 
 void CListCtrl::SetItemData(int item, LPARAM data) const
 {
-    LVITEMA lvi = {};
+    LVITEMW lvi = {};
     lvi.mask = LVIF_PARAM;
     lvi.iItem = item;
     lvi.lParam = data;
-    Send(LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&lvi));
+    Send(LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&lvi));
 }
 
-void CListCtrl::SetItemText(int item, int column, const char *text) const
+void CListCtrl::SetItemText(int item, int column, const std::string &utf8) const
 {
-    LVITEMA lvi = {};
-    lvi.iSubItem = column;
-    lvi.pszText = const_cast<char *>(text);
-    Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&lvi));
+    SetItemText(item, column, WideFromUtf8(utf8).c_str());
 }
 
 void CListCtrl::SetItemText(int item, int column, const wchar_t *text) const
@@ -107,3 +110,5 @@ int CListCtrl::InsertColumn(int column, const wchar_t *heading, int width) const
     lvc.iSubItem = column;
     return static_cast<int>(Send(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&lvc)));
 }
+
+int CListCtrl::GetStringWidth(const std::string &utf8) const { return GetStringWidth(WideFromUtf8(utf8).c_str()); }

@@ -1,4 +1,5 @@
-// Thin wrappers over control windows: an HWND and one-line methods.
+// Thin wrappers over control windows: an HWND and one-line methods. Text
+// goes in and out in UTF-8, through the controls' wide messages.
 #pragma once
 
 #include <windows.h>
@@ -10,13 +11,13 @@ class CWindow {
 public:
     HWND m_hWnd = nullptr;
 
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageA(m_hWnd, msg, wParam, lParam); }
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessageW(m_hWnd, msg, wParam, lParam); }
     void EnableWindow(BOOL enable) const { ::EnableWindow(m_hWnd, enable); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     void SetFocus() const { ::SetFocus(m_hWnd); }
-    void SetWindowTextA(const char *text) const { ::SetWindowTextA(m_hWnd, text); }
-    void SetWindowTextW(const wchar_t *text) const { ::SetWindowTextW(m_hWnd, text); }
-    std::string GetWindowTextA() const;
+    void SetText(const std::string &utf8) const;
+    void SetText(const wchar_t *text) const { ::SetWindowTextW(m_hWnd, text); }
+    std::string GetText() const;
 };
 
 class CButton : public CWindow {
@@ -30,7 +31,7 @@ public:
     void LimitText(int chars) const { Send(EM_LIMITTEXT, static_cast<WPARAM>(chars)); }
 };
 
-// Item texts are in the system's code page; the item data is a number.
+// The item data is a number.
 class CComboBox : public CWindow {
 public:
     void ResetContent() const { Send(CB_RESETCONTENT); }
@@ -38,16 +39,9 @@ public:
     // CB_ERR (-1) when nothing is selected.
     int GetCurSel() const { return static_cast<int>(Send(CB_GETCURSEL)); }
     void SetCurSel(int index) const { Send(CB_SETCURSEL, static_cast<WPARAM>(index)); }
-    int AddString(const char *text) const { return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
-    // The program's own texts, which show under any code page.
-    int AddString(const wchar_t *text) const
-    {
-        return static_cast<int>(::SendMessageW(m_hWnd, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
-    }
-    int InsertString(int index, const char *text) const
-    {
-        return static_cast<int>(Send(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
-    }
+    int AddString(const std::string &utf8) const;
+    int AddString(const wchar_t *text) const { return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
+    int InsertString(int index, const std::string &utf8) const;
     void DeleteString(int index) const { Send(CB_DELETESTRING, static_cast<WPARAM>(index)); }
     LPARAM GetItemData(int index) const { return Send(CB_GETITEMDATA, static_cast<WPARAM>(index)); }
     void SetItemData(int index, LPARAM data) const { Send(CB_SETITEMDATA, static_cast<WPARAM>(index), data); }
@@ -62,12 +56,11 @@ public:
     void SetRange(int lower, int upper) const { Send(UDM_SETRANGE, 0, MAKELPARAM(upper, lower)); }
 };
 
-// Item texts in the system's code page; program texts (column headers) in UTF-16.
 class CTreeCtrl : public CWindow {
 public:
-    HTREEITEM InsertItem(TVINSERTSTRUCTA &item) const
+    HTREEITEM InsertItem(TVINSERTSTRUCTW &item) const
     {
-        return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        return reinterpret_cast<HTREEITEM>(Send(TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     }
     HTREEITEM GetNextItem(HTREEITEM item, UINT code) const
     {
@@ -75,14 +68,14 @@ public:
     }
     HTREEITEM GetSelectedItem() const { return GetNextItem(nullptr, TVGN_CARET); }
     BOOL SelectItem(HTREEITEM item) const { return static_cast<BOOL>(Send(TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item))); }
-    BOOL SetItem(TVITEMW &item) const { return static_cast<BOOL>(::SendMessageW(m_hWnd, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item))); }
+    BOOL SetItem(TVITEMW &item) const { return static_cast<BOOL>(Send(TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item))); }
     // 0 for a null item.
     LPARAM GetItemData(HTREEITEM item) const;
     void SetImageList(HIMAGELIST images, int type) const { Send(TVM_SETIMAGELIST, static_cast<WPARAM>(type), reinterpret_cast<LPARAM>(images)); }
 };
 
-// A list view in report view. Texts are in the system's code page (A), or
-// UTF-16 (W) for the program's own; the item data is a number.
+// A list view in report view. Texts in UTF-8, or UTF-16 for the program's
+// own; the item data is a number.
 class CListCtrl : public CWindow {
 public:
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
@@ -95,12 +88,12 @@ public:
     }
     UINT GetItemState(int item, UINT mask) const { return static_cast<UINT>(Send(LVM_GETITEMSTATE, static_cast<WPARAM>(item), mask)); }
     // The new item's index, or -1: with its text in column 0, or with its data.
-    int InsertItem(int item, const char *text) const;
+    int InsertItem(int item, const std::string &utf8) const;
     int InsertItem(int item, LPARAM data) const;
     // 0 when there is no such item.
     LPARAM GetItemData(int item) const;
     void SetItemData(int item, LPARAM data) const;
-    void SetItemText(int item, int column, const char *text) const;
+    void SetItemText(int item, int column, const std::string &utf8) const;
     void SetItemText(int item, int column, const wchar_t *text) const;
     int InsertColumn(int column, const wchar_t *heading, int width) const;
     // Every column's width, set for fromDpi, made the same at toDpi.
@@ -110,6 +103,6 @@ public:
     {
         return static_cast<int>(Send(LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text)));
     }
-    int GetStringWidth(const char *text) const { return static_cast<int>(Send(LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text))); }
+    int GetStringWidth(const std::string &utf8) const;
     void SetColumnWidth(int column, int width) const { Send(LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column), MAKELPARAM(width, 0)); }
 };

@@ -20,7 +20,7 @@ void DDX_Text(CDataExchange *pDX, int id, std::string &value)
     CWindow control;
     DDX_Control(pDX, id, control);
     if (pDX->m_bSaveAndValidate)
-        value = control.GetWindowTextA();
+        value = control.GetText();
     else
-        ::SetWindowTextA(control.m_hWnd, value.c_str());
+        control.SetText(value);
 }

@@ -16,5 +16,5 @@ struct CDataExchange {
 void DDX_Control(CDataExchange *pDX, int id, CWindow &control);
 // Loading a value outside 0..2 first sets it to 0.
 void DDX_Check(CDataExchange *pDX, int id, int &value);
-// Text in the system's code page, as the user typed it.
+// Text in UTF-8, as the user typed it.
 void DDX_Text(CDataExchange *pDX, int id, std::string &value);

@@ -1,9 +1,9 @@
 // Message boxes with the application's title. The program's own texts come
-// from the string table as UTF-16, so they show whatever the system's code
-// page; text the user typed is in that code page and is converted on the way.
+// from the string table as UTF-16; text the user typed, in UTF-8, is
+// converted on the way (WideText).
 #pragma once
 
-#include "framework/WideText.h"
+#include "core/text/WideText.h"
 
 #include <windows.h>
 

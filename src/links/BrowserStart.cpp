@@ -1,34 +1,24 @@
 #include "links/BrowserStart.h"
 
+#include "core/text/WideText.h"
+
 #include <string>
 
 IWebBrowser2 *s_pIeBrowsers[IE_BROWSER_SLOTS] = {};
 int s_nIeBrowserCount = 0;
 
-namespace {
-
-BSTR BstrFromAnsi(const char *text)
-{
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-    BSTR bstr = ::SysAllocStringLen(nullptr, length > 0 ? static_cast<UINT>(length - 1) : 0);
-    if (bstr && length > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, text, -1, bstr, length);
-    return bstr;
-}
-
-} // namespace
-
 int StartProgram(const char *path, const char *commandLine)
 {
-    STARTUPINFOA si = {};
+    STARTUPINFOW si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW;
     si.wShowWindow = SW_SHOWNORMAL;
     si.dwX = si.dwY = si.dwXSize = si.dwYSize = static_cast<DWORD>(CW_USEDEFAULT);
     // CreateProcess may write into the command line.
-    std::string line = commandLine;
+    std::wstring line = WideFromUtf8(commandLine);
     PROCESS_INFORMATION pi;
-    if (!::CreateProcessA(path, &line[0], nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr, &si, &pi))
+    if (!::CreateProcessW(WideFromUtf8(path).c_str(), line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
+                          nullptr, &si, &pi))
         return -1;
     ::CloseHandle(pi.hProcess);
     ::CloseHandle(pi.hThread);
@@ -37,7 +27,8 @@ int StartProgram(const char *path, const char *commandLine)
 
 int NavigateExplorer(const char *url, IWebBrowser2 *browser)
 {
-    BSTR target = BstrFromAnsi(url);
+    const std::wstring wide = WideFromUtf8(url);
+    BSTR target = ::SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     VARIANT empty;
     ::VariantInit(&empty);
     const HRESULT hr = browser->Navigate(target, &empty, &empty, &empty, &empty);

@@ -18,10 +18,10 @@ extern IWebBrowser2 *s_pIeBrowsers[IE_BROWSER_SLOTS];
 extern int s_nIeBrowserCount;
 
 // Starts path with exactly commandLine (for Netscape Navigator, a blank and
-// the URL); 0 when the process was created, -1 otherwise. Nothing waits for
-// it.
+// the URL), both UTF-8; 0 when the process was created, -1 otherwise.
+// Nothing waits for it.
 int StartProgram(const char *path, const char *commandLine);
-// Navigate with url in the system's code page; 1 when it returned S_OK.
+// Navigate with url (UTF-8); 1 when it returned S_OK.
 int NavigateExplorer(const char *url, IWebBrowser2 *browser);
 // A new window in the first empty slot, at url (its home page when url is
 // empty) and shown; null when no slot is free or it cannot be created.

@@ -1,6 +1,9 @@
+// The conversation with the old browsers' DDE servers, which speak the
+// system's code page: the ANSI DDE functions and CF_TEXT are theirs.
 #include "links/DdeLink.h"
 
 #include "core/app/LaunchSequencer.h"
+#include "core/text/Unicode.h"
 
 namespace {
 
@@ -110,8 +113,10 @@ DWORD DdeGetFrameParent(DWORD id)
 
 DWORD DdeOpenURL(const char *text, int service, DWORD id)
 {
+    // The browsers of DDE read the code page's text: a character of the
+    // URL it lacks goes as the percent-escapes of its UTF-8 bytes.
     char item[DDE_URL_ITEM_SIZE];
-    FormatOpenUrlItem(item, text, id);
+    FormatOpenUrlItem(item, Utf8UrlToAnsi(text).c_str(), id);
     const Reply reply = Request(DDE_TOPIC_OPEN_URL, service, item);
     return reply.size ? ReplyDword(reply.bytes, reply.size, 0) : 0xFFFFFFFFu;
 }
@@ -123,6 +128,6 @@ int DdeGetVersion() { return Request(DDE_TOPIC_VERSION, BK_NN, nullptr).connecte
 HDDEDATA CALLBACK DdeLinkCallback(UINT type, UINT, HCONV, HSZ hsz1, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR)
 {
     if ((type & 0xFFFF) == XTYP_REGISTER && ::DdeCmpStringHandles(hsz1, s_hszServices[BK_NN]) == 0)
-        ::PostMessageA(s_hwndNotify, s_uNotifyMessage, NOTIFY_NS_READY, 0);
+        ::PostMessageW(s_hwndNotify, s_uNotifyMessage, NOTIFY_NS_READY, 0);
     return nullptr;
 }

@@ -34,7 +34,7 @@ int DdeListWindows(DWORD *ids, int service);
 // The frame that holds Netscape Navigator's window id; 0 for a top-level
 // window and for any failure.
 DWORD DdeGetFrameParent(DWORD id);
-// Hands text (a blank, then the URL) to the service's window id
+// Hands text (a blank, then the URL; UTF-8) to the service's window id
 // (0xFFFFFFFF: the browser chooses); the window id the browser answered
 // with, or 0xFFFFFFFF when nothing came back.
 DWORD DdeOpenURL(const char *text, int service, DWORD id);

@@ -1,6 +1,7 @@
 #include "links/DefaultBrowser.h"
 
 #include "core/app/AssocCommand.h"
+#include "core/text/WideText.h"
 #include "links/BrowserStart.h"
 #include "links/Registry.h"
 
@@ -18,13 +19,15 @@ const ASSOCF ASSOC_PROTOCOL = static_cast<ASSOCF>(0x1000);
 // one with the size a too small buffer was told.
 bool AssocCommand(ASSOCF flags, const char *assoc, std::string &command)
 {
+    const std::wstring name = WideFromUtf8(assoc);
     DWORD size = 1024;
     for (int tries = 0; tries < 2; ++tries) {
-        command.assign(size, '\0');
+        std::wstring wide(size, L'\0');
         DWORD needed = size;
-        const HRESULT hr = ::AssocQueryStringA(flags | ASSOCF_NOTRUNCATE, ASSOCSTR_COMMAND, assoc, "open", &command[0], &needed);
+        const HRESULT hr = ::AssocQueryStringW(flags | ASSOCF_NOTRUNCATE, ASSOCSTR_COMMAND, name.c_str(), L"open", wide.data(), &needed);
         if (SUCCEEDED(hr)) {
-            command.resize(command.find('\0'));
+            wide.resize(wide.find(L'\0'));
+            command = Utf8FromWide(wide);
             return !command.empty();
         }
         if (hr != E_POINTER || needed <= size)

@@ -1,7 +1,7 @@
 #include "links/InstalledBrowsers.h"
 
 #include "core/app/CommandLine.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
 #include "core/text/Ascii.h"
 #include "links/Registry.h"
 

@@ -29,9 +29,11 @@ int RasLinkLoad()
 {
     if (s_hRasLib)
         return 1;
-    s_hRasLib = ::LoadLibraryA("Rasapi32.dll");
+    s_hRasLib = ::LoadLibraryW(L"Rasapi32.dll");
     if (!s_hRasLib)
         return 0;
+    // The ANSI forms: the monitor reads handles and states from them, never
+    // a name, and their 4.0 records are the ones every version accepts.
     s_pfnGetConnectStatus = reinterpret_cast<RasGetConnectStatusFn>(
         reinterpret_cast<void (*)()>(::GetProcAddress(s_hRasLib, "RasGetConnectStatusA")));
     s_pfnEnumConnections = reinterpret_cast<RasEnumConnectionsFn>(

@@ -1,31 +1,52 @@
 #include "links/Registry.h"
 
-long ReadRegistryBytes(HKEY root, const char *key, const char *name, void *buffer, DWORD size, REGSAM view)
+#include "core/text/WideText.h"
+
+#include <algorithm>
+
+namespace {
+
+// A key's value through the wide functions, names in UTF-8 (name null:
+// the default value).
+LONG QueryValue(HKEY root, const char *key, const char *name, void *buffer, DWORD &bytes, REGSAM view)
 {
     HKEY hKey;
-    if (::RegOpenKeyExA(root, key, 0, KEY_READ | view, &hKey) != ERROR_SUCCESS)
-        return -1;
-    DWORD bytes = size;
-    const LONG result = ::RegQueryValueExA(hKey, name, nullptr, nullptr, static_cast<BYTE *>(buffer), &bytes);
+    if (::RegOpenKeyExW(root, WideFromUtf8(key).c_str(), 0, KEY_READ | view, &hKey) != ERROR_SUCCESS)
+        return ERROR_FILE_NOT_FOUND;
+    const LONG result = ::RegQueryValueExW(hKey, name ? WideFromUtf8(name).c_str() : nullptr, nullptr, nullptr,
+                                           static_cast<BYTE *>(buffer), &bytes);
     ::RegCloseKey(hKey);
+    return result;
+}
+
+} // namespace
+
+long ReadRegistryBytes(HKEY root, const char *key, const char *name, void *buffer, DWORD size, REGSAM view)
+{
+    DWORD bytes = size;
+    const LONG result = QueryValue(root, key, name, buffer, bytes, view);
     return result == ERROR_SUCCESS && bytes <= size ? static_cast<long>(bytes) : -1;
 }
 
+// The text is read as UTF-16, as the registry keeps it, and must fit in
+// size bytes as UTF-8 with its terminator.
 bool ReadRegistryString(HKEY root, const char *key, const char *name, char *value, DWORD size, DWORD *length, REGSAM view)
 {
     if (size == 0)
         return false;
-    const long bytes = ReadRegistryBytes(root, key, name, value, size, view);
-    if (bytes < 0)
+    std::wstring wide(size, L'\0');
+    DWORD bytes = size * sizeof(wchar_t);
+    if (QueryValue(root, key, name, wide.data(), bytes, view) != ERROR_SUCCESS)
         return false;
-    if (static_cast<DWORD>(bytes) == size) {
-        if (value[size - 1] != '\0')
-            return false;    // no room for the terminator
-    } else {
-        value[bytes] = '\0';
-    }
+    wide.resize(bytes / sizeof(wchar_t));
+    const std::string text = Utf8FromWide(wide);    // with the terminator the value was stored with
+    const size_t end = std::min(text.find('\0'), text.size());
+    if (end >= size)
+        return false;    // no room for the terminator
+    text.copy(value, end);
+    value[end] = '\0';
     if (length)
-        *length = static_cast<DWORD>(bytes);
+        *length = static_cast<DWORD>(std::min(text.size(), end + 1));
     return true;
 }
 
@@ -33,16 +54,16 @@ std::vector<std::string> RegistrySubkeys(HKEY root, const char *key, REGSAM view
 {
     std::vector<std::string> names;
     HKEY hKey;
-    if (::RegOpenKeyExA(root, key, 0, KEY_READ | view, &hKey) != ERROR_SUCCESS)
+    if (::RegOpenKeyExW(root, WideFromUtf8(key).c_str(), 0, KEY_READ | view, &hKey) != ERROR_SUCCESS)
         return names;
-    char name[256];
+    wchar_t name[256];
     for (DWORD i = 0;; ++i) {
-        DWORD length = sizeof name;
-        const LONG result = ::RegEnumKeyExA(hKey, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+        DWORD length = ARRAYSIZE(name);
+        const LONG result = ::RegEnumKeyExW(hKey, i, name, &length, nullptr, nullptr, nullptr, nullptr);
         if (result == ERROR_NO_MORE_ITEMS)
             break;
         if (result == ERROR_SUCCESS)
-            names.emplace_back(name, length);
+            names.push_back(Utf8FromWide(std::wstring(name, length)));
     }
     ::RegCloseKey(hKey);
     return names;

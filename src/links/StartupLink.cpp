@@ -1,10 +1,13 @@
 #include "links/StartupLink.h"
 
 #include "core/links/StartupLinkPath.h"
+#include "core/text/WideText.h"
 #include "links/Registry.h"
 
 #include <objbase.h>
 #include <shlobj.h>
+
+#include <cstring>
 
 namespace {
 
@@ -13,7 +16,7 @@ class LinkObject {
 public:
     LinkObject()
     {
-        if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+        if (SUCCEEDED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
                                          reinterpret_cast<void **>(&m_link))))
             m_link->QueryInterface(IID_IPersistFile, reinterpret_cast<void **>(&m_file));
     }
@@ -27,14 +30,9 @@ public:
     LinkObject(const LinkObject &) = delete;
     LinkObject &operator=(const LinkObject &) = delete;
 
-    IShellLinkA *m_link = nullptr;
+    IShellLinkW *m_link = nullptr;
     IPersistFile *m_file = nullptr;
 };
-
-bool WidePath(const char *path, wchar_t (&wide)[MAX_PATH])
-{
-    return ::MultiByteToWideChar(CP_ACP, 0, path, -1, wide, MAX_PATH) > 0;
-}
 
 } // namespace
 
@@ -44,31 +42,32 @@ int GetStartupFolder(char *folder, size_t size)
     if (!ReadRegistryString(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
                             "Startup", value, sizeof value))
         return 0;
-    if (static_cast<size_t>(::lstrlenA(value)) >= size)
+    const size_t length = std::strlen(value);
+    if (length >= size)
         return 0;
-    ::lstrcpyA(folder, value);
+    std::memcpy(folder, value, length + 1);
     return 1;
 }
 
 int GetStartupLinkPath(const char *programPath, char *linkPath)
 {
-    char folder[512];
+    char folder[REG_VALUE_SIZE];
     linkPath[0] = '\0';
-    return GetStartupFolder(folder, sizeof folder) && MakeStartupLinkPath(folder, programPath, linkPath, MAX_PATH);
+    return GetStartupFolder(folder, sizeof folder) && MakeStartupLinkPath(folder, programPath, linkPath, LINK_PATH_SIZE);
 }
 
 int IsStartupLinked(HWND owner, const char *programPath)
 {
-    char linkPath[MAX_PATH];
-    wchar_t widePath[MAX_PATH];
-    if (!GetStartupLinkPath(programPath, linkPath) || !WidePath(linkPath, widePath))
+    char linkPath[LINK_PATH_SIZE];
+    if (!GetStartupLinkPath(programPath, linkPath))
         return 0;
     LinkObject link;
     if (!link.m_file)
         return 0;
-    char target[MAX_PATH];
-    WIN32_FIND_DATAA data;
-    return SUCCEEDED(link.m_file->Load(widePath, STGM_READ)) && SUCCEEDED(link.m_link->Resolve(owner, SLR_ANY_MATCH)) &&
+    wchar_t target[MAX_PATH];
+    WIN32_FIND_DATAW data;
+    return SUCCEEDED(link.m_file->Load(WideFromUtf8(linkPath).c_str(), STGM_READ)) &&
+                   SUCCEEDED(link.m_link->Resolve(owner, SLR_ANY_MATCH)) &&
                    SUCCEEDED(link.m_link->GetPath(target, MAX_PATH, &data, SLGP_SHORTPATH))
                ? 1
                : 0;
@@ -76,16 +75,15 @@ int IsStartupLinked(HWND owner, const char *programPath)
 
 int CreateStartupLink(const char *programPath, const char *workDir, const char *args)
 {
-    char linkPath[MAX_PATH];
-    wchar_t widePath[MAX_PATH];
+    char linkPath[LINK_PATH_SIZE];
     bool saved = false;
-    if (GetStartupLinkPath(programPath, linkPath) && WidePath(linkPath, widePath)) {
+    if (GetStartupLinkPath(programPath, linkPath)) {
         LinkObject link;
-        if (link.m_file && SUCCEEDED(link.m_link->SetPath(programPath)) &&
-            (!args || !*args || SUCCEEDED(link.m_link->SetArguments(args))) &&
-            SUCCEEDED(link.m_link->SetDescription("Link to Orvanta"))) {
-            link.m_link->SetWorkingDirectory(workDir);
-            saved = SUCCEEDED(link.m_file->Save(widePath, TRUE));
+        if (link.m_file && SUCCEEDED(link.m_link->SetPath(WideFromUtf8(programPath).c_str())) &&
+            (!args || !*args || SUCCEEDED(link.m_link->SetArguments(WideFromUtf8(args).c_str()))) &&
+            SUCCEEDED(link.m_link->SetDescription(L"Link to Orvanta"))) {
+            link.m_link->SetWorkingDirectory(WideFromUtf8(workDir).c_str());
+            saved = SUCCEEDED(link.m_file->Save(WideFromUtf8(linkPath).c_str(), TRUE));
         }
     }
     return saved ? 1 : 0;
@@ -93,6 +91,6 @@ int CreateStartupLink(const char *programPath, const char *workDir, const char *
 
 int DeleteStartupLink(const char *programPath)
 {
-    char linkPath[MAX_PATH];
-    return GetStartupLinkPath(programPath, linkPath) ? ::DeleteFileA(linkPath) : 0;
+    char linkPath[LINK_PATH_SIZE];
+    return GetStartupLinkPath(programPath, linkPath) ? ::DeleteFileW(WideFromUtf8(linkPath).c_str()) : 0;
 }

@@ -1,16 +1,19 @@
 // The program's shortcut in the user's Startup folder, with "-start" as its
 // arguments, through the shell's link object. COM is entered by the launcher
-// window before any of these run.
+// window before any of these run. Paths are UTF-8.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 
+// Room for a path of MAX_PATH UTF-16 units in UTF-8.
+#define LINK_PATH_SIZE (MAX_PATH * 3)
+
 // The Startup folder from the user's shell folders; 0 when it cannot be read
 // or does not fit in size bytes.
 int GetStartupFolder(char *folder, size_t size);
-// The shortcut's path (MAX_PATH bytes); 0 when it cannot be built.
+// The shortcut's path (LINK_PATH_SIZE bytes); 0 when it cannot be built.
 int GetStartupLinkPath(const char *programPath, char *linkPath);
 // 1 when a shortcut of the program's name loads and resolves; owner parents
 // whatever the shell shows while it resolves.

@@ -1,7 +1,5 @@
 #include "BookmarkDump.h"
 
-#include "core/text/Unicode.h"
-
 #include <sstream>
 #include <vector>
 
@@ -37,18 +35,4 @@ std::string Dump(const CMemoryBookmarks &bookmarks)
             DumpEntries(out, bookmarks.m_tables, id, 1);
         }
     return out.str();
-}
-
-std::string NamesInCodePage(const std::string &utf8Dump)
-{
-    std::string dump;
-    for (size_t start = 0; start < utf8Dump.size();) {
-        const size_t newline = utf8Dump.find('\n', start);
-        const std::string line = utf8Dump.substr(start, newline - start);
-        const size_t bar = line.find(" | ");
-        dump += bar == std::string::npos ? Utf8ToAnsi(line) : Utf8ToAnsi(line.substr(0, bar)) + line.substr(bar);
-        dump += '\n';
-        start = newline == std::string::npos ? utf8Dump.size() : newline + 1;
-    }
-    return dump;
 }

@@ -9,8 +9,3 @@
 #include <string>
 
 std::string Dump(const CMemoryBookmarks &bookmarks);
-
-// An expected dump written in UTF-8, with its folder titles and entry names
-// as Utf8ToAnsi makes them; the URLs (after " | ") stay as written, since
-// they are what a reader must give exactly.
-std::string NamesInCodePage(const std::string &utf8Dump);

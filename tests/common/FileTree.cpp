@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #ifdef _WIN32
+#include "core/text/WideText.h"
+
 #include <windows.h>
 #else
 #include <ftw.h>
@@ -12,11 +14,12 @@
 
 #ifdef _WIN32
 
-void MakeDir(const std::string &path) { ::CreateDirectoryA(path.c_str(), nullptr); }
+void MakeDir(const std::string &path) { ::CreateDirectoryW(WideFromUtf8(path).c_str(), nullptr); }
 
 void WriteBytes(const std::string &path, const std::string &bytes)
 {
-    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = ::CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
     ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     ::CloseHandle(file);
@@ -24,35 +27,36 @@ void WriteBytes(const std::string &path, const std::string &bytes)
 
 void RemoveTree(const std::string &path)
 {
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((path + "\\*").c_str(), &data);
+    const std::wstring wide = WideFromUtf8(path);
+    WIN32_FIND_DATAW data;
+    HANDLE find = ::FindFirstFileW((wide + L"\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = data.cFileName;
-            if (name == "." || name == "..")
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..")
                 continue;
-            const std::string child = path + "\\" + name;
+            const std::wstring child = wide + L"\\" + name;
             if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
+                RemoveTree(Utf8FromWide(child));
             } else {
-                ::SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                ::DeleteFileA(child.c_str());
+                ::SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileW(child.c_str());
             }
-        } while (::FindNextFileA(find, &data));
+        } while (::FindNextFileW(find, &data));
         ::FindClose(find);
     }
-    ::RemoveDirectoryA(path.c_str());
+    ::RemoveDirectoryW(wide.c_str());
 }
 
 std::string MakeTempDir(const char *prefix)
 {
     // A unique name from a file the system makes, which then gives way to the folder.
-    char dir[MAX_PATH], path[MAX_PATH];
-    ::GetTempPathA(sizeof dir, dir);
-    ::GetTempFileNameA(dir, prefix, 0, path);
-    ::DeleteFileA(path);
-    ::CreateDirectoryA(path, nullptr);
-    return path;
+    wchar_t dir[MAX_PATH], path[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, dir);
+    ::GetTempFileNameW(dir, WideFromUtf8(prefix).c_str(), 0, path);
+    ::DeleteFileW(path);
+    ::CreateDirectoryW(path, nullptr);
+    return Utf8FromWide(path);
 }
 
 #else

@@ -1,5 +1,5 @@
-// Files and folders that tests make, by paths in the system's form (on
-// Windows in its code page).
+// Files and folders that tests make, by paths in the system's form, in
+// UTF-8 (on Linux a name's bytes are its UTF-8).
 #pragma once
 
 #include <string>

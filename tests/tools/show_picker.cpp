@@ -4,6 +4,7 @@
 // folder titled FOLDER, expanding the tree down to it, and the given rows.
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
+#include "core/text/WideText.h"
 #include "res/resource.h"
 
 #include <commctrl.h>
@@ -23,7 +24,7 @@ int main()
         return 2;
     CBookmarkDlg dlg;
     dlg.m_source = std::wcscmp(argv[1], L"nn") ? FavoritesSource() : NavigatorSource();
-    const std::string folder = argc > 2 ? AnsiFromWide(argv[2]) : std::string();
+    const std::string folder = argc > 2 ? Utf8FromWide(argv[2]) : std::string();
     std::vector<int> rows;
     for (int i = 3; i < argc; ++i)
         rows.push_back(static_cast<int>(std::wcstol(argv[i], nullptr, 10)));

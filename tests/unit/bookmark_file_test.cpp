@@ -1,7 +1,6 @@
 #include "BookmarkDump.h"
 #include "core/bookmarks/BookmarkFile.h"
 #include "core/settings/GroupList.h"
-#include "core/text/Unicode.h"
 
 #include <gtest/gtest.h>
 
@@ -326,9 +325,8 @@ TEST(BookmarkFile, NestingStopsAtTheTablesDepth)
     EXPECT_EQ("After1", b.m_tables.m_names[0][0]);
 }
 
-// Files whose expected tree is written in UTF-8: names come out as
-// Utf8ToAnsi makes them, URLs exactly as written here (in code page 932,
-// which the native build and the Wine tests use).
+// Files whose expected tree is written here, in UTF-8: names and URLs
+// keep every character.
 struct Utf8Case {
     const char *what;
     std::string file;
@@ -342,61 +340,62 @@ const Utf8Case UTF8_CASES[] = {
      std::string(UTF8_META) +
          "<H1>ブックマーク</H1><DL><p><DT><A HREF=\"http://bücher.example/\">Bücher</A>"
          "<DT><A HREF=\"http://x.example/✓/ページ\">✓ ページ</A></DL>",
-     "+ブックマーク #0\n - Bücher | http://xn--bcher-kva.example/\n"
-     " - ✓ ページ | http://x.example/%E2%9C%93/\x83\x79\x81\x5b\x83\x57\n"},
+     "+ブックマーク #0\n - Bücher | http://bücher.example/\n"
+     " - ✓ ページ | http://x.example/✓/ページ\n"},
     {"the declaration in lower case, and HTML5's charset attribute",
      "<meta http-equiv=\"content-type\" content=\"text/html;charset=utf-8\"><h1>Root</h1><dl><dt><a "
      "href=\"http://a/?q=日本\">日本</a></dl>"
      "<meta charset=\"UTF-8\">",
-     "+Root #0\n - 日本 | http://a/?q=\x93\xfa\x96\x7b\n"},
+     "+Root #0\n - 日本 | http://a/?q=日本\n"},
     {"a byte-order mark makes the file UTF-8",
      "\xEF\xBB\xBF<H1>Root</H1><DL><DT><A HREF=\"http://a/é\">Café</A></DL>",
-     "+Root #0\n - Café | http://a/%C3%A9\n"},
+     "+Root #0\n - Café | http://a/é\n"},
     {"references in a UTF-8 file, in names and URLs",
      std::string(UTF8_META) +
          "<H1>Market &amp; Sell</H1><DL><DT><H3>&lt;Name&gt; &#39;q&#39; &#x2713; &#26085;</H3><DL>"
          "<DT><A HREF=\"http://a/?x=1&amp;y=2&#38;z=&#x2713;\">&quot;A&quot; &amp B &unknown; &#xZZ; &#1114112;</A>"
          "</DL></DL>",
      "+Market & Sell #0\n +<Name> 'q' ✓ 日 #1\n"
-     "  - \"A\" &amp B &unknown; &#xZZ; &#1114112; | http://a/?x=1&y=2&z=%E2%9C%93\n"},
+     "  - \"A\" &amp B &unknown; &#xZZ; &#1114112; | http://a/?x=1&y=2&z=✓\n"},
 };
 
 
 TEST(BookmarkFile, Utf8FilesAndCharacterReferences)
 {
     for (const Utf8Case &c : UTF8_CASES) {
-        EXPECT_EQ(NamesInCodePage(c.utf8Tree), Load(c.file)) << c.what;
-        EXPECT_EQ(NamesInCodePage(c.utf8Tree), LoadTrickled(c.file)) << c.what;
+        EXPECT_EQ(c.utf8Tree, Load(c.file)) << c.what;
+        EXPECT_EQ(c.utf8Tree, LoadTrickled(c.file)) << c.what;
     }
 }
 
-TEST(BookmarkFile, AFileWithoutDeclarationKeepsItsBytes)
+TEST(BookmarkFile, AFileWithoutDeclarationIsReadInTheCodePage)
 {
-    // Shift_JIS as Navigator wrote it, declared or not, and a UTF-8 byte
-    // sequence (half-width katakana in Shift_JIS): all stay as written in
-    // this code page (932), and a declaration of a set not known here
-    // changes nothing either.
-    const std::string body = "<H1>\x95\x5c</H1><DL><DT><A HREF=\"http://a/\x95\x5c\">\x8e\xa6 \xC3\xA9</A></DL>";
+    // Shift_JIS as Navigator wrote it (表 ends in a backslash byte), declared
+    // or not, and a UTF-8 byte sequence (half-width katakana in Shift_JIS):
+    // all decoded from this code page (932), and a declaration of a set not
+    // known here changes nothing either. A byte the code page cannot decode
+    // is U+FFFD.
+    const std::string body = "<H1>\x95\x5c</H1><DL><DT><A HREF=\"http://a/\x95\x5c\">\x8e\xa6 \xC3\xA9\x81</A></DL>";
     for (const char *meta : {"", "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=Shift_JIS\">",
                              "<META CHARSET=\"x-unknown\">"})
-        EXPECT_EQ("+\x95\x5c #0\n - \x8e\xa6 \xC3\xA9 | http://a/\x95\x5c\n", Load(meta + body)) << meta;
+        EXPECT_EQ("+表 #0\n - 示 ﾃｩ\xEF\xBF\xBD | http://a/表\n", Load(meta + body)) << meta;
 }
 
 // Files of other character sets, as older browsers exported them, and
-// what each name and URL becomes in code page 932.
+// what each name and URL becomes in UTF-8.
 TEST(BookmarkFile, NamesOfADeclaredCharacterSetAreDecoded)
 {
     const struct {
         const char *charset;
         std::string name;       // as the file holds it
-        std::string expected;   // in code page 932
+        std::string expected;
     } cases[] = {
-        {"x-mac-roman", "\xA4\xA1\xB1", "\x81\x98\x81\x8B\x81\x7D"},          // §°±
-        {"windows-1252", "\xD7\xF7", "\x81\x7E\x81\x80"},                      // × ÷
-        {"ISO-8859-5", "\xBF\xE0\xD8", "\x84\x50\x84\x82\x84\x79"},          // При
-        {"ISO-8859-7", "\xE1\xE2", "\x83\xBF\x83\xC0"},                        // αβ
-        {"EUC-JP", "\xC6\xFC\xCB\xDC", "\x93\xFA\x96\x7B"},                  // 日本
-        {"ISO-2022-JP", "\x1B$BF|K\\\x1B(B", "\x93\xFA\x96\x7B"},               // 日本
+        {"x-mac-roman", "\xA4\xA1\xB1", "§°±"},
+        {"windows-1252", "\xD7\xF7", "×÷"},
+        {"ISO-8859-5", "\xBF\xE0\xD8", "При"},
+        {"ISO-8859-7", "\xE1\xE2", "αβ"},
+        {"EUC-JP", "\xC6\xFC\xCB\xDC", "日本"},
+        {"ISO-2022-JP", "\x1B$BF|K\\\x1B(B", "日本"},
     };
     for (const auto &c : cases) {
         const std::string file = std::string("<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=") +
@@ -408,19 +407,16 @@ TEST(BookmarkFile, NamesOfADeclaredCharacterSetAreDecoded)
     // A name longer than one keeps, read cut inside its third 日 (EUC-JP),
     // then cut on a whole character of UTF-8 before its second.
     const std::string pad(TEXT_MAX - 5, 'n');
-    EXPECT_EQ("+" + pad + "\x93\xFA #0\n",
+    EXPECT_EQ("+" + pad + "日 #0\n",
               Load("<meta charset=\"euc-jp\"><H1>" + pad + "\xC6\xFC\xC6\xFC\xC6\xFC</H1><DL></DL>"));
 }
 
 TEST(BookmarkFile, ReferencesInAFileWithoutDeclaration)
 {
-    // Each reference's character as the code page holds it: names through
-    // Utf8ToAnsi, URLs through Utf8UrlToAnsi.
+    // Each reference's character beside the code page's, in names and URLs.
     const std::string file = "<H1>A&amp;B</H1><DL><DT><A HREF=\"http://a/?q=&#x2713;&amp;r=&#26085;\">"
                              "&#26085;&#x672C; &#xE9; &#x2713; \x95\x5c</A></DL>";
-    EXPECT_EQ("+A&B #0\n - " + Utf8ToAnsi("日本 é ✓ ") + "\x95\x5c | http://a/?q=%E2%9C%93&r=" +
-                  Utf8UrlToAnsi("日") + "\n",
-              Load(file));
+    EXPECT_EQ("+A&B #0\n - 日本 é ✓ 表 | http://a/?q=✓&r=日\n", Load(file));
 }
 
 const Utf8Case STRUCTURE_CASES[] = {
@@ -444,7 +440,7 @@ const Utf8Case STRUCTURE_CASES[] = {
 TEST(BookmarkFile, StructuresOfTodaysExports)
 {
     for (const Utf8Case &c : STRUCTURE_CASES)
-        EXPECT_EQ(NamesInCodePage(c.utf8Tree), Load(c.file)) << c.what;
+        EXPECT_EQ(c.utf8Tree, Load(c.file)) << c.what;
 }
 
 TEST(BookmarkFile, HrefIsFoundBeforeAndAfterA50KbIcon)

@@ -27,7 +27,7 @@ TEST_F(BrowserSections, WrittenBrowsersReadBackAndFreeNumbersAreReused)
 {
     EXPECT_EQ(1, FreeBrowserNumber());
     ListedBrowser found{"Google Chrome", "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe", "", 1, 0};
-    ListedBrowser byHand{"Portable", "D:\\\x95\x5c\\fox.exe", "-P \"work\" -no-remote", 0, 1};
+    ListedBrowser byHand{"Portable", "D:\\表\\fox.exe", "-P \"work\" -no-remote", 0, 1};
     WriteListedBrowser(1, found);
     WriteListedBrowser(2, byHand);
     EXPECT_EQ(3, FreeBrowserNumber());

@@ -5,7 +5,6 @@
 #include "TestIni.h"
 #include "core/bookmarks/ChromiumProfiles.h"
 #include "core/settings/GroupList.h"
-#include "core/text/Unicode.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +32,7 @@ TEST(ChromiumProfiles, EveryProfileWithBookmarksOfEveryBrowserByTheNameTheUserGa
               Profiles("default-only"));
     EXPECT_EQ((std::vector<std::string>{
                   "Google Chrome | Google Chrome - Taro | User Data\\Default",
-                  Utf8ToAnsi("Google Chrome | Google Chrome - 仕事 | User Data\\Profile 1"),
+                  "Google Chrome | Google Chrome - 仕事 | User Data\\Profile 1",
                   "Google Chrome | Google Chrome - Ten | User Data\\Profile 10",
                   "Microsoft Edge | Microsoft Edge - Profile 1 | User Data\\Default",
                   "Brave | Brave - Brave user | User Data\\Default",

@@ -22,7 +22,7 @@ TEST(CommandLine, StartIsTheFirstArgumentInAnyCaseAndMayNameAGroup)
         {"  -Start  other", 1, "other"},
         {"-start 5", 1, "5"},
         {"-start 12 more", 1, "12"},
-        {"-start \x83\x6A\x83\x85\x81\x5B\x83\x58", 1, "\x83\x6A\x83\x85\x81\x5B\x83\x58"},
+        {"-start ニュース", 1, "ニュース"},
         {"-start \"My News\"", 1, "My News"},
         {"-start \"My News\" 3", 1, "My News"},
         {"-start \"No end", 1, "No end"},
@@ -54,11 +54,18 @@ TEST(CommandLine, GroupTextStopsPastTheLongestName)
     }
     const std::string longest(MAX_GROUP_NAME_CHARS, 'n');
     EXPECT_EQ(longest, ParseStartArguments(("-start \"" + longest + "\"").c_str()).group);
+    // 表 is two bytes of the code page: one more than the longest name, whole.
+    std::string hyou, expected;
+    for (int i = 0; i < MAX_GROUP_NAME_CHARS; ++i)
+        hyou += "表";
+    for (int i = 0; i <= MAX_GROUP_NAME_CHARS / 2; ++i)
+        expected += "表";
+    EXPECT_EQ(expected, ParseStartArguments(("-start " + hyou).c_str()).group);
 }
 
 TEST(StartMessage, ArgumentsComeBackWhole)
 {
-    for (const char *args : {"-start 3", "", "-start \"My News\"", "\x83\x6A\x83\x85\x81\x5B\x83\x58"}) {
+    for (const char *args : {"-start 3", "", "-start \"My News\"", "-start ニュース"}) {
         const std::string message = PackStartMessage(args);
         std::string back = "#";
         EXPECT_TRUE(UnpackStartMessage(message.data(), message.size(), back)) << args;
@@ -68,6 +75,11 @@ TEST(StartMessage, ArgumentsComeBackWhole)
     const std::string message = PackStartMessage(nullptr);
     EXPECT_TRUE(UnpackStartMessage(message.data(), message.size(), back));
     EXPECT_EQ("", back);
+    // An older copy's "SRT1" carries the code page's bytes.
+    std::string old = PackStartMessage("-start \x83\x6A\x83\x85\x81\x5B\x83\x58");
+    old[3] = '1';
+    EXPECT_TRUE(UnpackStartMessage(old.data(), old.size(), back));
+    EXPECT_EQ("-start ニュース", back);
 }
 
 TEST(StartMessage, ArgumentsPastACommandLineAreLeftOff)
@@ -77,6 +89,11 @@ TEST(StartMessage, ArgumentsPastACommandLineAreLeftOff)
     std::string back;
     ASSERT_TRUE(UnpackStartMessage(message.data(), message.size(), back));
     EXPECT_EQ(args.substr(0, START_MESSAGE_MAX_ARGS), back);
+    // A character is left off whole.
+    std::string hyou = "a";
+    while (hyou.size() <= START_MESSAGE_MAX_ARGS)
+        hyou += "表";
+    EXPECT_EQ(START_MESSAGE_MAX_ARGS - 2, PackStartMessage(hyou.c_str()).size() - 8);
 }
 
 // What another process may send: only a message of ours, whole, is read.
@@ -92,6 +109,7 @@ TEST(StartMessage, ForeignOrDamagedMessagesAreRefused)
     std::string huge = PackStartMessage(std::string(START_MESSAGE_MAX_ARGS, 'a').c_str()) + "a";
     huge[4] = static_cast<char>(huge.size() - 8);
     huge[5] = static_cast<char>((huge.size() - 8) >> 8);
+    huge[6] = static_cast<char>((huge.size() - 8) >> 16);
     std::string zero = good;
     zero[9] = '\0';
     for (const std::string &message : {cut, longer, signature, length, huge, zero, good.substr(0, 8 - 1), std::string()}) {
@@ -121,6 +139,8 @@ TEST(CommandLine, TokenEndsAtWhiteSpace)
     EXPECT_STREQ("abc", token);
     EXPECT_EQ(0u, ReadFirstToken("   ", token, sizeof token));
     EXPECT_STREQ("", token);
+    EXPECT_EQ(4u, ReadFirstToken("a表示", token, 6));
+    EXPECT_STREQ("a表", token);
 }
 
 TEST(CommandLine, SelfPathIsTheQuotedTextOrTheFirstToken)

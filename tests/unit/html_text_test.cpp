@@ -32,14 +32,6 @@ TEST(HtmlEntities, ReferencesDecodedAndEverythingElseAsWritten)
         EXPECT_EQ(c.utf8, DecodeReferences(c.text)) << c.text;
 }
 
-std::string Marked(const std::string &utf8) { return "[" + utf8 + "]"; }
-
-TEST(HtmlEntities, OnlyCharactersOutsideAsciiAreConverted)
-{
-    EXPECT_EQ("<[\xE2\x9C\x93]>&eacute;[\xC3\xA9]\xC3\xA9",
-              DecodeReferences("&lt;&#x2713;&gt;&eacute;&#233;\xC3\xA9", Marked));
-}
-
 TEST(Charset, MetaDeclarations)
 {
     const struct {
@@ -110,23 +102,14 @@ TEST(Charset, Iso2022JpBecomesEucJp)
 
 TEST(Charset, NamesAndUrls)
 {
-    // UTF-8: the whole text converted; code page: its bytes kept, each
-    // reference's character converted.
-    EXPECT_EQ(Utf8ToAnsi("日本 & é"), BookmarkName("日本 &amp; &#xE9;", true));
-    EXPECT_EQ("\x93\xfa & " + Utf8ToAnsi("é"), BookmarkName("\x93\xfa &amp; &#xE9;", false));
-    EXPECT_EQ("http://a/?x=1&y=%E2%9C%93", BookmarkUrl("http://a/?x=1&amp;y=\xE2\x9C\x93\r\n", true));
-    EXPECT_EQ("http://a/?x=1&y=%E2%9C%93", BookmarkUrl("http://a/?x=1&amp;y=&#x2713;\r\n", false));
-    EXPECT_EQ("http://a/\x93\xfa", BookmarkUrl("http://a/\x93\xfa", false));
-    EXPECT_EQ("http://a/b", BookmarkUrl("http://a/&#10;b", true));
-}
-
-TEST(Charset, WholeCharacters)
-{
-    EXPECT_EQ(3u, WholeCharsLength("abc", 5, true));
-    EXPECT_EQ(1u, WholeCharsLength("a\xE6\x97\xA5", 3, true));
-    EXPECT_EQ(4u, WholeCharsLength("a\xE6\x97\xA5z", 4, true));
-    EXPECT_EQ(1u, WholeCharsLength("a\x95\x5c", 2, false));
-    EXPECT_EQ(3u, WholeCharsLength("a\x95\x5cz", 3, false));
+    // References decoded, every character kept; a byte that is not UTF-8 is
+    // U+FFFD in a name and its escape in a URL.
+    EXPECT_EQ(u8"日本 & é ✓", BookmarkName(u8"日本 &amp; &#xE9; &#x2713;"));
+    EXPECT_EQ("\xEF\xBF\xBD & x", BookmarkName("\x93 &amp; x"));
+    EXPECT_EQ("http://a/?x=1&y=\xE2\x9C\x93", BookmarkUrl("http://a/?x=1&amp;y=\xE2\x9C\x93\r\n"));
+    EXPECT_EQ("http://a/?x=1&y=\xE2\x9C\x93", BookmarkUrl("http://a/?x=1&amp;y=&#x2713;\r\n"));
+    EXPECT_EQ("http://a/%93%FA", BookmarkUrl("http://a/\x93\xfa"));
+    EXPECT_EQ("http://a/b", BookmarkUrl("http://a/&#10;b"));
 }
 
 } // namespace

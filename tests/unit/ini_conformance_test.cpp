@@ -1,13 +1,20 @@
 // What the program relies on from the private-profile functions, and what
 // Windows does with the files they meet, as Wine's own kernel32 tests assert
 // it. The same cases run natively against our implementation and under Wine
-// against kernel32, so any difference between the two shows here. Where Wine
+// against kernel32's wide functions (Profile.h), so any difference between
+// the two shows here. Texts are UTF-8; the file holds code page 932. Where Wine
 // itself does not do what Windows does, the cases run against ours only (the
 // tables at the end). Left out: a NULL file name, which Windows reads as
 // win.ini.
 #include "TestIni.h"
 
 #include "core/settings/Profile.h"
+
+#ifdef _WIN32
+#include "core/text/WideText.h"
+
+#include <windows.h>
+#endif
 
 #include <cstring>
 #include <optional>
@@ -105,7 +112,8 @@ const StringCase kStringCases[] = {
     {__LINE__, "[Other]\nKey=v\n[Orvanta]\n", "Orvanta", "Key", "dflt", 64, "dflt"},
     {__LINE__, "[Orvanta]\nKey=first\nKey=second\n", "Orvanta", "Key", "", 64, "first"},
     {__LINE__, "[ Orvanta ]\nKey=spaced\n", "Orvanta", "Key", "", 64, "spaced"},
-    {__LINE__, "[Orvanta]\nKey=\x95\x5c\x8e\xa6\n", "Orvanta", "Key", "", 64, "\x95\x5c\x8e\xa6"},
+    {__LINE__, "[Orvanta]\nKey=\x95\x5c\x8e\xa6\n", "Orvanta", "Key", "", 64, "表示"},
+    {__LINE__, "[Orvanta]\nKey=\x95\x5c\x8e\xa6\n", "Orvanta", "Key", "", 6, "表"},
     {__LINE__, "[Orvanta]\nKey=tab\there\n", "Orvanta", "Key", "", 64, "tab\there"},
     {__LINE__, "garbage\n[Orvanta]\nKey=v\n", "Orvanta", "Key", "", 64, "v"},
     // Empty and missing names; the default without its trailing blanks.
@@ -150,7 +158,7 @@ TEST_P(IniStringRead, ReadsAsWindowsDoes)
     char buffer[64];
     std::memset(buffer, FILL, sizeof buffer);
     WritableName section(c.section), key(c.key);
-    const DWORD n = GetPrivateProfileStringA(section.get(), key.get(), c.defaultValue, buffer, c.size, FILE_NAME);
+    const size_t n = ProfileReadString(section.get(), key.get(), c.defaultValue, buffer, c.size, FILE_NAME);
     ASSERT_LT(n, sizeof buffer);
     EXPECT_EQ(c.expected, std::string(buffer, n));
     if (c.size > 0) {
@@ -174,10 +182,10 @@ TEST_F(IniFileName, EmptyOrMissingNameIsNoFile)
     for (const char *name : {"", "Missing.ini"}) {
         SCOPED_TRACE(name);
         char buffer[64];
-        EXPECT_EQ(4u, GetPrivateProfileStringA("G1", "GNAME", "dflt", buffer, sizeof buffer, name));
+        EXPECT_EQ(4u, ProfileReadString("G1", "GNAME", "dflt", buffer, sizeof buffer, name));
         EXPECT_STREQ("dflt", buffer);
     }
-    EXPECT_EQ(0, WritePrivateProfileStringA("G1", "GNAME", "x", ""));
+    EXPECT_FALSE(ProfileWriteString("G1", "GNAME", "x", ""));
     EXPECT_EQ("Daily", ReadIniValue("G1", "GNAME"));
 }
 
@@ -223,7 +231,7 @@ TEST_P(IniIntRead, ReadsLeadingDecimalNumber)
     const IntCase &c = GetParam();
     if (c.value)
         WriteIniText(std::string("[Orvanta]\r\nDelay=") + c.value + "\r\n");
-    EXPECT_EQ(c.expected, static_cast<int>(GetPrivateProfileIntA(c.section, c.key, c.defaultValue, FILE_NAME)))
+    EXPECT_EQ(c.expected, static_cast<int>(ProfileReadInt(c.section, c.key, c.defaultValue, FILE_NAME)))
         << "case at line " << c.line;
 }
 
@@ -268,7 +276,7 @@ TEST_P(IniWrite, WritesTheFileAsWindowsDoes)
     SCOPED_TRACE("case at line " + std::to_string(c.line));
     if (c.before)
         WriteIniText(*c.before);
-    EXPECT_EQ(c.written, WritePrivateProfileStringA(c.section, c.key, c.value, FILE_NAME) != 0);
+    EXPECT_EQ(c.written, ProfileWriteString(c.section, c.key, c.value, FILE_NAME));
     if (c.after)
         EXPECT_EQ(*c.after, ReadIniText());
     else
@@ -281,13 +289,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniWrite, ::testing::ValuesIn(kWriteCases));
 std::string Meaning()
 {
     char sections[1024], keys[1024], value[256];
-    GetPrivateProfileStringA(nullptr, nullptr, "", sections, sizeof sections, FILE_NAME);
+    ProfileReadString(nullptr, nullptr, "", sections, sizeof sections, FILE_NAME);
     std::string out;
     for (const char *s = sections; *s; s += std::strlen(s) + 1) {
         out += std::string("[") + s + "]\n";
-        GetPrivateProfileStringA(s, nullptr, "", keys, sizeof keys, FILE_NAME);
+        ProfileReadString(s, nullptr, "", keys, sizeof keys, FILE_NAME);
         for (const char *k = keys; *k; k += std::strlen(k) + 1) {
-            GetPrivateProfileStringA(s, k, "", value, sizeof value, FILE_NAME);
+            ProfileReadString(s, k, "", value, sizeof value, FILE_NAME);
             out += std::string(k) + "=" + value + "\n";
         }
     }
@@ -320,7 +328,7 @@ TEST_P(IniRewrite, KeepsWhatTheFileSays)
     const RewriteCase &c = std::get<0>(GetParam());
     SCOPED_TRACE("case at line " + std::to_string(c.line) + ", line end " + std::get<1>(GetParam()).name);
     WriteIniText(WithLineEnds(c.before, std::get<1>(GetParam())));
-    EXPECT_NE(0, WritePrivateProfileStringA(c.section, c.key, c.value, FILE_NAME));
+    EXPECT_TRUE(ProfileWriteString(c.section, c.key, c.value, FILE_NAME));
     EXPECT_EQ(c.meaning, Meaning());
 }
 
@@ -330,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniRewrite,
 TEST_F(IniTest, ExistingKeyIsReplacedInPlace)
 {
     WriteIniText("[Orvanta]\r\nA=1\r\nB=2\r\nC=3\r\n");
-    WritePrivateProfileStringA("Orvanta", "b", "9", FILE_NAME);
+    ProfileWriteString("Orvanta", "b", "9", FILE_NAME);
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"A", "B", "C"}), KeysInOrder(text, "Orvanta")) << text;
     EXPECT_EQ("9", ReadIniValue("Orvanta", "B"));
@@ -339,24 +347,49 @@ TEST_F(IniTest, ExistingKeyIsReplacedInPlace)
 TEST_F(IniTest, NewKeyGoesToTheEndOfItsSection)
 {
     WriteIniText("[S1]\r\nA=1\r\n\r\n[S2]\r\nX=1\r\n");
-    WritePrivateProfileStringA("S1", "B", "2", FILE_NAME);
+    ProfileWriteString("S1", "B", "2", FILE_NAME);
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"A", "B"}), KeysInOrder(text, "S1")) << text;
     EXPECT_EQ((std::vector<std::string>{"X"}), KeysInOrder(text, "S2")) << text;
     EXPECT_EQ((std::vector<std::string>{"S1", "S2"}), SectionsInOrder(text)) << text;
 }
 
-TEST_F(IniTest, BytesOfTheSystemCodePageSurvive)
+TEST_F(IniTest, TextIsStoredInTheSystemCodePage)
 {
     // 表示 in code page 932: the trail byte of 表 is a backslash.
-    WritePrivateProfileStringA("G1", "GNAME", "\x95\x5c\x8e\xa6", FILE_NAME);
-    EXPECT_EQ("\x95\x5c\x8e\xa6", ReadIniValue("G1", "GNAME"));
+    ProfileWriteString("G1", "GNAME", "表示", FILE_NAME);
+    EXPECT_EQ("表示", ReadIniValue("G1", "GNAME"));
     EXPECT_NE(std::string::npos, ReadIniText().find("GNAME=\x95\x5c\x8e\xa6"));
+}
+
+// A value the code page cannot hold converts the file once, whole, to
+// UTF-16LE, the one form in which Windows keeps Unicode: every value reads
+// back exactly, and an older copy, which reads through the code page, still
+// reads every key.
+TEST_F(IniTest, ValueOutsideTheCodePageTurnsTheFileIntoUtf16)
+{
+    WriteIniText("[Orvanta]\r\nG_NUM=1 2\r\n[G1]\r\nGNAME=\x95\x5c\x8e\xa6\r\n[G2]\r\nGNAME=two\r\n");
+    EXPECT_TRUE(ProfileWriteString("G2", "GNAME", "📰 Café", FILE_NAME));
+    EXPECT_TRUE(ProfileWriteString("G3", "GNAME", "x", FILE_NAME));
+    EXPECT_EQ("\xFF\xFE", ReadIniText().substr(0, 2));
+    const struct {
+        const char *section, *key, *value;
+    } values[] = {{"Orvanta", "G_NUM", "1 2"}, {"G1", "GNAME", "表示"}, {"G2", "GNAME", "📰 Café"}, {"G3", "GNAME", "x"}};
+    for (const auto &v : values) {
+        EXPECT_EQ(v.value, ReadIniValue(v.section, v.key));
+#ifdef _WIN32
+        char ansi[64] = "", expected[64] = "";
+        ::GetPrivateProfileStringA(v.section, v.key, "", ansi, sizeof ansi, FILE_NAME);
+        const std::wstring wide = WideFromUtf8(v.value);
+        ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, expected, sizeof expected, nullptr, nullptr);
+        EXPECT_STREQ(expected, ansi) << v.section;
+#endif
+    }
 }
 
 TEST_F(IniTest, ValueWithEqualsSignReadsBackWhole)
 {
-    WritePrivateProfileStringA("G1", "UL1", "NN http://a/?x=1&y=2", FILE_NAME);
+    ProfileWriteString("G1", "UL1", "NN http://a/?x=1&y=2", FILE_NAME);
     EXPECT_EQ("NN http://a/?x=1&y=2", ReadIniValue("G1", "UL1"));
 }
 
@@ -383,7 +416,7 @@ INSTANTIATE_TEST_SUITE_P(WindowsOnly, IniWrite, ::testing::ValuesIn(kWindowsOnly
 
 TEST_F(IniTest, RemovingFromAMissingFileLeavesAnEmptyOne)
 {
-    EXPECT_NE(0, WritePrivateProfileStringA("G1", nullptr, nullptr, FILE_NAME));
+    EXPECT_TRUE(ProfileWriteString("G1", nullptr, nullptr, FILE_NAME));
     EXPECT_TRUE(IniExists());
     EXPECT_EQ("", ReadIniText());
 }

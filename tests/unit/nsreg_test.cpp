@@ -30,6 +30,14 @@ TEST(Nsreg, ProfileLocationOfTheLastUser)
     EXPECT_EQ(DIR, found.dir);
 }
 
+TEST(Nsreg, ProfileLocationIsReadInTheCodePage)
+{
+    // A folder ending in 表, whose second byte in code page 932 is a backslash.
+    const Found found = ProfileDir(ProfileImage("taro", "taro", "C:\\Users\\\x95\x5c"));
+    EXPECT_EQ(1, found.ok);
+    EXPECT_EQ("C:\\Users\\表", found.dir);
+}
+
 TEST(Nsreg, NamesMatchCaseSensitively)
 {
     EXPECT_EQ(0, ProfileDir(ProfileImage("taro", "Taro", DIR)).ok);

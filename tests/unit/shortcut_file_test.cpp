@@ -1,6 +1,4 @@
-#include "core/text/AnsiText.h"
 #include "core/bookmarks/ShortcutFile.h"
-#include "core/text/Unicode.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +28,7 @@ TEST(ShortcutFile, NameIsTheFileNameWithoutItsDotUrlInAnyCase)
         {"URL", false, ""},
         {"page.URLX", false, ""},
         {"page.URL~", false, ""},
-        {"\x95\x5c.URL", true, "\x95\x5c"},
+        {"表.URL", true, "表"},
     };
     for (const auto &c : cases) {
         std::string name = "unchanged";
@@ -170,8 +168,9 @@ TEST(ShortcutFile, LongLinesAreReadWholeOrNotAtAll)
     }
 }
 
-// Windows writes "?" for what the code page cannot hold in the first URL
-// line, and the exact URL in UTF-7 in the "[InternetShortcut.W]" section.
+// Windows writes the first URL line in the code page, "?" for what it
+// cannot hold, and the exact URL in UTF-7 in the "[InternetShortcut.W]"
+// section. Either becomes UTF-8.
 TEST(ShortcutFile, TheUnicodeSectionsUrlIsTakenWhenThere)
 {
     const std::string plain = "[InternetShortcut]\r\nURL=http://b?cher.example/?\r\n";
@@ -182,11 +181,13 @@ TEST(ShortcutFile, TheUnicodeSectionsUrlIsTakenWhenThere)
     } cases[] = {
         {"an IDN host and a character the code page has not",
          plain + "[InternetShortcut.W]\r\nURL=http://b+APw-cher.example/+JxM-\r\n",
-         "http://xn--bcher-kva.example/%E2%9C%93"},
+         "http://bücher.example/✓"},
         {"the section's name in any letter case, blanks after it; \"+-\" is '+'",
          plain + "[internetshortcut.w]  \r\nIconIndex=1\r\nURL=http://a/?q=1+-2\r\n", "http://a/?q=1+2"},
         {"characters the code page holds", plain + "[InternetShortcut.W]\r\nURL=http://a/+ZeVnLA-\r\n",
-         Utf8UrlToAnsi("http://a/\xE6\x97\xA5\xE6\x9C\xAC")},
+         "http://a/日本"},
+        {"no section: the first URL line, in the code page", "[InternetShortcut]\r\nURL=http://a/\x93\xfa\x96\x7b\r\n",
+         "http://a/日本"},
         {"no URL line in the section: one after it does not count",
          plain + "[InternetShortcut.W]\r\nIconIndex=1\r\n[Other]\r\nURL=http://other/\r\n", "http://b?cher.example/?"},
         {"a section line too long", plain + "[InternetShortcut.W]\r\nURL=" + std::string(SHORTCUT_LINE_MAX, 'u'),

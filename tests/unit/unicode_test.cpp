@@ -1,6 +1,7 @@
-// Unicode text turned into what entries and names keep. Natively against
-// iconv and libidn2, under Wine against the system's conversions with the
-// Japanese code page: both must give these answers.
+// Text turned into UTF-8 from where it comes, and into what the old
+// browsers' interfaces take. Natively against iconv and libidn2, under Wine
+// against the system's conversions with the Japanese code page: both must
+// give these answers.
 #include "core/text/Unicode.h"
 
 #include "Cp932.h"
@@ -38,19 +39,37 @@ TEST(Unicode, Utf8CharLengthAcceptsOnlyWellFormedCharacters)
         EXPECT_EQ(c.expected, Utf8CharLength(c.text, 0)) << c.text;
 }
 
-TEST(Unicode, NamesTakeTheCodePageAndNeverTheUtf8Bytes)
+TEST(Unicode, TextKeepsItsUtf8AndNothingElse)
+{
+    EXPECT_EQ("", ValidUtf8(""));
+    EXPECT_EQ(std::string(NIHON_UTF8) + " \xF0\x9F\x98\x80", ValidUtf8(std::string(NIHON_UTF8) + " \xF0\x9F\x98\x80"));
+    EXPECT_EQ("a\xEF\xBF\xBD\xEF\xBF\xBD" "b", ValidUtf8("a\xE6\x97" "b"));
+    EXPECT_EQ("http://a/%E6%97b%FF/\xE2\x9C\x93", Utf8Url("http://a/\xE6\x97" "b\xFF/\xE2\x9C\x93"));
+    EXPECT_EQ("http://b\xC3\xBC" "cher.example/", Utf8Url("http://b\xC3\xBC" "cher.example/"));
+}
+
+TEST(Unicode, CodePageTextBecomesUtf8WithNothingDropped)
 {
     REQUIRE_CP932();
-    EXPECT_EQ("", Utf8ToAnsi(""));
-    EXPECT_EQ("Market & Sell", Utf8ToAnsi("Market & Sell"));
-    EXPECT_EQ(std::string(NIHON_932) + " news", Utf8ToAnsi(std::string(NIHON_UTF8) + " news"));
-    // Bytes that are not UTF-8 do not pass through as code page bytes.
-    EXPECT_EQ("a?b", Utf8ToAnsi("a\xff" "b"));
-    // A character 932 cannot hold: a look-alike or '?', one byte either way.
-    const std::string check = Utf8ToAnsi("\xe2\x9c\x93");
-    EXPECT_TRUE(check == "?" || (check.size() == 1 && static_cast<unsigned char>(check[0]) < 0x80)) << check;
-    const std::string accented = Utf8ToAnsi("caf\xc3\xa9");
-    EXPECT_TRUE(accented == "cafe" || accented == "caf?") << accented;
+    EXPECT_EQ(std::string(NIHON_UTF8) + " news", AnsiToUtf8(std::string(NIHON_932) + " news"));
+    // 表 ends in a backslash byte; a lead byte at the end, or before a byte
+    // that cannot follow it, is no character.
+    EXPECT_EQ("C:\\\xE8\xA1\xA8\\a", AnsiToUtf8("C:\\\x95\x5C\\a"));
+    EXPECT_EQ("a\xEF\xBF\xBD", AnsiToUtf8("a\x95"));
+    EXPECT_EQ("\xEF\xBF\xBD\x0A\xE6\x97\xA5", AnsiToUtf8("\x81\x0A\x93\xFA"));
+}
+
+TEST(Unicode, StoredLengthIsTheCodePagesWhenItHoldsTheText)
+{
+    REQUIRE_CP932();
+    const std::string check = "\xE2\x9C\x93";    // ✓, which 932 does not hold
+    EXPECT_EQ(4u, StoredLength(NIHON_UTF8));
+    EXPECT_EQ(1u, StoredLength("\xEF\xBD\xB1"));    // half-width ｱ, one byte
+    EXPECT_EQ(9u, StoredLength(std::string(NIHON_UTF8) + check));
+    EXPECT_EQ(3u, StoredPrefix(std::string(NIHON_UTF8) + check, 3));
+    EXPECT_EQ(6u, StoredPrefix(std::string(NIHON_UTF8) + check, 8));
+    EXPECT_EQ(9u, StoredPrefix(std::string(NIHON_UTF8) + check, 9));
+    EXPECT_EQ(2u, StoredPrefix("ab\xFF", 2));
 }
 
 TEST(Unicode, ExactCharactersAreOnlyThoseTheCodePageHolds)

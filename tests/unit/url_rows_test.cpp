@@ -51,8 +51,8 @@ TEST(UrlRules, BlanksInsideAUrlAreEscaped)
         {"http://x/%20", "http://x/%20"},
         {"", ""},
         {"   ", "   "},
-        // 表 and ソ keep their second byte; a blank after them is escaped.
-        {"http://x/\x95\x5c \x83\x5c", "http://x/\x95\x5c%20\x83\x5c"},
+        // 表 and ソ stay whole; a blank after them is escaped.
+        {"http://x/表 ソ", "http://x/表%20ソ"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.escaped, EscapeInnerBlanks(c.text)) << '"' << c.text << '"';
@@ -75,8 +75,11 @@ TEST(UrlRules, AUrlFitsAnEntryWhenItsStoredFormDoes)
         {std::string(MAX / 2, 'a') + "\t" + std::string(MAX / 2 - 3, 'b'), true},
         {" " + std::string(MAX - 2, 'a') + "\t", true},
         {" " + std::string(MAX - 1, 'a') + "\t", false},
-        {std::string(MAX - 2, 'a') + "\x95\x5c", true},
-        {std::string(MAX - 1, 'a') + "\x95\x5c", false},
+        // 表 is two bytes of the code page; ✓, which it has not, three of UTF-8.
+        {std::string(MAX - 2, 'a') + "表", true},
+        {std::string(MAX - 1, 'a') + "表", false},
+        {std::string(MAX - 3, 'a') + "✓", true},
+        {std::string(MAX - 2, 'a') + "✓", false},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(c.fits, UrlFitsEntry(c.url)) << c.url.size();
@@ -273,13 +276,15 @@ TEST(UrlList, CopyToCutsLongUrlsOnACharacterBoundary)
     SetTable(table, 0);
     struct {
         std::string url;
-        size_t stored;
+        size_t kept;    // bytes of UTF-8
     } const cases[] = {
         {std::string(1018, 'a'), 1018},
         {std::string(1500, 'a'), 1018},
-        // 1017 bytes then 表: the double-byte character would end past 1018.
-        {std::string(1017, 'a') + "\x95\x5c" + "b", 1017},
-        {std::string(1016, 'a') + "\x95\x5c" + "b", 1018},
+        // 1017 characters then 表, two bytes of the code page: it would end past 1018.
+        {std::string(1017, 'a') + "表" + "b", 1017},
+        {std::string(1016, 'a') + "表" + "b", 1019},
+        // With ✓ the code page cannot hold the URL: its UTF-8 counts.
+        {std::string(1016, 'a') + "✓" + "b", 1016},
     };
     for (const auto &c : cases) {
         CUrlRows rows;
@@ -287,8 +292,8 @@ TEST(UrlList, CopyToCutsLongUrlsOnACharacterBoundary)
         rows.Register(-1, BK_NN, c.url);
         UrlTable out;
         ASSERT_EQ(1, rows.CopyTo(out));
-        EXPECT_EQ(c.stored + 1, std::strlen(out.text[0])) << c.url.size();
-        EXPECT_EQ(c.url.substr(0, c.stored), out.text[0] + 1);
+        EXPECT_EQ(c.kept + 1, std::strlen(out.text[0])) << c.url.size();
+        EXPECT_EQ(c.url.substr(0, c.kept), out.text[0] + 1);
     }
 }
 
@@ -297,12 +302,20 @@ using UrlListStore = IniTest;
 
 TEST_F(UrlListStore, LongestUrlAndGroupNameComeBackWhole)
 {
+    REQUIRE_CP932();
     CGroupList groups;
     groups.LoadGroups();
     const int group = groups.AllocGroup(1);
-    const std::string name(MAX_GROUP_NAME_CHARS, 'n');
-    const std::string url(MAX_URL_CHARS, 'u');
+    std::string name(MAX_GROUP_NAME_CHARS, 'n');
+    std::string url(MAX_URL_CHARS, 'u');
     for (int kind : {BK_NN, BK_IE, BK_DEF}) {
+        // The same length in characters of two bytes of the code page, three of UTF-8.
+        if (kind == BK_DEF) {
+            name.clear();
+            for (int i = 0; i < MAX_GROUP_NAME_CHARS / 2; ++i)
+                name += "表";
+            url = "http://" + name.substr(0, (MAX_URL_CHARS - 8) / 2 * 3) + "/";
+        }
         UrlTable table;
         SetTable(table, 0);
         CUrlRows rows;

@@ -1,5 +1,9 @@
 #include "LaunchFixture.h"
 
+#include "core/text/WideText.h"
+
+#include <algorithm>
+
 void LaunchTest::SetUp()
 {
     IniTest::SetUp();
@@ -8,9 +12,14 @@ void LaunchTest::SetUp()
     ASSERT_TRUE(SetKeyDefault(HKEY_CLASSES_ROOT, ".htm", "NetscapeMarkup"));
 }
 
+// Entries beyond ASCII go into the file in UTF-16, as the program keeps
+// text its code page lacks.
 void LaunchTest::StartGroup(const std::vector<std::string> &entries, const std::string &options)
 {
-    WriteIniText(GroupIni(entries, options));
+    const std::string ini = GroupIni(entries, options);
+    const std::wstring wide = WideFromUtf8(ini);
+    const bool ascii = std::all_of(ini.begin(), ini.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    WriteIniText(ascii ? ini : "\xFF\xFE" + std::string(reinterpret_cast<const char *>(wide.data()), wide.size() * 2));
     ASSERT_TRUE(m_app.Start());
     ASSERT_TRUE(m_app.WaitWindow());
     m_app.Click(IDC_START);

@@ -2,7 +2,8 @@
 
 #include "LauncherDriver.h"
 #include "NsregImage.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
+#include "core/text/WideText.h"
 
 #include <shlwapi.h>
 
@@ -66,7 +67,7 @@ HTREEITEM FindItem(HWND tree, HTREEITEM item, const std::string &title)
 {
     for (; item; item = Next(tree, item, TVGN_NEXT)) {
         LPARAM data = 0;
-        if (AnsiFromWide(ItemText(tree, item, data).c_str()) == title)
+        if (Utf8FromWide(ItemText(tree, item, data)) == title)
             return item;
         if (HTREEITEM found = FindItem(tree, Next(tree, item, TVGN_CHILD), title))
             return found;
@@ -161,10 +162,11 @@ std::string WindowsDir()
 void SetRegString(HKEY root, const std::string &key, const char *name, const std::string &value)
 {
     HKEY hKey;
-    if (::RegCreateKeyExA(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(root, WideFromUtf8(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hKey, nullptr) != ERROR_SUCCESS)
         return;
-    ::RegSetValueExA(hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
-                     static_cast<DWORD>(value.size() + 1));
+    const std::wstring text = WideFromUtf8(value);
+    ::RegSetValueExW(hKey, WideFromUtf8(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(text.c_str()),
+                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     ::RegCloseKey(hKey);
 }
 

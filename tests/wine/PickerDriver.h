@@ -24,7 +24,7 @@ std::string TreeText(HWND tree);
 std::vector<std::string> PickerRows(HWND list);
 // Selects exactly these rows (LVIS_SELECTED), as ctrl-clicks would.
 void SelectRows(HWND list, const std::vector<int> &rows);
-// Selects the tree item with this title (in the system's code page).
+// Selects the tree item with this title (UTF-8).
 bool SelectFolder(HWND tree, const std::string &title);
 // Waits until the list shows count rows.
 bool WaitRows(HWND list, int count);

@@ -3,7 +3,7 @@
 // folder, and driven the way a user would.
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>

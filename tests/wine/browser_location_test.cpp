@@ -44,7 +44,7 @@ TEST(LocateNetscape, AppPathsFirstThenTheComServerTakenWhole)
         {"server only", nullptr, server, 0, server},
         {"app path key without value", NO_VALUE, server, 0, server},
         {"empty app path", "", server, 0, server},
-        {"cp932 path", "C:\\\x95\x5c\\netscape.exe", nullptr, 0, "C:\\\x95\x5c\\netscape.exe"},
+        {"cp932 path", "C:\\\x95\x5c\\netscape.exe", nullptr, 0, "C:\\表\\netscape.exe"},
         {"longest that fits", LONGEST.c_str(), server, 0, LONGEST.c_str()},
         {"app path too long", TOO_LONG.c_str(), server, 0, server},
         {"both too long", TOO_LONG.c_str(), TOO_LONG.c_str(), -1, nullptr},

@@ -4,7 +4,8 @@
 // and lists it in the order of the system's directory search.
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
+#include "core/text/WideText.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +13,8 @@
 namespace {
 
 const char SHELL_FOLDERS_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-// Code page 932: お気に入り表 (表 ends in 0x5C).
-const char FAVORITES_NAME[] = "\x82\xa8\x8b\x43\x82\xc9\x93\xfc\x82\xe8\x95\x5c";
+// 表 ends in 0x5C in code page 932, which lacks Hangul; 1252 lacks both.
+const char FAVORITES_NAME[] = "お気に入り表 즐겨찾기";
 
 // The root item's line of a tree's text.
 std::string Root() { return "+" + AnsiFromWide(L"お気に入り") + " #0\n"; }
@@ -24,7 +25,6 @@ class Favorites : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_EQ(932u, ::GetACP()) << "the tests run with the Japanese code page";
         m_root = JoinPath(TempDir(), FAVORITES_NAME);
         RemoveTree(m_root);
         MakeDir(m_root);
@@ -53,13 +53,13 @@ protected:
 std::vector<std::string> SystemOrder(const std::string &dir)
 {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA(JoinPath(dir, "*.*").c_str(), &data);
+    WIN32_FIND_DATAW data;
+    HANDLE find = ::FindFirstFileW(WideFromUtf8(JoinPath(dir, "*.*")).c_str(), &data);
     do {
-        const std::string name = data.cFileName;
+        const std::string name = Utf8FromWide(data.cFileName);
         if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && name != "." && name != "..")
             names.push_back(name);
-    } while (::FindNextFileA(find, &data));
+    } while (::FindNextFileW(find, &data));
     ::FindClose(find);
     return names;
 }

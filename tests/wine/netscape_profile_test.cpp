@@ -3,7 +3,8 @@
 #include "NsregImage.h"
 #include "PickerDriver.h"
 #include "bookmarks/NetscapeProfile.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
+#include "links/Registry.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +68,7 @@ TEST_F(NetscapeProfile, RegistryValueLongerThanItsBufferGivesNothing)
 {
     SetRegString(HKEY_LOCAL_MACHINE, NAVIGATOR_KEY, "CurrentVersion", "4.08");
     SetRegString(HKEY_LOCAL_MACHINE, USERS_KEY, "CurrentUser", "taro");
-    SetRegString(HKEY_LOCAL_MACHINE, std::string(USERS_KEY) + "\\taro", "DirRoot", std::string(600, 'd'));
+    SetRegString(HKEY_LOCAL_MACHINE, std::string(USERS_KEY) + "\\taro", "DirRoot", std::string(REG_VALUE_SIZE, 'd'));
     char dir[PROFILE_DIR_SIZE] = "";
     EXPECT_EQ(0, FindNetscapeProfileDir(dir));
 }

@@ -8,7 +8,8 @@
 #include "LauncherDriver.h"
 #include "TestIni.h"
 #include "core/settings/GroupList.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
+#include "core/text/WideText.h"
 #include "res/resource.h"
 
 #include <shlobj.h>
@@ -40,11 +41,20 @@ std::string Bookmarks(const std::vector<std::pair<std::string, std::string>> &ba
            "\"synced\":{\"type\":\"folder\",\"name\":\"Mobile\",\"children\":[]}},\"version\":1}";
 }
 
-std::string LocalAppData()
+const wchar_t USER_SHELL_FOLDERS[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+// Points the user's local application data folder at dir (UTF-8); empty
+// restores Windows' own.
+void SetLocalAppData(const std::string &dir)
 {
-    char dir[MAX_PATH] = "";
-    ::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, dir);
-    return dir;
+    HKEY key;
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, USER_SHELL_FOLDERS, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    const std::wstring value = dir.empty() ? L"%USERPROFILE%\\AppData\\Local" : WideFromUtf8(dir);
+    ::RegSetValueExW(key, L"Local AppData", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE *>(value.c_str()),
+                     static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
 }
 
 // Makes every folder of path that is missing.
@@ -118,10 +128,10 @@ HWND FileNameBox(HWND open)
 }
 
 // Types text into an edit box of another process, key by key.
-void TypeText(HWND edit, const std::string &text)
+void TypeText(HWND edit, const std::string &utf8)
 {
-    for (const char c : text)
-        ::PostMessageW(edit, WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(c)), 1);
+    for (const wchar_t c : WideFromUtf8(utf8))
+        ::PostMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
 }
 
 // Whether the process has this module loaded.
@@ -171,8 +181,11 @@ protected:
     void SetUp() override
     {
         IniTest::SetUp();
-        m_local = LocalAppData();
-        ASSERT_FALSE(m_local.empty());
+        // A user folder named in scripts the code page lacks.
+        m_user = MakeTempDir("usr");
+        m_local = JoinPath(m_user, ::GetACP() == 932 ? "사용자 é\\AppData\\Local" : "Пользователь 日本\\AppData\\Local");
+        MakeDirs(m_local);
+        SetLocalAppData(m_local);
         const std::string chrome = JoinPath(m_local, "Google\\Chrome\\User Data");
         MakeDirs(JoinPath(chrome, "Default"));
         MakeDirs(JoinPath(chrome, "Profile 1"));
@@ -194,8 +207,8 @@ protected:
     }
     void TearDown() override
     {
-        RemoveTree(JoinPath(m_local, "Google"));
-        RemoveTree(JoinPath(m_local, "Microsoft\\Edge"));
+        SetLocalAppData("");
+        RemoveTree(m_user);
         IniTest::TearDown();
     }
 
@@ -230,7 +243,7 @@ protected:
     }
 
     Launcher m_app;
-    std::string m_local;
+    std::string m_user, m_local;
 };
 
 TEST_F(OtherBrowsers, TheMenuOffersEveryProfileThenAFile)
@@ -301,10 +314,9 @@ TEST_F(OtherBrowsers, EntriesTakeTheKindOfTheBrowserTheyCameFrom)
 }
 
 // The export chosen in the file-open dialog by typing its path and pressing
-// Enter: names read whole where the code page holds them, character
-// references decoded, every URL exact (an IDN host in punycode, what the
-// code page cannot hold as UTF-8 escapes, what it holds as it is). The
-// dialog's library comes in only then: the launcher starts without it.
+// Enter: names read whole, character references decoded, every URL exactly
+// as written, in the settings file too. The dialog's library comes in only
+// then: the launcher starts without it.
 TEST_F(OtherBrowsers, AFileChosenInTheFileOpenDialogGivesItsNamesAndExactUrls)
 {
     const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
@@ -314,10 +326,12 @@ TEST_F(OtherBrowsers, AFileChosenInTheFileOpenDialogGivesItsNamesAndExactUrls)
         std::vector<std::wstring> urls;    // picked together, from one folder
         std::vector<std::wstring> names;   // as the picker shows them; empty: not compared
     } picks[] = {
-        {{L"http://xn--bcher-kva.example/", L"https://tasks.example.org/done/%E2%9C%93"}, {}},
+        {{L"http://bücher.example/", L"https://tasks.example.org/done/✓"}, {}},
         {{L"https://www.example.jp/ニュース/"}, {L"ニュース速報"}},
         {{L"https://market.example.com/?a=1&b=2"}, {L"Market & Sell <Name>"}},
     };
+    const std::wstring copy = WideFromUtf8(JoinPath(m_local, "firefox-utf8-ja.html"));
+    ASSERT_TRUE(::CopyFileW(WideFromUtf8(TestDataPath(FIREFOX_EXPORT)).c_str(), copy.c_str(), FALSE));
     std::vector<ListRow> expected = {{L"DEF", L"http://old/", 2}};
     for (const auto &pick : picks) {
         const std::string what = AnsiFromWide(pick.urls[0].c_str());
@@ -327,7 +341,7 @@ TEST_F(OtherBrowsers, AFileChosenInTheFileOpenDialogGivesItsNamesAndExactUrls)
         EXPECT_TRUE(HasModule(m_app.Pid(), L"comdlg32.dll")) << what;
         HWND box = FileNameBox(open);
         ASSERT_NE(nullptr, box) << what;
-        TypeText(box, TestDataPath(FIREFOX_EXPORT));
+        TypeText(box, JoinPath(m_local, "firefox-utf8-ja.html"));
         PressKey(box, VK_RETURN);
         HWND picker = WaitProcessWindow(m_app.Pid(), FIREFOX_TITLE);
         ASSERT_NE(nullptr, picker) << what;
@@ -348,8 +362,31 @@ TEST_F(OtherBrowsers, AFileChosenInTheFileOpenDialogGivesItsNamesAndExactUrls)
     ASSERT_TRUE(CloseSettings(m_app, sheet, true));
     EXPECT_EQ("5", ReadIniValue("G1", "URL_Num"));
     for (size_t i = 1; i < expected.size() - 1; ++i)
-        EXPECT_EQ("DEF " + AnsiFromWide(expected[i].url.c_str()),
+        EXPECT_EQ("DEF " + Utf8FromWide(expected[i].url),
                   ReadIniValue("G1", ("UL" + std::to_string(i + 1)).c_str()));
+}
+
+// A browser's program chosen in the file-open dialog from the user's folder,
+// whose name the code page cannot hold, is stored whole.
+TEST_F(OtherBrowsers, AProgramChosenInTheFileOpenDialogIsStoredWhole)
+{
+    const std::string program = JoinPath(m_local, u8"ブラウザ é.exe");
+    WriteBytes(program, "MZ");
+    const SettingsSheet sheet = OpenSettingsPage(m_app, 2);
+    ASSERT_NE(nullptr, sheet.Window());
+    sheet.Click(IDC_BROWSER_ADD);
+    HWND dialog = WaitProcessWindow(m_app.Pid(), L"ブラウザの設定");
+    ASSERT_NE(nullptr, dialog);
+    SendWait(::GetDlgItem(dialog, IDC_BROWSER_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Mine"));
+    ::PostMessageW(::GetDlgItem(dialog, IDC_BROWSER_BROWSE), BM_CLICK, 0, 0);
+    HWND open = WaitOwnedDialog(dialog);
+    ASSERT_NE(nullptr, open);
+    TypeText(FileNameBox(open), program);
+    PressKey(FileNameBox(open), VK_RETURN);
+    EXPECT_TRUE(WaitUntil([&] { return ControlText(::GetDlgItem(dialog, IDC_BROWSER_PROGRAM)) == WideFromUtf8(program); }));
+    ASSERT_TRUE(CloseDialog(dialog, IDOK));
+    ASSERT_TRUE(CloseSettings(m_app, sheet, true));
+    EXPECT_EQ(program, ReadIniValue("Browser2", "Program"));
 }
 
 } // namespace

@@ -54,7 +54,7 @@ TEST_F(StartGroup, NumberStartsThatGroup)
 
 TEST_F(StartGroup, NameStartsThatGroup)
 {
-    ASSERT_TRUE(m_app.Start(std::string("-start ") + NEWS));
+    ASSERT_TRUE(m_app.Start("-start ニュース"));
     EXPECT_EQ("http://three/", FirstPage());
 }
 

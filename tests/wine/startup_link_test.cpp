@@ -3,38 +3,34 @@
 // folder of its own.
 #include "LauncherDriver.h"
 #include "TestIni.h"
+#include "core/text/WideText.h"
 #include "res/resource.h"
 
 namespace {
 
-// スタート表 and 表\表示.exe in code page 932: the second byte of 表 is 0x5C.
-const char JAPANESE_FOLDER[] = "\x83\x58\x83\x5e\x81\x5b\x83\x67\x95\x5c";
-const char HYOU[] = "\x95\x5c";
-const char HYOUJI[] = "\x95\x5c\x8e\xa6";
-
-bool Exists(const std::string &path) { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string &path) { return ::GetFileAttributesW(WideFromUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 class StartupShortcut : public IniTest {
 protected:
     void SetUp() override
     {
         IniTest::SetUp();
-        char temp[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, temp);
-        m_strTemp = temp;
+        wchar_t temp[MAX_PATH];
+        ::GetTempPathW(MAX_PATH, temp);
+        m_strTemp = Utf8FromWide(temp);
     }
     void TearDown() override
     {
         for (auto it = m_created.rbegin(); it != m_created.rend(); ++it)
-            if (!::DeleteFileA(it->c_str()))
-                ::RemoveDirectoryA(it->c_str());
+            if (!::DeleteFileW(WideFromUtf8(*it).c_str()))
+                ::RemoveDirectoryW(WideFromUtf8(*it).c_str());
         IniTest::TearDown();
     }
     // A fresh folder under the temporary folder, removed after the test.
     std::string MakeFolder(const std::string &name)
     {
         const std::string path = m_strTemp + name;
-        ::CreateDirectoryA(path.c_str(), nullptr);
+        ::CreateDirectoryW(WideFromUtf8(path).c_str(), nullptr);
         m_created.push_back(path);
         return path;
     }
@@ -115,40 +111,52 @@ TEST_F(StartupShortcut, IsCreatedWithStartArgumentAndRemovedAgain)
     ExpectShown(app, false);
 }
 
-TEST_F(StartupShortcut, JapaneseFolderAndProgramNameAreSplitByCharacters)
+// Folders and a program named in any script: on code page 932 a folder
+// ending in 表, whose second byte there is a backslash, and names in
+// Hangul and with "é", which the code page lacks; on 1252 Cyrillic and
+// Japanese names.
+TEST_F(StartupShortcut, FolderAndProgramNamesInAnyScriptAreKeptWhole)
 {
-    const std::string folder = MakeFolder(JAPANESE_FOLDER);
-    const std::string programDir = MakeFolder(HYOU);
-    const std::string program = programDir + "\\" + HYOUJI + ".exe";
-    ASSERT_TRUE(::CopyFileA((ProgramDir() + "\\Orvanta.exe").c_str(), program.c_str(), FALSE));
-    Remember(program);
-    const std::string link = folder + "\\" + HYOUJI + ".lnk";
-    Remember(link);
-    StartupFolderValue::Set(folder.c_str());
-    {
-        Launcher app;
-        ASSERT_TRUE(app.StartCommandLine(program, "\"" + program + "\" -x"));
-        ASSERT_TRUE(app.WaitWindow());
-        ChangeStartup(app, IDC_STARTUP_ADD);
-        ASSERT_TRUE(app.Sync());
-        EXPECT_EQ(nullptr, FindProcessWindow(app.Pid(), L"Orvanta"));
-        const ShortcutInfo info = ReadShortcut(link);
-        ASSERT_TRUE(info.loaded) << "no " << link;
-        EXPECT_EQ(program, info.target);
-        EXPECT_EQ("-start", info.arguments);
-        ExpectShown(app, true);
-        ChangeStartup(app, IDC_STARTUP_REMOVE);
-        ASSERT_TRUE(app.Sync());
-        EXPECT_FALSE(Exists(link));
-        app.Command(IDCANCEL);
-        ASSERT_TRUE(app.WaitExit());
+    struct Names {
+        const char *folder, *programDir, *programName;
+    };
+    const std::vector<Names> cases = ::GetACP() == 932
+                                         ? std::vector<Names>{{"スタート表", "表", "表示"}, {"시작 é", "사용자 é", "프로그램é"}}
+                                         : std::vector<Names>{{"Автозагрузка スタート", "Пользователь 日本", "Программа表"}};
+    for (const Names &c : cases) {
+        const std::string folder = MakeFolder(c.folder);
+        const std::string program = MakeFolder(c.programDir) + "\\" + c.programName + ".exe";
+        const std::wstring original = WideFromUtf8(ProgramDir() + "\\Orvanta.exe");
+        ASSERT_TRUE(::CopyFileW(original.c_str(), WideFromUtf8(program).c_str(), FALSE));
+        Remember(program);
+        const std::string link = folder + "\\" + c.programName + ".lnk";
+        Remember(link);
+        StartupFolderValue::Set(folder.c_str());
+        {
+            Launcher app;
+            ASSERT_TRUE(app.StartCommandLine(program, "\"" + program + "\" -x"));
+            ASSERT_TRUE(app.WaitWindow());
+            ChangeStartup(app, IDC_STARTUP_ADD);
+            ASSERT_TRUE(app.Sync());
+            EXPECT_EQ(nullptr, FindProcessWindow(app.Pid(), L"Orvanta"));
+            const ShortcutInfo info = ReadShortcut(link);
+            ASSERT_TRUE(info.loaded) << "no " << link;
+            EXPECT_EQ(program, info.target);
+            EXPECT_EQ("-start", info.arguments);
+            ExpectShown(app, true);
+            ChangeStartup(app, IDC_STARTUP_REMOVE);
+            ASSERT_TRUE(app.Sync());
+            EXPECT_FALSE(Exists(link));
+            app.Command(IDCANCEL);
+            ASSERT_TRUE(app.WaitExit());
+        }
+        // Only the one shortcut was ever made: no name cut inside 表.
+        WIN32_FIND_DATAW data;
+        HANDLE find = ::FindFirstFileW(WideFromUtf8(folder + "\\*.lnk").c_str(), &data);
+        EXPECT_EQ(INVALID_HANDLE_VALUE, find) << Utf8FromWide(data.cFileName);
+        if (find != INVALID_HANDLE_VALUE)
+            ::FindClose(find);
     }
-    // Only the one shortcut was ever made: no name cut inside 表.
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((folder + "\\*.lnk").c_str(), &data);
-    EXPECT_EQ(INVALID_HANDLE_VALUE, find) << data.cFileName;
-    if (find != INVALID_HANDLE_VALUE)
-        ::FindClose(find);
 }
 
 TEST_F(StartupShortcut, DeletingAShortcutThatWentAwayShowsNothing)

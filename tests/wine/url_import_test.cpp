@@ -6,7 +6,7 @@
 #include "LauncherDriver.h"
 #include "PickerDriver.h"
 #include "TestIni.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
 #include "res/resource.h"
 
 namespace {

@@ -323,7 +323,7 @@ TEST_F(UrlPage, RenamedGroupShowsInTheLaunchersSelectorAfterOk)
     EXPECT_EQ(1, SelectedGroup(sheet));
     EXPECT_EQ("two", ReadIniValue("G2", "GNAME")) << "not before Save or OK";
     Close(sheet, true);
-    EXPECT_EQ("\x8e\x64\x8e\x96", ReadIniValue("G2", "GNAME"));
+    EXPECT_EQ("仕事", ReadIniValue("G2", "GNAME"));
     EXPECT_EQ((std::vector<ComboItem>{{"one", 1}, {"\x8e\x64\x8e\x96", 2}}), m_app.Groups());
     EXPECT_EQ(1, m_app.SelectedGroupIndex());
 

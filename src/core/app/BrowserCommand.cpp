@@ -1,6 +1,6 @@
 #include "core/app/BrowserCommand.h"
 
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
 #include "core/text/Ascii.h"
 
 namespace {

@@ -2,7 +2,10 @@
 
 #include "core/settings/GroupList.h"
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
+#include "core/text/Utf8Text.h"
 
+#include <algorithm>
 #include <cstring>
 
 size_t ReadFirstToken(const char *args, char *token, size_t size)
@@ -13,8 +16,11 @@ size_t ReadFirstToken(const char *args, char *token, size_t size)
     if (args) {
         while (IsSpaceChar(*args))
             ++args;
-        for (; *args && !IsSpaceChar(*args) && n + 1 < size; ++args)
-            token[n++] = *args;
+        while (args[n] && !IsSpaceChar(args[n]))
+            ++n;
+        // A blank is a character of its own: both ends are whole characters.
+        n = std::min(n, WholeCharsPrefix(args, size - 1));
+        std::memcpy(token, args, n);
     }
     token[n] = '\0';
     return n;
@@ -52,8 +58,8 @@ size_t ParseSelfPath(const char *commandLine, char *path, size_t size)
     return length;
 }
 
-// Blanks and double quotes are never the second byte of a character, so
-// the group's text is walked byte by byte.
+// Blanks and double quotes are never a byte of a UTF-8 character of several
+// bytes, so the group's text is walked byte by byte.
 StartArguments ParseStartArguments(const char *args)
 {
     StartArguments start;
@@ -72,7 +78,12 @@ StartArguments ParseStartArguments(const char *args)
     const bool quoted = *p == '"';
     if (quoted)
         ++p;
-    for (; *p && (quoted ? *p != '"' : !IsSpaceChar(*p)) && start.group.size() <= MAX_GROUP_NAME_CHARS; ++p)
+    for (; *p && (quoted ? *p != '"' : !IsSpaceChar(*p)); ++p)
         start.group += *p;
+    // What is longer than any name read back keeps one character past the
+    // longest start that could be one, so that it still names no group.
+    const size_t name = StoredPrefix(start.group, MAX_GROUP_NAME_CHARS);
+    if (name < start.group.size())
+        start.group.resize(name + std::max<size_t>(Utf8CharLength(start.group, name), 1));
     return start;
 }

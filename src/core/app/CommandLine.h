@@ -5,7 +5,7 @@
 #include <string>
 
 // Copies the first whitespace-delimited token of args into token (size
-// bytes, cut to size - 1 characters) and returns its length.
+// bytes, cut on a whole character to fit size - 1) and returns its length.
 size_t ReadFirstToken(const char *args, char *token, size_t size);
 
 // What the arguments ask for at start. "-start" (the first argument, in any
@@ -14,7 +14,8 @@ size_t ReadFirstToken(const char *args, char *token, size_t size);
 struct StartArguments {
     int bStart = 0;
     // The text naming the group, "" for the last one; never longer than
-    // MAX_GROUP_NAME_CHARS + 1 characters, since no longer name is read back.
+    // MAX_GROUP_NAME_CHARS (as StoredLength counts) and one character more,
+    // since no longer name is read back.
     std::string group;
 };
 StartArguments ParseStartArguments(const char *args);

@@ -4,6 +4,7 @@
 #include "core/bookmarks/FolderIndex.h"
 #include "core/settings/EntryUrl.h"
 #include "core/text/Ascii.h"
+#include "core/text/Utf8Text.h"
 #include "core/text/Unicode.h"
 
 #include <algorithm>
@@ -210,6 +211,20 @@ bool TagNameIs(const std::string &name, const char *literal) { return EqualsNoCa
 
 namespace {
 
+// The length of UTF-8 text without the character a read cut off at its end:
+// a lead byte followed by fewer bytes than it announces.
+size_t WithoutCutCharacter(const std::string &text)
+{
+    for (size_t back = 1; back <= 3 && back <= text.size(); ++back) {
+        const unsigned char c = static_cast<unsigned char>(text[text.size() - back]);
+        if (c < 0x80)
+            break;
+        if (c >= 0xC0)
+            return (c >= 0xF0 ? 4u : c >= 0xE0 ? 3u : 2u) > back ? text.size() - back : text.size();
+    }
+    return text.size();
+}
+
 // One reading of a file: the scanner's state and the file's character set.
 class CBookmarkReader {
 public:
@@ -271,18 +286,21 @@ private:
         return !m_end;
     }
 
-    // Text of the file in UTF-8 when the file's character set is known;
-    // false, text unchanged, when it is the system's code page (or holds a
-    // sequence its declared set does not have). A text longer than a name
-    // keeps was read cut, perhaps inside a character: the bytes of that one
-    // are left out.
-    bool InUtf8(std::string &text) const
+    // Text of the file in UTF-8: decoded from the file's character set, or
+    // from the system's code page when it declares none known. A text longer
+    // than a name keeps was read cut, perhaps inside a character: the bytes
+    // of that one are left out. A sequence the declared set does not have
+    // reads as the code page's, and what that cannot decode either becomes
+    // U+FFFD byte by byte (AnsiToUtf8). UTF-8 stays as written; BookmarkName
+    // and BookmarkUrl look after its bytes that are not UTF-8.
+    void InUtf8(std::string &text) const
     {
-        if (m_codePage == CODE_PAGE_UTF8)
-            return true;
-        if (m_codePage == 0)
-            return false;
         const size_t cut = text.size() > TEXT_MAX ? 3 : 0;
+        if (m_codePage == CODE_PAGE_UTF8) {
+            if (cut)
+                text.resize(WithoutCutCharacter(text));
+            return;
+        }
         std::string utf8, euc;
         for (size_t drop = 0; drop <= cut; ++drop) {
             const std::string whole = text.substr(0, text.size() - drop);
@@ -291,10 +309,10 @@ private:
                                      : CodePageToUtf8(m_codePage, whole, utf8);
             if (decoded) {
                 text = utf8;
-                return true;
+                return;
             }
         }
-        return false;
+        text = AnsiToUtf8(text);
     }
 
     // The text after a tag as a name; false when the input ends in it.
@@ -303,9 +321,9 @@ private:
         ReadText(m_in, m_text, m_end);
         if (m_end)
             return false;
-        const bool utf8 = InUtf8(m_text);
-        m_text.resize(WholeCharsLength(m_text, TEXT_MAX, utf8));
-        title = BookmarkName(m_text, utf8);
+        InUtf8(m_text);
+        m_text.resize(WholeCharsLength(m_text, TEXT_MAX));
+        title = BookmarkName(m_text);
         return true;
     }
 
@@ -339,8 +357,8 @@ private:
         // Blanks between the opening quote and the address do not belong to it.
         const size_t start = std::min(href.text.find_first_not_of(' '), href.text.size());
         std::string raw = href.text.substr(start);
-        const bool utf8 = InUtf8(raw);
-        const std::string url = BookmarkUrl(raw, utf8);
+        InUtf8(raw);
+        const std::string url = BookmarkUrl(raw);
         if (UrlFitsEntry(url))
             m_sink.AddEntry(m_sink.CurrentFolder(), name, url);
     }

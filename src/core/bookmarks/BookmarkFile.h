@@ -4,8 +4,8 @@
 // parser: a tag scanner that looks at tag names, keeps the few attribute
 // values it uses and the text between tags, and reads everything in
 // bounded pieces, so that neither a 100 MB tag nor a 100 MB text is held.
-// Names, folder titles and URLs arrive as Charset.h makes them: character
-// references decoded, a UTF-8 file's text in the system's code page.
+// Names, folder titles and URLs arrive as Charset.h makes them: in UTF-8,
+// character references decoded.
 #pragma once
 
 #include "core/bookmarks/ByteReader.h"

@@ -36,7 +36,7 @@ public:
     CFileStream(const CFileStream &) = delete;
     CFileStream &operator=(const CFileStream &) = delete;
 
-    // Opens a file by its path in the system's code page, read-only
+    // Opens a file by its path (UTF-8), read-only
     // (elsewhere than on Windows its backslashes read as '/', see PosixPath.h).
     bool Open(const char *path);
     void Close();
@@ -45,7 +45,7 @@ public:
 
 private:
 #ifdef _WIN32
-    int m_hFile = -1;    // an HFILE; HFILE_ERROR while closed
+    void *m_hFile = nullptr;    // a HANDLE; null while closed
 #else
     std::FILE *m_file = nullptr;
 #endif

@@ -1,7 +1,6 @@
 #include "core/bookmarks/Charset.h"
 
 #include "core/bookmarks/HtmlEntities.h"
-#include "core/text/AnsiText.h"
 #include "core/text/Ascii.h"
 #include "core/text/Unicode.h"
 
@@ -121,27 +120,6 @@ unsigned MetaCodePage(const std::string &content, const std::string &charset)
     return declared ? declared : CharsetCodePage(CharsetParameter(content));
 }
 
-std::string BookmarkName(const std::string &raw, bool utf8)
-{
-    return utf8 ? Utf8ToAnsi(DecodeReferences(raw)) : DecodeReferences(raw, Utf8ToAnsi);
-}
+std::string BookmarkName(const std::string &raw) { return ValidUtf8(DecodeReferences(raw)); }
 
-std::string BookmarkUrl(const std::string &raw, bool utf8)
-{
-    if (utf8)
-        return Utf8UrlToAnsi(WithoutControlChars(DecodeReferences(raw)));
-    return WithoutControlChars(DecodeReferences(raw, Utf8UrlPartToAnsi));
-}
-
-size_t WholeCharsLength(const std::string &text, size_t maxBytes, bool utf8)
-{
-    if (text.size() <= maxBytes)
-        return text.size();
-    if (!utf8)
-        return WholeCharsPrefix(text.c_str(), maxBytes);
-    // Back over the continuation bytes of a character that does not fit.
-    size_t length = maxBytes;
-    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80)
-        --length;
-    return length;
-}
+std::string BookmarkUrl(const std::string &raw) { return Utf8Url(WithoutControlChars(DecodeReferences(raw))); }

@@ -5,7 +5,7 @@
 // own set (Shift_JIS, EUC-JP, windows-1252, x-mac-roman, ...), whose text is
 // decoded into UTF-8 first; Netscape Navigator wrote the system's code page
 // and declares nothing, so a file without a declaration of a known set is
-// read as the code page, its bytes kept as they are.
+// decoded from the code page.
 #pragma once
 
 #include <cstddef>
@@ -35,19 +35,12 @@ unsigned MetaCodePage(const std::string &content, const std::string &charset);
 // does not know, a byte of 8 bits or half a two-byte character.
 bool Iso2022JpToEucJp(const std::string &jis, std::string &euc);
 
-// A name or folder title as the system's code page holds it, from its text
-// as written: character references decoded; in a UTF-8 file the whole text
-// converted (Utf8ToAnsi), in a code-page file each reference's character.
-std::string BookmarkName(const std::string &raw, bool utf8);
+// A name or folder title from its text as written, in UTF-8 (the file's
+// text decoded): character references decoded, each byte that is not UTF-8
+// U+FFFD (ValidUtf8).
+std::string BookmarkName(const std::string &raw);
 
-// A URL from an HREF value as written: references decoded, control
-// characters removed (a line break inside a value does not belong to the
-// address), then in a UTF-8 file the whole URL converted so that no
-// character is lost (Utf8UrlToAnsi: punycode host, percent-escapes), in a
-// code-page file each reference's character (Utf8UrlPartToAnsi: kept when
-// the code page holds it exactly, escaped when not).
-std::string BookmarkUrl(const std::string &raw, bool utf8);
-
-// The longest start of text, at most maxBytes long, that ends on a whole
-// character of the file's character set.
-size_t WholeCharsLength(const std::string &text, size_t maxBytes, bool utf8);
+// A URL from an HREF value as written, in UTF-8: references decoded,
+// control characters removed (a line break inside a value does not belong
+// to the address), each byte that is not UTF-8 percent-escaped (Utf8Url).
+std::string BookmarkUrl(const std::string &raw);

@@ -44,11 +44,11 @@ void ReadChildren(CChromiumReader &reader, IFolderSink &sink, const json &node, 
     for (const json &child : *children) {
         const std::string type = StringMember(child, "type");
         if (type == "url") {
-            const std::string url = Utf8UrlToAnsi(StringMember(child, "url"));
+            const std::string url = Utf8Url(StringMember(child, "url"));
             if (!url.empty() && UrlFitsEntry(url))
-                sink.AddEntry(id, Utf8ToAnsi(StringMember(child, "name")), url);
+                sink.AddEntry(id, ValidUtf8(StringMember(child, "name")), url);
         } else if (type == "folder") {
-            const int folder = reader.Append(Utf8ToAnsi(StringMember(child, "name")), id);
+            const int folder = reader.Append(ValidUtf8(StringMember(child, "name")), id);
             if (folder >= 0)
                 ReadChildren(reader, sink, child, folder);
         }
@@ -70,7 +70,7 @@ bool CChromiumReader::ReadFile(IByteStream &file, int parent)
         const json *node = Member(*roots, ROOT_KEYS[root]);
         if (!node || !node->is_object())
             continue;
-        const int id = Append(Utf8ToAnsi(ChromiumRootTitle(root)), parent);
+        const int id = Append(ChromiumRootTitle(root), parent);
         if (id < 0)
             break;
         m_roots.push_back({id, root});

@@ -27,8 +27,8 @@ public:
     // Folder 0 (the picker names it).
     void AddRoot() { Append(std::string(), 0); }
     // The roots of one file as folders below folder parent, each named by
-    // ChromiumRootTitle, with their folders (names in the system's code
-    // page, children in file order, nested as in the file) and entries (but
+    // ChromiumRootTitle, with their folders (names in UTF-8, children in
+    // file order, nested as in the file) and entries (but
     // for one without a URL or with one an entry cannot keep whole, see
     // EntryUrl.h). Folders past
     // the 256th are left out with all they hold, as are values nested too

@@ -4,7 +4,7 @@
 #include "core/bookmarks/ChromiumJson.h"
 #include "core/bookmarks/Directory.h"
 #include "core/settings/BrowserList.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
 #include "core/text/Ascii.h"
 #include "core/text/Unicode.h"
 
@@ -82,7 +82,7 @@ std::string ProfileName(const std::string &localState, const std::string &dir)
     cache = cache ? Member(*cache, "info_cache") : nullptr;
     const nlohmann::json *profile = cache ? Member(*cache, dir.c_str()) : nullptr;
     const std::string name = profile ? StringMember(*profile, "name") : std::string();
-    return name.empty() ? dir : Utf8ToAnsi(name);
+    return name.empty() ? dir : ValidUtf8(name);
 }
 
 std::vector<ChromiumProfile> FindChromiumProfiles(const std::string &localAppData)

@@ -12,21 +12,20 @@ enum ChromiumBrowser { CHROME, EDGE, BRAVE, VIVALDI, CHROMIUM, CHROMIUM_BROWSERS
 
 struct ChromiumProfile {
     int browser;          // a ChromiumBrowser
-    std::string label;    // "Google Chrome - 仕事", in the system's code page
+    std::string label;    // "Google Chrome - 仕事"
     std::string dir;      // the profile's directory
 };
 
 // The browser's name as its maker spells it.
 const char *ChromiumBrowserName(int browser);
 
-// Every profile with a "Bookmarks" file, below localAppData (a path in the
-// system's code page): browser by browser in the order of ChromiumBrowser,
+// Every profile with a "Bookmarks" file, below localAppData (a path):
+// browser by browser in the order of ChromiumBrowser,
 // "Default" first, then "Profile <n>" by n.
 std::vector<ChromiumProfile> FindChromiumProfiles(const std::string &localAppData);
 
 // The name "Local State" (its text) gives the profile in directory dir
-// (its last name, "Default"), in the system's code page; dir itself when
-// it names none.
+// (its last name, "Default"); dir itself when it names none.
 std::string ProfileName(const std::string &localState, const std::string &dir);
 
 // True when program (a path) is the browser's executable: chrome.exe,

@@ -1,7 +1,7 @@
-// A directory's items and its files, by paths in the system's code page with
-// '\' between their parts, as the program builds them (JoinPath). Windows
-// lists with FindFirstFileA; elsewhere (tests, fuzzers) readdir and stat
-// stand in, and a path's backslash characters read as '/'.
+// A directory's items and its files, by paths in UTF-8 with '\' between
+// their parts, as the program builds them (JoinPath). Windows lists with
+// FindFirstFileW; elsewhere (tests, fuzzers) readdir and stat stand in, and
+// a path's backslash characters read as '/'.
 #pragma once
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "core/bookmarks/Directory.h"
 
 #include "core/bookmarks/PosixPath.h"
-#include "core/text/AnsiText.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include <dirent.h>
@@ -10,15 +10,8 @@
 
 std::string PosixPath(const std::string &path)
 {
-    std::string posix;
-    for (const char *p = path.c_str(); *p;) {
-        const char *next = NextCharA(p);
-        if (*p == '\\' && next == p + 1)
-            posix += '/';
-        else
-            posix.append(p, next);
-        p = next;
-    }
+    std::string posix = path;
+    std::replace(posix.begin(), posix.end(), '\\', '/');
     return posix;
 }
 

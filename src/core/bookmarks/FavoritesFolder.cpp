@@ -3,7 +3,7 @@
 #include "core/bookmarks/Directory.h"
 #include "core/bookmarks/ShortcutFile.h"
 #include "core/settings/EntryUrl.h"
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
 
 #include <vector>
 

@@ -1,35 +1,40 @@
-// The 16-bit-style file functions: a handle from _lopen, reads with _lread.
+// A file read through the wide file functions, so that any path opens.
 #include "core/bookmarks/ByteStream.h"
+
+#include "core/text/WideText.h"
 
 #include <windows.h>
 
 bool CFileStream::Open(const char *path)
 {
     Close();
-    m_hFile = ::_lopen(path, OF_READ);
-    return m_hFile != HFILE_ERROR;
+    HANDLE file = ::CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    m_hFile = file == INVALID_HANDLE_VALUE ? nullptr : file;
+    return m_hFile != nullptr;
 }
 
 void CFileStream::Close()
 {
-    if (m_hFile != HFILE_ERROR)
-        ::_lclose(m_hFile);
-    m_hFile = HFILE_ERROR;
+    if (m_hFile)
+        ::CloseHandle(m_hFile);
+    m_hFile = nullptr;
 }
 
 bool CFileStream::Seek(uint32_t offset)
 {
-    // _llseek takes a signed 32-bit offset: beyond 2 GiB there is nothing to read.
-    if (m_hFile == HFILE_ERROR || offset > 0x7FFFFFFFu)
+    if (!m_hFile)
         return false;
-    return ::_llseek(m_hFile, static_cast<LONG>(offset), FILE_BEGIN) != HFILE_ERROR;
+    LARGE_INTEGER to;
+    to.QuadPart = offset;
+    return ::SetFilePointerEx(m_hFile, to, nullptr, FILE_BEGIN) != 0;
 }
 
 long CFileStream::Read(void *buffer, size_t size)
 {
-    if (m_hFile == HFILE_ERROR)
+    if (!m_hFile)
         return -1;
-    const UINT chunk = size > 0x7FFFFFFFu ? 0x7FFFFFFFu : static_cast<UINT>(size);
-    const UINT n = ::_lread(m_hFile, buffer, chunk);
-    return n == static_cast<UINT>(HFILE_ERROR) ? -1 : static_cast<long>(n);
+    const DWORD chunk = size > 0x7FFFFFFFu ? 0x7FFFFFFFu : static_cast<DWORD>(size);
+    DWORD n = 0;
+    return ::ReadFile(m_hFile, buffer, chunk, &n, nullptr) ? static_cast<long>(n) : -1;
 }

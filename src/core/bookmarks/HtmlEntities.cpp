@@ -1,5 +1,7 @@
 #include "core/bookmarks/HtmlEntities.h"
 
+#include "core/text/Unicode.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -57,8 +59,6 @@ bool ReadNumber(const std::string &text, size_t at, size_t end, unsigned long &c
     return true;
 }
 
-std::string Identity(const std::string &utf8) { return utf8; }
-
 } // namespace
 
 bool ReadReference(const std::string &text, size_t at, unsigned long &codePoint, size_t &length)
@@ -79,31 +79,8 @@ bool ReadReference(const std::string &text, size_t at, unsigned long &codePoint,
     return false;
 }
 
-std::string CodePointToUtf8(unsigned long c)
+std::string DecodeReferences(const std::string &text)
 {
-    std::string utf8;
-    if (c < 0x80) {
-        utf8 += static_cast<char>(c);
-    } else if (c < 0x800) {
-        utf8 += static_cast<char>(0xC0 | (c >> 6));
-        utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        utf8 += static_cast<char>(0xE0 | (c >> 12));
-        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        utf8 += static_cast<char>(0xF0 | (c >> 18));
-        utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        utf8 += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return utf8;
-}
-
-std::string DecodeReferences(const std::string &text, std::string (*convert)(const std::string &utf8))
-{
-    if (!convert)
-        convert = Identity;
     std::string out;
     out.reserve(text.size());
     for (size_t i = 0; i < text.size();) {
@@ -120,7 +97,7 @@ std::string DecodeReferences(const std::string &text, std::string (*convert)(con
             i = amp + 1;
             continue;
         }
-        out += c < 0x80 ? std::string(1, static_cast<char>(c)) : convert(CodePointToUtf8(c));
+        out += CodePointToUtf8(c);
         i = amp + length;
     }
     return out;

@@ -17,11 +17,7 @@
 // characters code page 1252 has there, as browsers read them.
 bool ReadReference(const std::string &text, size_t at, unsigned long &codePoint, size_t &length);
 
-// A character (at most U+10FFFF, no surrogate) in UTF-8.
-std::string CodePointToUtf8(unsigned long codePoint);
-
-// text with every reference replaced: by its character itself when that is
-// ASCII, otherwise by what convert makes of its UTF-8; with no convert, by
-// the UTF-8 itself (for UTF-8 text), and then never longer than text, as no
-// reference is shorter than the UTF-8 of its character.
-std::string DecodeReferences(const std::string &text, std::string (*convert)(const std::string &utf8) = nullptr);
+// UTF-8 text with every reference replaced by its character's UTF-8: never
+// longer than text, as no reference is shorter than the UTF-8 of its
+// character.
+std::string DecodeReferences(const std::string &text);

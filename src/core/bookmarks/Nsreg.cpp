@@ -1,6 +1,9 @@
 #include "core/bookmarks/Nsreg.h"
 
+#include "core/text/Unicode.h"
+
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -118,9 +121,9 @@ int NsregFindProfileDir(IByteStream &file, char *dir, size_t size)
     const char *const users[] = {"Users", user};
     if (!NsregFindKey(file, users, 2, key) || !NsregGetValue(file, key, "ProfileLocation", location, sizeof location))
         return 0;
-    const size_t length = std::strlen(location);
-    if (length >= size)
+    const std::string utf8 = AnsiToUtf8(location);
+    if (utf8.size() >= size)
         return 0;
-    std::memcpy(dir, location, length + 1);
+    std::memcpy(dir, utf8.c_str(), utf8.size() + 1);
     return 1;
 }

@@ -45,6 +45,7 @@ int NsregFindKey(IByteStream &file, const char *const *names, int count, uint32_
 int NsregGetValue(IByteStream &file, uint32_t key, const char *name, char *buffer, size_t size);
 
 // The current profile's directory: "Common/Netscape/ProfileManager" gives
-// "LastNetscapeUser", and "Users/<that user>" its "ProfileLocation". 1 with
-// the directory in dir (size bytes), or 0.
+// "LastNetscapeUser", and "Users/<that user>" its "ProfileLocation" (both
+// in the system's code page, as Navigator wrote them). 1 with the directory
+// in UTF-8 in dir (size bytes), or 0.
 int NsregFindProfileDir(IByteStream &file, char *dir, size_t size);

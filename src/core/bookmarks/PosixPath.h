@@ -4,6 +4,6 @@
 
 #include <string>
 
-// Backslash characters become '/'; a backslash byte that ends a
-// double-byte character (表 is 0x95 0x5C) stays.
+// Backslashes become '/': in UTF-8 a backslash byte is always a character
+// of its own.
 std::string PosixPath(const std::string &path);

@@ -80,11 +80,11 @@ bool ReadShortcutUrl(std::FILE *file, std::string &url, size_t maxLine)
     }
     std::string utf8;
     if (unicodeFound && Utf7ToUtf8(unicode, utf8)) {
-        url = Utf8UrlToAnsi(WithoutControlChars(utf8));
+        url = Utf8Url(WithoutControlChars(utf8));
         return true;
     }
     if (!firstWhole)
         return false;
-    url = first;
+    url = AnsiToUtf8(first);
     return true;
 }

@@ -17,9 +17,9 @@
 // line is not held in memory.
 #define SHORTCUT_LINE_MAX (64 * 1024)
 
-// True, with the name, for a file name longer than four characters whose
-// last four are ".URL" in any letter case. None of ".URL" can be the
-// second byte of a double-byte character, so bytes can be compared.
+// True, with the name, for a file name (UTF-8) longer than four bytes whose
+// last four are ".URL" in any letter case. No byte of a character of
+// several bytes is ASCII, so bytes can be compared.
 bool ShortcutName(const char *fileName, std::string &name);
 
 // Whether a file with these attributes is listed: it needs the archive
@@ -32,9 +32,9 @@ bool ShortcutAttributesTaken(uint32_t attributes);
 bool UrlFromShortcutLine(const char *line, std::string &url);
 
 // Reads a file opened in text mode line by line to its end: true with the
-// URL of the first "URL=" line of an "[InternetShortcut.W]" section (any
-// letter case) when there is one that is UTF-7, decoded and made a URL of
-// the code page (Utf8UrlToAnsi: punycode host, percent-escapes); otherwise
-// with the URL of the file's first "URL=" line; false when there is none,
-// or when that line is longer than maxLine bytes.
+// URL, in UTF-8, of the first "URL=" line of an "[InternetShortcut.W]"
+// section (any letter case) when there is one that is UTF-7, decoded as it
+// is (Utf8Url); otherwise with the URL of the file's first "URL=" line,
+// decoded from the code page (AnsiToUtf8); false when there is none, or
+// when that line is longer than maxLine bytes.
 bool ReadShortcutUrl(std::FILE *file, std::string &url, size_t maxLine = SHORTCUT_LINE_MAX);

@@ -1,6 +1,6 @@
 #include "core/dialogs/UrlRows.h"
 
-#include "core/text/AnsiText.h"
+#include "core/text/Unicode.h"
 
 #include <cstring>
 
@@ -85,7 +85,7 @@ int CUrlRows::CopyTo(UrlTable &table) const
         if (row.kind == ROW_PLACEHOLDER)
             break;
         const std::string url = EscapeInnerBlanks(row.url);
-        const size_t length = WholeCharsPrefix(url.c_str(), MAX_URL_CHARS);
+        const size_t length = StoredPrefix(url, MAX_URL_CHARS);
         table.text[n][0] = ' ';
         std::memcpy(table.text[n] + 1, url.data(), length);
         table.text[n][1 + length] = '\0';

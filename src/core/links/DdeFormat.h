@@ -14,7 +14,9 @@
 #define DDE_MAX_WINDOWS 5         // window ids a list holds
 
 // "WWW_OpenURL": the caller's text, then ",,id,0,,," with the id signed,
-// so that 0xFFFFFFFF goes out as "-1".
+// so that 0xFFFFFFFF goes out as "-1". The browsers' DDE servers take the
+// system's code page: the text is in it already (the caller converts it,
+// Utf8UrlToAnsi).
 void FormatOpenUrlItem(char (&item)[DDE_URL_ITEM_SIZE], const char *text, uint32_t windowId);
 // "WWW_GetFrameParent": the window id, signed.
 void FormatFrameParentItem(char (&item)[DDE_FRAME_ITEM_SIZE], uint32_t windowId);

@@ -1,6 +1,6 @@
 #include "core/links/StartupLinkPath.h"
 
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
 
 #include <cstring>
 #include <string>
@@ -16,7 +16,7 @@ int MakeStartupLinkPath(const char *folder, const char *programPath, char *out, 
     const char *name = slash + 1;
     const char *end = name;
     while (*end && *end != '.')
-        end = NextCharA(end);
+        end = NextChar(end);
     const std::string path = std::string(folder) + '\\' + std::string(name, end) + ".lnk";
     if (path.size() >= size)
         return 0;

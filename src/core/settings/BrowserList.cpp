@@ -4,17 +4,7 @@
 
 namespace {
 
-// Values are read as other strings of the file are: up to 1022 characters.
-const int VALUE_READ_SIZE = 1023;
-
 std::string Section(int n) { return "Browser" + std::to_string(n); }
-
-std::string ReadValue(const std::string &section, const char *key)
-{
-    char value[VALUE_READ_SIZE + 1];
-    ReadIniString(section.c_str(), key, value, VALUE_READ_SIZE);
-    return value;
-}
 
 } // namespace
 
@@ -23,13 +13,13 @@ bool ReadListedBrowser(int n, ListedBrowser &browser)
     if (n < 1 || n > MAX_BROWSERS)
         return false;
     const std::string section = Section(n);
-    browser.name = ReadValue(section, "Name");
+    browser.name = ReadIniString(section.c_str(), "Name");
     if (browser.name.empty())
         return false;
-    browser.program = ReadValue(section, "Program");
-    browser.args = ReadValue(section, "Args");
-    browser.bPrivate = static_cast<int>(GetPrivateProfileIntA(section.c_str(), "Private", 0, INI_FILE)) != 0;
-    browser.bManual = static_cast<int>(GetPrivateProfileIntA(section.c_str(), "Manual", 0, INI_FILE)) != 0;
+    browser.program = ReadIniString(section.c_str(), "Program");
+    browser.args = ReadIniString(section.c_str(), "Args");
+    browser.bPrivate = static_cast<int>(ProfileReadInt(section.c_str(), "Private", 0, INI_FILE)) != 0;
+    browser.bManual = static_cast<int>(ProfileReadInt(section.c_str(), "Manual", 0, INI_FILE)) != 0;
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/settings/GroupList.h"
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
 
 std::string EscapeInnerBlanks(const std::string &url)
 {
@@ -16,4 +17,4 @@ std::string EscapeInnerBlanks(const std::string &url)
     return escaped + url.substr(last);
 }
 
-bool UrlFitsEntry(const std::string &url) { return EscapeInnerBlanks(url).size() <= MAX_URL_CHARS; }
+bool UrlFitsEntry(const std::string &url) { return StoredLength(EscapeInnerBlanks(url)) <= MAX_URL_CHARS; }

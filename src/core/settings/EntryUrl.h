@@ -11,6 +11,6 @@
 // URL are stored as %20 and %09; the ones around it are left as they are.
 std::string EscapeInnerBlanks(const std::string &url);
 
-// True when the URL, blanks escaped, has at most MAX_URL_CHARS bytes: what
-// the settings file gives back whole.
+// True when the URL, blanks escaped, is at most MAX_URL_CHARS long as
+// StoredLength counts it: what the settings file gives back whole.
 bool UrlFitsEntry(const std::string &url);

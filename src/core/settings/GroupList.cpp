@@ -1,8 +1,8 @@
 #include "core/settings/GroupList.h"
 
 #include "core/settings/SettingsFile.h"
-#include "core/text/AnsiText.h"
 #include "core/text/Ascii.h"
+#include "core/text/Utf8Text.h"
 
 #include <cstdio>
 #include <cstring>
@@ -13,8 +13,8 @@ int s_nCurrentGroup = 0;
 
 namespace {
 
-// A value read into a buffer of this size keeps at most 1022 characters.
-const int VALUE_READ_SIZE = 1023;
+// "G_NUM" is read up to this many characters; numbers past them are not.
+const size_t GROUP_INDEX_CHARS = 510;
 
 void SectionName(int n, char (&section)[16]) { std::snprintf(section, sizeof section, "%s%d", "G", n); }
 
@@ -71,7 +71,8 @@ int CGroupList::ReadGroupName(int n, char *name) const
         return 0;
     char section[16];
     SectionName(n, section);
-    ReadIniString(section, "GNAME", name, VALUE_READ_SIZE);
+    const std::string value = ReadIniString(section, "GNAME");
+    std::memcpy(name, value.c_str(), value.size() + 1);    // never longer than GROUP_NAME_SIZE - 1
     return 1;
 }
 
@@ -107,20 +108,19 @@ void CGroupList::WriteGroupNumbers() const
 
 int CGroupList::LoadGroups()
 {
-    char numbers[512];
-    const int length = ReadIniString(INI_MAIN, KEY_G_NUM, numbers, 511);
+    const std::string numbers = ReadIniString(INI_MAIN, KEY_G_NUM, GROUP_INDEX_CHARS);
     // Blanks, control characters and bytes from 0x80 up all end a token.
-    const char *token = numbers;
-    for (int i = 0; i <= length; ++i) {
+    const char *token = numbers.c_str();
+    for (size_t i = 0; i <= numbers.size(); ++i) {
         if (static_cast<signed char>(numbers[i]) > ' ')
             continue;
-        const int n = TokenNumber(token, numbers + i);
+        const int n = TokenNumber(token, numbers.c_str() + i);
         if (n >= 1 && n <= MAX_GROUPS)
             m_bUsed[n - 1] = 1;
-        token = numbers + i + 1;
+        token = numbers.c_str() + i + 1;
     }
     const int previous = ReadMainInt(KEY_G_PREV, 0);
-    if (previous != 0 || length > 0)
+    if (previous != 0 || !numbers.empty())
         return previous;
     MigrateLegacyList();
     return previous;
@@ -133,11 +133,12 @@ void CGroupList::MigrateLegacyList()
     if (count == 0)
         return;
     for (int k = 1; k <= count && k <= MAX_URL_KEY; ++k) {
-        char key[16], value[URL_TEXT_SIZE];
+        char key[16];
         UrlKey(k, key);
-        if (ReadIniString(INI_MAIN, key, value, VALUE_READ_SIZE) == 0)
+        const std::string value = ReadIniString(INI_MAIN, key);
+        if (value.empty())
             continue;
-        WriteIniString("G1", key, value);
+        WriteIniString("G1", key, value.c_str());
         WriteMainString(key, nullptr);
     }
     WriteMainString(KEY_URL_NUM, nullptr);
@@ -178,13 +179,15 @@ int CGroupList::LoadGroupUrls(int n) const
         return -1;
     char section[16];
     SectionName(n, section);
-    const int count = static_cast<int>(GetPrivateProfileIntA(section, KEY_URL_NUM, 0, INI_FILE));
+    const int count = static_cast<int>(ProfileReadInt(section, KEY_URL_NUM, 0, INI_FILE));
     int e = 0;
     for (int k = 1; k <= count && k <= MAX_URL_KEY && e < MAX_URLS; ++k) {
-        char key[16], value[URL_TEXT_SIZE];
+        char key[16];
         UrlKey(k, key);
-        if (ReadIniString(section, key, value, VALUE_READ_SIZE) == 0)
+        const std::string read = ReadIniString(section, key);
+        if (read.empty())
             continue;
+        const char *value = read.c_str();
         char *text = theUrlTable.text[e];
         text[0] = ' ';
         text[1] = '\0';
@@ -199,7 +202,7 @@ int CGroupList::LoadGroupUrls(int n) const
         size_t length = 0;
         while (url[length] && !IsBlankChar(url[length]))
             ++length;
-        std::memcpy(text + 1, url, length);    // value and text are the same size
+        std::memcpy(text + 1, url, length);    // the tag leaves room for the blank
         text[1 + length] = '\0';
         theUrlTable.kind[e] = KindOfTag(std::string(static_cast<const char *>(value), tagEnd));
         ++e;
@@ -223,10 +226,9 @@ int CGroupList::SaveGroup(int n, const char *name, int count) const
     if (count > MAX_URLS)
         count = MAX_URLS;
     for (int i = 0; i < count; ++i) {
-        char key[16], value[URL_TEXT_SIZE];
+        char key[16];
         UrlKey(i + 1, key);
-        std::snprintf(value, sizeof value, "%s%s", BrowserTag(theUrlTable.kind[i]).c_str(), theUrlTable.text[i]);
-        WriteIniString(section, key, value);
+        WriteIniString(section, key, (BrowserTag(theUrlTable.kind[i]) + theUrlTable.text[i]).c_str());
     }
     WriteIniInt(section, KEY_URL_NUM, count > 0 ? count : 0);
     return 1;

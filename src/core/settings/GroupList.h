@@ -2,6 +2,8 @@
 // "Orvanta.ini", and the table that holds the entries of one group.
 #pragma once
 
+#include "core/settings/SettingsFile.h"
+
 #include <string>
 
 enum BrowserKind { BK_NN = 0, BK_IE = 1, BK_DEF = 2 };
@@ -23,13 +25,13 @@ inline bool IsEntryKind(int kind) { return (kind >= BK_NN && kind <= BK_DEF) || 
 // further than this, so that a value such as 2000000000 cannot hold up the
 // start or a launch for hours, while the gaps of a hand-made list are kept.
 #define MAX_URL_KEY 256
-#define URL_TEXT_SIZE 1024    // an entry's text: a blank, then the URL
-#define GROUP_NAME_SIZE 1024
-// The longest texts the file gives back whole: values are read up to 1022
-// characters, and an entry's value holds its tag (up to 3), a blank and the
-// URL.
-#define MAX_URL_CHARS 1018
-#define MAX_GROUP_NAME_CHARS 1022
+#define URL_TEXT_SIZE VALUE_TEXT_SIZE    // an entry's text: a blank, then the URL
+#define GROUP_NAME_SIZE VALUE_TEXT_SIZE
+// The longest texts the file gives back whole, as StoredLength counts them:
+// values are read up to MAX_VALUE_CHARS, and an entry's value holds its tag
+// (up to 3), a blank and the URL.
+#define MAX_URL_CHARS (MAX_VALUE_CHARS - 4)
+#define MAX_GROUP_NAME_CHARS MAX_VALUE_CHARS
 
 struct UrlTable {
     int count;

@@ -1,11 +1,18 @@
 // Private-profile functions for builds without kernel32. The file is read
 // whole on every call and written back whole after a change. Lines end at
 // CR, LF or CR LF; every line is written back with CR LF, and lines the
-// functions do not touch keep their bytes, NULs too.
+// functions do not touch keep their bytes, NULs too. The file is in code
+// page 932, as Windows keeps it in the system's code page, each line
+// decoded when read and encoded when written; or, once a text needed a
+// character the code page lacks, UTF-16LE with its byte-order mark, into
+// which the whole file was converted then, as ProfileWin.cpp does.
 #include "core/settings/Profile.h"
 
+#include "core/settings/ProfileText.h"
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,7 +22,93 @@ namespace {
 
 std::string g_dir;
 
-std::string PathOf(LPCSTR fileName)
+// A line of the file: its bytes, and its text in UTF-8. In a UTF-16 file
+// the bytes are the text's, encoded as the file is written.
+struct IniLine {
+    std::string bytes, text;
+};
+
+struct IniFile {
+    bool utf16 = false;
+    std::vector<IniLine> lines;
+};
+
+const char UTF16_BOM[] = "\xFF\xFE";
+
+// The code point of the UTF-8 character of length bytes at text[at].
+uint32_t CodePoint(const std::string &text, size_t at, size_t length)
+{
+    static const unsigned char leadMask[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    uint32_t c = static_cast<unsigned char>(text[at]) & leadMask[length];
+    for (size_t i = 1; i < length; ++i)
+        c = (c << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3Fu);
+    return c;
+}
+
+void AppendUtf16(std::string &out, uint32_t unit)
+{
+    out += static_cast<char>(unit & 0xFF);
+    out += static_cast<char>(unit >> 8);
+}
+
+// UTF-16LE of UTF-8 text; a byte that is not UTF-8 as U+FFFD.
+std::string Utf16Bytes(const std::string &utf8)
+{
+    std::string out;
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t length = Utf8CharLength(utf8, at);
+        const uint32_t c = length ? CodePoint(utf8, at, length) : 0xFFFDu;
+        if (c >= 0x10000) {
+            AppendUtf16(out, 0xD800u + ((c - 0x10000) >> 10));
+            AppendUtf16(out, 0xDC00u + ((c - 0x10000) & 0x3FF));
+        } else {
+            AppendUtf16(out, c);
+        }
+        at += length ? length : 1;
+    }
+    return out;
+}
+
+// UTF-8 of UTF-16LE bytes from at; an unpaired surrogate, and an odd last
+// byte, as U+FFFD.
+std::string Utf8OfUtf16(const std::string &bytes, size_t at)
+{
+    std::string out;
+    const auto unit = [&](size_t i) {
+        return static_cast<uint32_t>(static_cast<unsigned char>(bytes[i]) | (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    };
+    for (; at + 1 < bytes.size(); at += 2) {
+        const uint32_t u = unit(at);
+        if (u >= 0xD800 && u < 0xDC00 && at + 3 < bytes.size() && unit(at + 2) >= 0xDC00 && unit(at + 2) < 0xE000) {
+            out += CodePointToUtf8(0x10000 + ((u - 0xD800) << 10) + (unit(at + 2) - 0xDC00));
+            at += 2;
+        } else {
+            out += CodePointToUtf8(u >= 0xD800 && u < 0xE000 ? 0xFFFDu : u);
+        }
+    }
+    if (at < bytes.size())
+        out += CodePointToUtf8(0xFFFDu);
+    return out;
+}
+
+// The bytes of a line of text in the file's form.
+IniLine Encoded(const std::string &text, bool utf16)
+{
+    if (utf16)
+        return {text, text};
+    std::string bytes, ansi;
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = Utf8CharLength(text, at);
+        if (length == 1)
+            bytes += text[at];
+        else
+            bytes += length > 1 && CharToAnsiExact(text.substr(at, length), ansi) ? ansi : std::string("?");
+        at += length > 0 ? length : 1;
+    }
+    return {bytes, text};
+}
+
+std::string PathOf(const char *fileName)
 {
     if (std::strchr(fileName, '/') || g_dir.empty())
         return fileName;
@@ -23,38 +116,47 @@ std::string PathOf(LPCSTR fileName)
 }
 
 // A missing file reads as no lines.
-void ReadLines(const std::string &path, std::vector<std::string> &lines)
+IniFile ReadFile(const std::string &path)
 {
-    FILE *f = std::fopen(path.c_str(), "rb");
-    if (!f)
-        return;
+    IniFile file;
+    std::string bytes;
+    if (FILE *f = std::fopen(path.c_str(), "rb")) {
+        for (int c; (c = std::fgetc(f)) != EOF;)
+            bytes += static_cast<char>(c);
+        std::fclose(f);
+    }
+    file.utf16 = bytes.compare(0, 2, UTF16_BOM) == 0;
+    if (file.utf16)
+        bytes = Utf8OfUtf16(bytes, 2);
     std::string line;
     bool afterCr = false;
-    for (int c; (c = std::fgetc(f)) != EOF;) {
+    const auto addLine = [&] { file.lines.push_back({line, file.utf16 ? line : AnsiToUtf8(line)}); };
+    for (const char c : bytes) {
         const bool lfOfCrLf = afterCr && c == '\n';
         afterCr = c == '\r';
         if (lfOfCrLf)
             continue;
         if (c == '\r' || c == '\n') {
-            lines.push_back(line);
+            addLine();
             line.clear();
         } else {
-            line += static_cast<char>(c);
+            line += c;
         }
     }
     if (!line.empty())
-        lines.push_back(line);
-    std::fclose(f);
+        addLine();
+    return file;
 }
 
-bool WriteLines(const std::string &path, const std::vector<std::string> &lines)
+bool WriteFile(const std::string &path, const IniFile &file)
 {
+    std::string bytes = file.utf16 ? UTF16_BOM : "";
+    for (const IniLine &line : file.lines)
+        bytes += file.utf16 ? Utf16Bytes(line.text + "\r\n") : line.bytes + "\r\n";
     FILE *f = std::fopen(path.c_str(), "wb");
     if (!f)
         return false;
-    bool ok = true;
-    for (const std::string &line : lines)
-        ok = std::fwrite(line.data(), 1, line.size(), f) == line.size() && std::fputs("\r\n", f) >= 0 && ok;
+    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
 
@@ -97,12 +199,12 @@ struct SectionSpan {
     bool found = false;
 };
 
-SectionSpan FindSection(const std::vector<std::string> &lines, LPCSTR section)
+SectionSpan FindSection(const std::vector<IniLine> &lines, const char *section)
 {
     SectionSpan span;
     std::string name;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (!SectionName(lines[i], name))
+        if (!SectionName(lines[i].text, name))
             continue;
         if (span.found) {
             span.last = i;
@@ -117,12 +219,11 @@ SectionSpan FindSection(const std::vector<std::string> &lines, LPCSTR section)
     return span;
 }
 
-long FindKey(const std::vector<std::string> &lines, const SectionSpan &span, LPCSTR key,
-             std::string *value)
+long FindKey(const std::vector<IniLine> &lines, const SectionSpan &span, const char *key, std::string *value)
 {
     std::string name, v;
     for (size_t i = span.first; i < span.last; ++i) {
-        if (KeyLine(lines[i], name, v) && EqualsNoCase(name, key)) {
+        if (KeyLine(lines[i].text, name, v) && EqualsNoCase(name, key)) {
             if (value)
                 *value = v;
             return static_cast<long>(i);
@@ -133,12 +234,12 @@ long FindKey(const std::vector<std::string> &lines, const SectionSpan &span, LPC
 
 // What a NULL section or key asks for: the names of the file's sections, or
 // of the keys of one section (span), each ended by a NUL.
-std::string NameList(const std::vector<std::string> &lines, const SectionSpan *span)
+std::string NameList(const std::vector<IniLine> &lines, const SectionSpan *span)
 {
     std::string list, name, value;
     const size_t first = span ? span->first : 0, last = span ? span->last : lines.size();
     for (size_t i = first; i < last; ++i) {
-        const bool named = span ? KeyLine(lines[i], name, value) : SectionName(lines[i], name);
+        const bool named = span ? KeyLine(lines[i].text, name, value) : SectionName(lines[i].text, name);
         // An empty name would read as the end of the list.
         if (named && !name.empty())
             list.append(name).push_back('\0');
@@ -146,37 +247,19 @@ std::string NameList(const std::vector<std::string> &lines, const SectionSpan *s
     return list;
 }
 
-// Copies as much as fits and ends it with a NUL; a list that is cut still
-// ends with two, as the list's reader expects.
-DWORD CopyOut(const std::string &text, LPSTR buffer, DWORD size, bool list = false)
-{
-    if (!buffer || size == 0)
-        return 0;
-    DWORD n = static_cast<DWORD>(text.size());
-    if (n >= size)
-        n = list && size >= 2 ? size - 2 : size - 1;
-    std::memcpy(buffer, text.data(), n);
-    buffer[n] = '\0';
-    if (list && n + 1 < size)
-        buffer[n + 1] = '\0';
-    return n;
-}
-
 } // namespace
 
 void SetProfileDirectory(const char *dir) { g_dir = dir ? dir : ""; }
 
-DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, LPSTR buffer,
-                               DWORD size, LPCSTR fileName)
+size_t ProfileReadString(const char *section, const char *key, const char *defaultValue, char *buffer, size_t size,
+                         const char *fileName)
 {
-    std::vector<std::string> lines;
-    if (fileName)
-        ReadLines(PathOf(fileName), lines);
+    const std::vector<IniLine> lines = fileName ? ReadFile(PathOf(fileName)).lines : std::vector<IniLine>();
     if (!section)
-        return CopyOut(NameList(lines, nullptr), buffer, size, true);
+        return CopyProfileText(NameList(lines, nullptr), buffer, size, true);
     const SectionSpan span = FindSection(lines, section);
     if (!key)
-        return CopyOut(NameList(lines, &span), buffer, size, true);
+        return CopyProfileText(NameList(lines, &span), buffer, size, true);
     std::string value;
     if (FindKey(lines, span, key, &value) < 0) {
         value = defaultValue ? defaultValue : "";
@@ -185,35 +268,39 @@ DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultValue, 
     } else if (value.size() > 1 && (value[0] == '"' || value[0] == '\'') && value.back() == value[0]) {
         value = value.substr(1, value.size() - 2);
     }
-    return CopyOut(value, buffer, size);
+    return CopyProfileText(value, buffer, size, false);
 }
 
-UINT GetPrivateProfileIntA(LPCSTR section, LPCSTR key, INT defaultValue, LPCSTR fileName)
+unsigned ProfileReadInt(const char *section, const char *key, int defaultValue, const char *fileName)
 {
     char text[32];
-    if (GetPrivateProfileStringA(section, key, "", text, sizeof text, fileName) == 0)
-        return static_cast<UINT>(defaultValue);
+    if (ProfileReadString(section, key, "", text, sizeof text, fileName) == 0)
+        return static_cast<unsigned>(defaultValue);
     const char *p = text;
     while (IsBlankChar(*p))
         ++p;
     bool negative = *p == '-';
     if (*p == '-' || *p == '+')
         ++p;
-    UINT n = 0;
+    unsigned n = 0;
     for (; *p >= '0' && *p <= '9'; ++p)
-        n = n * 10u + static_cast<UINT>(*p - '0');
+        n = n * 10u + static_cast<unsigned>(*p - '0');
     return negative ? 0u - n : n;
 }
 
 // Like Windows, a call that changes nothing still writes the file, so that
 // a missing one is then there, empty.
-BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR fileName)
+bool ProfileWriteString(const char *section, const char *key, const char *value, const char *fileName)
 {
     if (!section || !fileName)
-        return 0;
+        return false;
     const std::string path = PathOf(fileName);
-    std::vector<std::string> lines;
-    ReadLines(path, lines);
+    IniFile file = ReadFile(path);
+    // The first text the code page cannot hold turns the file into UTF-16.
+    if (!FitsCodePage(section) || (key && !FitsCodePage(key)) || (value && !FitsCodePage(value)))
+        file.utf16 = true;
+    std::vector<IniLine> &lines = file.lines;
+    const auto encoded = [&](const std::string &text) { return Encoded(text, file.utf16); };
     const SectionSpan span = FindSection(lines, section);
     const long at = key ? FindKey(lines, span, key, nullptr) : -1;
 
@@ -224,17 +311,17 @@ BOOL WritePrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR value, LPCSTR
         if (at >= 0)
             lines.erase(lines.begin() + at);
     } else if (!span.found) {
-        lines.push_back(std::string("[") + section + "]");
-        lines.push_back(std::string(key) + "=" + value);
+        lines.push_back(encoded(std::string("[") + section + "]"));
+        lines.push_back(encoded(std::string(key) + "=" + value));
     } else if (at >= 0) {
         std::string name, old;
-        KeyLine(lines[static_cast<size_t>(at)], name, old);
-        lines[static_cast<size_t>(at)] = name + "=" + value;
+        KeyLine(lines[static_cast<size_t>(at)].text, name, old);
+        lines[static_cast<size_t>(at)] = encoded(name + "=" + value);
     } else {
         size_t end = span.last;
-        while (end > span.first && Trim(lines[end - 1]).empty())
+        while (end > span.first && Trim(lines[end - 1].text).empty())
             --end;
-        lines.insert(lines.begin() + static_cast<long>(end), std::string(key) + "=" + value);
+        lines.insert(lines.begin() + static_cast<long>(end), encoded(std::string(key) + "=" + value));
     }
-    return WriteLines(path, lines) ? 1 : 0;
+    return WriteFile(path, file);
 }

@@ -1,17 +1,17 @@
 #include "core/settings/SettingsFile.h"
 
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
 
 #include <cstdio>
-#include <string>
 
 int WriteIniString(const char *section, const char *key, const char *value)
 {
     if (!value)
-        return WritePrivateProfileStringA(section, key, nullptr, INI_FILE);
-    // Lead and trail bytes of double-byte characters are never below 0x40,
-    // so dropping single bytes here never splits a character.
-    return WritePrivateProfileStringA(section, key, WithoutControlChars(value).c_str(), INI_FILE);
+        return ProfileWriteString(section, key, nullptr, INI_FILE);
+    // No byte of a UTF-8 character of several bytes is below 0x80, so
+    // dropping control characters here never splits one.
+    return ProfileWriteString(section, key, WithoutControlChars(value).c_str(), INI_FILE);
 }
 
 int WriteIniInt(const char *section, const char *key, int value)
@@ -27,12 +27,13 @@ int WriteMainInt(const char *key, int value) { return WriteIniInt(INI_MAIN, key,
 
 int ReadMainInt(const char *key, int defaultValue)
 {
-    return static_cast<int>(GetPrivateProfileIntA(INI_MAIN, key, defaultValue, INI_FILE));
+    return static_cast<int>(ProfileReadInt(INI_MAIN, key, defaultValue, INI_FILE));
 }
 
-int ReadIniString(const char *section, const char *key, char *buffer, int size)
+std::string ReadIniString(const char *section, const char *key, size_t maxChars)
 {
-    if (size <= 0)
-        return 0;
-    return static_cast<int>(GetPrivateProfileStringA(section, key, "", buffer, static_cast<DWORD>(size), INI_FILE));
+    char buffer[VALUE_TEXT_SIZE];
+    std::string value(buffer, ProfileReadString(section, key, "", buffer, sizeof buffer, INI_FILE));
+    value.resize(StoredPrefix(value, maxChars));
+    return value;
 }

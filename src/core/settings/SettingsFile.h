@@ -5,6 +5,8 @@
 
 #include "core/settings/Profile.h"
 
+#include <string>
+
 #define INI_FILE "Orvanta.ini"
 #define INI_MAIN "Orvanta"
 
@@ -34,6 +36,13 @@ int WriteMainInt(const char *key, int value);
 
 int ReadMainInt(const char *key, int defaultValue);
 
-// Reads a string value into buffer (size bytes, at most size - 1 characters;
-// missing keys read as empty) and returns its length.
-int ReadIniString(const char *section, const char *key, char *buffer, int size);
+// A string value is read up to MAX_VALUE_CHARS as StoredLength counts them
+// (Unicode.h: the code page's bytes, as an older copy reads the file),
+// cut on a whole character. VALUE_TEXT_SIZE holds its UTF-8 and a NUL: a
+// byte of the code page is at most three of UTF-8 (a half-width katakana).
+#define MAX_VALUE_CHARS 1022
+#define VALUE_TEXT_SIZE (3 * MAX_VALUE_CHARS + 1)
+
+// A string value in UTF-8, at most maxChars long as StoredLength counts;
+// missing keys read as empty.
+std::string ReadIniString(const char *section, const char *key, size_t maxChars = MAX_VALUE_CHARS);

@@ -1,8 +1,10 @@
-// Character rules on single bytes that every code page the program meets
-// shares: ASCII letters, blanks and control characters. Blanks and control
-// characters are never the second byte of a double-byte character in code
-// page 932; letters can be (those bytes are 0x40 and up), so the letter
-// rules are for text known to be ASCII: key names, tags, keywords.
+// Character rules on single bytes that UTF-8 and every code page the
+// program meets share: ASCII letters, blanks and control characters. In
+// UTF-8 no byte of a character of several bytes is ASCII; in a double-byte
+// code page (932) blanks and control characters are never the second byte
+// of a character, but letters can be (those bytes are 0x40 and up), so the
+// letter rules are for text known to be ASCII or UTF-8: key names, tags,
+// keywords.
 #pragma once
 
 #include <string>

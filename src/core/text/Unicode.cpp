@@ -14,6 +14,9 @@ void AppendEscape(std::string &out, unsigned char c)
     out += hex[c & 15];
 }
 
+// U+FFFD, what a byte that is no character becomes.
+const char REPLACEMENT[] = "\xEF\xBF\xBD";
+
 bool HasNonAscii(const std::string &text)
 {
     for (const char c : text)
@@ -23,6 +26,25 @@ bool HasNonAscii(const std::string &text)
 }
 
 } // namespace
+
+// text with its valid UTF-8 kept and each byte that is not UTF-8 as replace
+// writes it.
+static std::string ReplaceInvalidBytes(const std::string &text, void (*replace)(std::string &out, unsigned char c))
+{
+    std::string out;
+    out.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = Utf8CharLength(text, at);
+        if (length == 0) {
+            replace(out, static_cast<unsigned char>(text[at]));
+            ++at;
+        } else {
+            out.append(text, at, length);
+            at += length;
+        }
+    }
+    return out;
+}
 
 // The bytes of the longest start of utf8 in whole characters that makes at
 // most maxUnits UTF-16 units; units gets how many it makes.
@@ -39,6 +61,90 @@ static size_t WholeCharsOfUnits(const std::string &utf8, size_t maxUnits, size_t
         at += length;
     }
     return at;
+}
+
+// The bytes of the longest start of utf8 in whole characters whose stored
+// length (StoredLength) is at most maxLength; stored gets that length. The
+// code page's length counts while every character so far fits it: once one
+// does not, no longer start fits either.
+static size_t WholeCharsOfStored(const std::string &utf8, size_t maxLength, size_t &stored)
+{
+    size_t at = 0, ansiBytes = 0;
+    bool fits = true;
+    std::string ansi;
+    stored = 0;
+    while (at < utf8.size()) {
+        const size_t length = Utf8CharLength(utf8, at);
+        const size_t step = std::max<size_t>(length, 1);
+        if (fits && length == 1)
+            ansiBytes += 1;
+        else if (fits && length > 1 && CharToAnsiExact(utf8.substr(at, length), ansi))
+            ansiBytes += ansi.size();
+        else
+            fits = false;
+        const size_t next = fits ? ansiBytes : at + step;
+        if (next > maxLength)
+            break;
+        stored = next;
+        at += step;
+    }
+    return at;
+}
+
+std::string ValidUtf8(const std::string &text)
+{
+    return ReplaceInvalidBytes(text, [](std::string &out, unsigned char) { out += REPLACEMENT; });
+}
+
+std::string AnsiToUtf8(const std::string &ansi)
+{
+    std::string utf8, piece;
+    if (CodePageToUtf8(0, ansi, utf8))
+        return utf8;
+    // Character by character: the first length that decodes is the
+    // character's (a code page's are at most four bytes, UTF-8's, when the
+    // system's code page is UTF-8); a byte that starts none stands alone.
+    utf8.clear();
+    for (size_t at = 0; at < ansi.size();) {
+        size_t length = 1;
+        while (length <= 4 && at + length <= ansi.size() && !CodePageToUtf8(0, ansi.substr(at, length), piece))
+            ++length;
+        if (length <= 4 && at + length <= ansi.size()) {
+            utf8 += piece;
+            at += length;
+        } else {
+            utf8 += REPLACEMENT;
+            ++at;
+        }
+    }
+    return utf8;
+}
+
+std::string Utf8Url(const std::string &url) { return ReplaceInvalidBytes(url, AppendEscape); }
+
+bool FitsCodePage(const std::string &utf8)
+{
+    std::string ansi;
+    for (size_t at = 0; at < utf8.size();) {
+        const size_t length = Utf8CharLength(utf8, at);
+        if (length == 0 || (length > 1 && !CharToAnsiExact(utf8.substr(at, length), ansi)))
+            return false;
+        at += length;
+    }
+    return true;
+}
+
+size_t StoredLength(const std::string &utf8)
+{
+    size_t stored = 0;
+    WholeCharsOfStored(utf8, static_cast<size_t>(-1), stored);
+    return stored;
+}
+
+size_t StoredPrefix(const std::string &utf8, size_t maxLength)
+{
+    size_t stored = 0;
+    return WholeCharsOfStored(utf8, maxLength, stored);
 }
 
 size_t Utf8CharLength(const std::string &text, size_t at)
@@ -77,6 +183,27 @@ size_t Utf8CharLength(const std::string &text, size_t at)
     return length;
 }
 
+std::string CodePointToUtf8(unsigned long c)
+{
+    std::string utf8;
+    if (c < 0x80) {
+        utf8 += static_cast<char>(c);
+    } else if (c < 0x800) {
+        utf8 += static_cast<char>(0xC0 | (c >> 6));
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        utf8 += static_cast<char>(0xE0 | (c >> 12));
+        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        utf8 += static_cast<char>(0xF0 | (c >> 18));
+        utf8 += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        utf8 += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return utf8;
+}
+
 size_t Utf16Units(const std::string &utf8)
 {
     size_t units = 0;
@@ -90,7 +217,9 @@ size_t Utf8PrefixOfUnits(const std::string &utf8, size_t units)
     return WholeCharsOfUnits(utf8, units, used);
 }
 
-std::string Utf8UrlPartToAnsi(const std::string &utf8)
+// A part of a URL that holds no host (a path, a query) for the code page:
+// nothing but the escapes.
+static std::string Utf8UrlPartToAnsi(const std::string &utf8)
 {
     std::string out, ansi;
     out.reserve(utf8.size());

@@ -1,5 +1,6 @@
 // The Unicode conversions off Windows, for the tests and fuzzers: code page
-// 932 through iconv (without look-alikes), hosts through libidn2.
+// 932 stands for the system's, through iconv (without look-alikes); hosts
+// through libidn2.
 #include "core/text/Unicode.h"
 
 #include <iconv.h>
@@ -14,6 +15,13 @@ namespace {
 iconv_t Utf8ToCp932()
 {
     static const iconv_t cd = ::iconv_open("CP932", "UTF-8");
+    return cd;
+}
+
+// The system's code page, which AnsiToUtf8 may ask about byte by byte.
+iconv_t Cp932ToUtf8()
+{
+    static const iconv_t cd = ::iconv_open("UTF-8", "CP932");
     return cd;
 }
 
@@ -42,36 +50,18 @@ bool Convert(iconv_t cd, const std::string &in, std::string &out)
 
 } // namespace
 
-std::string Utf8ToAnsi(const std::string &utf8)
-{
-    std::string out, ansi;
-    for (size_t i = 0; i < utf8.size();) {
-        const size_t length = Utf8CharLength(utf8, i);
-        if (length == 0) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        if (length == 1)
-            out += utf8[i];
-        else
-            out += CharToAnsiExact(utf8.substr(i, length), ansi) ? ansi : std::string("?");
-        i += length;
-    }
-    return out;
-}
-
 bool Utf7ToUtf8(const std::string &utf7, std::string &utf8) { return Convert(Utf7ToUtf8Converter(), utf7, utf8); }
 
 namespace {
 
-// iconv's name of each code page a bookmark file may declare.
+// iconv's name of each code page a bookmark file may declare, but 932
+// (CodePageToUtf8 keeps one descriptor for it).
 const char *IconvName(unsigned codePage)
 {
     static const struct {
         unsigned codePage;
         const char *name;
-    } names[] = {{932, "CP932"}, {20932, "EUC-JP"}, {10000, "MACINTOSH"},
+    } names[] = {{20932, "EUC-JP"}, {10000, "MACINTOSH"},
                  {1250, "CP1250"}, {1251, "CP1251"}, {1252, "CP1252"}, {1253, "CP1253"}, {1254, "CP1254"},
                  {1255, "CP1255"}, {1256, "CP1256"}, {1257, "CP1257"}, {1258, "CP1258"},
                  {28591, "ISO-8859-1"}, {28592, "ISO-8859-2"}, {28593, "ISO-8859-3"}, {28594, "ISO-8859-4"},
@@ -87,6 +77,8 @@ const char *IconvName(unsigned codePage)
 
 bool CodePageToUtf8(unsigned codePage, const std::string &text, std::string &utf8)
 {
+    if (codePage == 0 || codePage == 932)
+        return Convert(Cp932ToUtf8(), text, utf8);
     const char *name = IconvName(codePage);
     if (!name)
         return false;

@@ -46,8 +46,6 @@ IdnToAsciiFn FindIdnToAscii()
 
 } // namespace
 
-std::string Utf8ToAnsi(const std::string &utf8) { return FromWide(CP_ACP, ToWide(CP_UTF8, utf8)); }
-
 bool Utf7ToUtf8(const std::string &utf7, std::string &utf8)
 {
     const std::wstring wide = ToWide(CP_UTF7, utf7);

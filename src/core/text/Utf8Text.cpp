@@ -1,30 +1,24 @@
-#include "core/text/AnsiText.h"
+#include "core/text/Utf8Text.h"
 
 #include "core/text/Ascii.h"
+#include "core/text/Unicode.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
-const char *NextCharA(const char *p)
+const char *NextChar(const char *p)
 {
-#ifdef _WIN32
-    return ::CharNextA(p);
-#else
-    const unsigned char c = static_cast<unsigned char>(*p);
-    if (c == 0)
+    if (!*p)
         return p;
-    const bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-    return lead && p[1] ? p + 2 : p + 1;
-#endif
+    // No character is longer than four bytes, and a NUL ends one early.
+    return p + std::max<size_t>(Utf8CharLength(std::string(p, strnlen(p, 4)), 0), 1);
 }
 
 const char *FindLastBackslash(const char *text)
 {
     const char *found = nullptr;
-    for (const char *p = text; *p; p = NextCharA(p))
+    for (const char *p = text; *p; p = NextChar(p))
         if (*p == '\\')
             found = p;
     return found;
@@ -38,36 +32,28 @@ const char *FileNameOf(const char *path)
 
 size_t WholeCharsPrefix(const char *text, size_t maxBytes)
 {
-    const char *p = text;
-    for (;;) {
-        const char *next = NextCharA(p);
-        if (next == p || static_cast<size_t>(next - text) > maxBytes)
-            return static_cast<size_t>(p - text);
-        p = next;
+    // A character that starts before maxBytes ends at most three bytes past it.
+    const size_t needed = maxBytes > SIZE_MAX - 3 ? SIZE_MAX : maxBytes + 3;
+    return WholeCharsLength(std::string(text, strnlen(text, needed)), maxBytes);
+}
+
+size_t WholeCharsLength(const std::string &text, size_t maxBytes)
+{
+    size_t at = 0;
+    while (at < text.size()) {
+        const size_t next = at + std::max<size_t>(Utf8CharLength(text, at), 1);
+        if (next > maxBytes)
+            break;
+        at = next;
     }
-}
-
-size_t CharsPrefix(const char *text, size_t maxChars)
-{
-    const char *p = text;
-    for (size_t n = 0; n < maxChars && *p; ++n)
-        p = NextCharA(p);
-    return static_cast<size_t>(p - text);
-}
-
-size_t CharCount(const char *text)
-{
-    size_t n = 0;
-    for (const char *p = text; *p; p = NextCharA(p))
-        ++n;
-    return n;
+    return at;
 }
 
 bool EqualsAsciiNoCase(const char *a, const char *b)
 {
     for (;;) {
-        const char *nextA = NextCharA(a);
-        const char *nextB = NextCharA(b);
+        const char *nextA = NextChar(a);
+        const char *nextB = NextChar(b);
         const size_t length = static_cast<size_t>(nextA - a);
         if (length != static_cast<size_t>(nextB - b))
             return false;
@@ -83,7 +69,7 @@ bool EqualsAsciiNoCase(const char *a, const char *b)
 bool EndsWithBackslash(const char *path)
 {
     const char *last = nullptr;
-    for (const char *p = path; *p; p = NextCharA(p))
+    for (const char *p = path; *p; p = NextChar(p))
         last = p;
     return last && *last == '\\';
 }

@@ -1,15 +1,15 @@
-// Text in the system's code page, walked by characters. In a double-byte
-// code page such as 932 the second byte of a character can be any byte from
-// 0x40 up, the backslash and the letters included (表 is 0x95 0x5C), so such
-// text is never searched byte by byte for those.
+// The program's text, UTF-8, walked by characters. A character is a valid
+// UTF-8 sequence (Utf8CharLength); a byte that starts none is a character
+// of its own, so that damaged text is still walked to its end and never
+// read past it. No byte of a character of several bytes is below 0x80, so a
+// backslash or an ASCII letter found byte by byte is always one of its own.
 #pragma once
 
 #include <cstddef>
 #include <string>
 
-// The next character after p; p itself at the terminator. Windows builds ask
-// the system (CharNextA); others follow code page 932.
-const char *NextCharA(const char *p);
+// The next character after p; p itself at the terminator.
+const char *NextChar(const char *p);
 
 // The last backslash of text that is a character of its own, or null.
 const char *FindLastBackslash(const char *text);
@@ -19,14 +19,11 @@ const char *FileNameOf(const char *path);
 // The length of the longest start of text, at most maxBytes long, that ends
 // on a character boundary.
 size_t WholeCharsPrefix(const char *text, size_t maxBytes);
-// The length in bytes of the longest start of text that holds at most
-// maxChars characters.
-size_t CharsPrefix(const char *text, size_t maxChars);
-size_t CharCount(const char *text);
+// The same for text that may hold NULs (a file's text, a list of names).
+size_t WholeCharsLength(const std::string &text, size_t maxBytes);
 
 // Whole texts equal, ASCII letters compared without regard to case and
-// every character of two bytes compared exactly (its second byte may be
-// a letter's).
+// every other character compared exactly.
 bool EqualsAsciiNoCase(const char *a, const char *b);
 
 // True when the last character of path is a backslash.
