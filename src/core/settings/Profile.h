@@ -3,8 +3,9 @@
 // WritePrivateProfileString, with every text in UTF-8. On Windows they are
 // kernel32's wide functions (ProfileWin.cpp); other builds (the unit tests
 // on Linux) get ProfilePosix.cpp, which behaves the same way for everything
-// the program relies on, with the file in code page 932 as Windows keeps it
-// in the system's.
+// the program relies on, with code page 932 for the system's. Both keep the
+// file in the code page until a text needs a character the code page
+// lacks, and from then on in UTF-16LE.
 #pragma once
 
 #include <cstddef>
