@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include "core/app/CommandLine.h"
+#include "app/InstanceLock.h"
 #include "app/MainDlg.h"
 #include "app/StartHandOver.h"
 #include "core/text/WideText.h"
@@ -20,7 +21,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 
     // Whoever owns a window with this title, the program is already running:
     // it is handed the arguments, in a message only the launcher reads.
-    if (HWND running = ::FindWindowW(nullptr, L"<Orvanta>")) {
+    CInstanceLock lock;
+    if (HWND running = lock.RunningLauncher()) {
         HandOverStart(running, args.c_str());
         return 0;
     }

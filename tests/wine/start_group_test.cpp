@@ -97,6 +97,24 @@ TEST_F(StartGroup, SecondStartHandsItsGroupToTheRunningLauncherAndEnds)
     EXPECT_EQ(L"<Orvanta>", WindowText(m_app.Window()));
 }
 
+// Two starts at the same moment (the Startup shortcut and a task at logon):
+// one launcher every time, and the other's "-start" handed to it.
+TEST_F(StartGroup, TwoStartsAtOnceMakeOneLauncher)
+{
+    for (size_t round = 1; round <= 5; ++round) {
+        Launcher plain, third;
+        ASSERT_TRUE(plain.Start());
+        ASSERT_TRUE(third.Start("-start 3"));
+        ASSERT_TRUE(WaitUntil([&] { return plain.WaitExit(0) || third.WaitExit(0); })) << "two launchers, round " << round;
+        const Launcher &launcher = plain.WaitExit(0) ? third : plain;
+        ASSERT_TRUE(m_explorer.WaitEvents("navigate", round)) << round;
+        EXPECT_EQ("http://three/", m_explorer.Events("navigate").back().args.at(1)) << round;
+        EXPECT_FALSE(launcher.WaitExit(0)) << round;
+        ::PostMessageW(FindProcessWindow(launcher.Pid(), L"<Orvanta>"), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(launcher.WaitExit()) << round;
+    }
+}
+
 TEST_F(StartGroup, SecondStartOfAMissingGroupStartsNothing)
 {
     ASSERT_TRUE(m_app.Start());
