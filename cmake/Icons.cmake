@@ -37,10 +37,14 @@ foreach(image bookmark folder_closed folder_open)
     orvanta_icon(${image} 16 20 24 32 40 48)
 endforeach()
 
-# A resource script that names the icons is compiled again when one changes.
+# A resource script is compiled again when a file it takes in (an icon, the
+# manifest) changes.
 function(orvanta_resources target)
     get_property(icons GLOBAL PROPERTY ORVANTA_ICONS)
     set(rc ${PROJECT_SOURCE_DIR}/res/Orvanta.rc)
-    target_sources(${target} PRIVATE ${rc} ${PROJECT_SOURCE_DIR}/res/Manifest.rc)
+    set(manifest_rc ${PROJECT_SOURCE_DIR}/res/Manifest.rc)
+    target_sources(${target} PRIVATE ${rc} ${manifest_rc})
     set_source_files_properties(${rc} TARGET_DIRECTORY ${target} PROPERTIES OBJECT_DEPENDS "${icons}")
+    set_source_files_properties(${manifest_rc} TARGET_DIRECTORY ${target} PROPERTIES
+                                OBJECT_DEPENDS ${PROJECT_BINARY_DIR}/generated/Orvanta.manifest)
 endfunction()

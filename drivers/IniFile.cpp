@@ -1,6 +1,7 @@
 #include "IniFile.h"
 
 #include "core/settings/Profile.h"
+#include "core/settings/SettingsFile.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,7 +10,11 @@
 #include <sstream>
 
 #ifdef _WIN32
+#include "core/text/WideText.h"
+
 #include <windows.h>
+
+#include <shlobj.h>
 #else
 #include <unistd.h>
 #endif
@@ -37,9 +42,17 @@ std::vector<std::string> Lines(const std::string &text)
 std::string IniPath()
 {
 #ifdef _WIN32
-    char dir[MAX_PATH];
-    ::GetWindowsDirectoryA(dir, MAX_PATH);
-    return std::string(dir) + "\\Orvanta.ini";
+    static std::string path;
+    if (path.empty()) {
+        wchar_t *roaming = nullptr;
+        ::SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &roaming);
+        const std::wstring folder = std::wstring(roaming ? roaming : L"") + L"\\Orvanta";
+        ::CoTaskMemFree(roaming);
+        ::CreateDirectoryW(folder.c_str(), nullptr);
+        path = Utf8FromWide(folder + L"\\" INI_FILE_NAME_W);
+        SetSettingsFile(path);
+    }
+    return path;
 #else
     static std::string dir;
     if (dir.empty()) {
@@ -74,7 +87,8 @@ std::string ReadIniText()
 std::string ReadIniValue(const char *section, const char *key)
 {
     char buffer[2048];
-    ProfileReadString(section, key, "<missing>", buffer, sizeof buffer, "Orvanta.ini");
+    IniPath();
+    ProfileReadString(section, key, "<missing>", buffer, sizeof buffer, SettingsFile());
     return buffer;
 }
 

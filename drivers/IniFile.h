@@ -1,6 +1,7 @@
 // The settings file as the tests and benchmarks see it: the real
-// "Orvanta.ini" of the program (in the Windows directory under Wine, in a
-// private temporary folder natively), read and written as raw bytes.
+// "Orvanta.ini" of the program (in the user's roaming application data
+// under Wine, which the code in this process then uses too; in a private
+// temporary folder natively), read and written as raw bytes.
 #pragma once
 
 #include <string>

@@ -70,12 +70,12 @@ void CheckSaved(const std::vector<Entry> &read, const std::vector<Entry> &saved)
 void CheckEveryValue()
 {
     char sections[512], keys[512], value[64];
-    ProfileReadString(nullptr, nullptr, "", sections, sizeof sections, INI_FILE);
+    ProfileReadString(nullptr, nullptr, "", sections, sizeof sections, SettingsFile());
     for (const char *s = sections; *s; s += std::strlen(s) + 1) {
         Check(ValidUtf8(s) == s);
-        ProfileReadString(s, nullptr, "", keys, sizeof keys, INI_FILE);
+        ProfileReadString(s, nullptr, "", keys, sizeof keys, SettingsFile());
         for (const char *k = keys; *k; k += std::strlen(k) + 1) {
-            const size_t n = ProfileReadString(s, k, "", value, sizeof value, INI_FILE);
+            const size_t n = ProfileReadString(s, k, "", value, sizeof value, SettingsFile());
             Check(n < sizeof value && std::strlen(value) <= n && ValidUtf8(value) == value);
         }
     }
@@ -85,7 +85,7 @@ void CheckEveryValue()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const std::string path = Folder() + "/" INI_FILE;
+    const std::string path = Folder() + "/" INI_FILE_NAME;
     FILE *f = std::fopen(path.c_str(), "wb");
     if (!f)
         return 0;

@@ -40,16 +40,12 @@ unzip -q "$zip" -d "$check"
     fail "$zip holds $(cd "$check" && ls | tr '\n' ' ')"
 i686-w64-mingw32-objdump -f "$check/Orvanta.exe" | grep -q 'file format pei-i386' || fail "the program in $zip is not the 32-bit one"
 strings -el "$check/Orvanta.exe" | grep -qx 'ProductVersion' || fail "the program in $zip has no version information"
-# The manifest (resource type 24, id 1) asks for visual styles and the
-# program's own scaling, and for no execution level: one would switch off
-# the redirection that lets a standard user keep Orvanta.ini in the Windows
-# folder.
+# The manifest (resource type 24, id 1) asks for visual styles, the
+# program's own scaling and the user's own rights (asInvoker).
 manifest=$(wrestool -x --raw --type=24 --name=1 "$check/Orvanta.exe" 2>/dev/null || true)
 grep -q 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' <<<"$manifest" ||
     fail "the program in $zip has no manifest asking for Common Controls 6"
 grep -q '>PerMonitorV2, PerMonitor<' <<<"$manifest" || fail "the program in $zip is not aware of each monitor's DPI"
-if grep -q 'requestedExecutionLevel' <<<"$manifest"; then
-    fail "the program in $zip carries a manifest with an execution level"
-fi
+grep -q 'requestedExecutionLevel level="asInvoker"' <<<"$manifest" || fail "the program in $zip does not run as its invoker"
 echo "$zip"
 unzip -l "$zip"

@@ -30,7 +30,9 @@ wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$screen" /f >
 # started again.
 wineserver -k 2>/dev/null || true
 wineserver -w
-windir=$WINEPREFIX/drive_c/windows
+# The user's settings file, in the roaming application data folder.
+settings=$WINEPREFIX/drive_c/users/${USER:-$(id -un)}/AppData/Roaming/Orvanta
+mkdir -p "$settings"
 # Group names as a user types them: ニュース and 仕事 on code page 932, whose
 # file keeps them in the code page; on 1252 names in scripts it lacks, which
 # the file keeps in UTF-16.
@@ -39,7 +41,7 @@ case $LANG in
     *) names=('Новости ニュース' 'Café 📰') form=UTF-16LE ;;
 esac
 encode() { [ $form = CP932 ] || printf '\xff\xfe'; iconv -f UTF-8 -t $form; }
-printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Firefox (work)\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nArgs=-P work -no-remote\r\nManual=1\r\n" | encode > "$windir/Orvanta.ini"
+printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Firefox (work)\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nArgs=-P work -no-remote\r\nManual=1\r\n" | encode > "$settings/Orvanta.ini"
 # Browsers as Windows lists them, for the browsers page.
 clients='HKLM\Software\Clients\StartMenuInternet'
 wine reg add "$clients\Google Chrome" /ve /d 'Google Chrome' /f >/dev/null
@@ -156,7 +158,7 @@ poke click "ブラウザの設定" 2
 poke click "Orvanta設定" 2
 poke syscmd "<Orvanta>" 0xF060
 wait "$app"
-printf "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\nDelay=30\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=3\r\nUL1=B1 https://news.example.jp/\r\nUL2=B1 https://weather.example.jp/\r\nUL3=B1 https://sports.example.jp/\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n" | encode > "$windir/Orvanta.ini"
+printf "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\nDelay=30\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=3\r\nUL1=B1 https://news.example.jp/\r\nUL2=B1 https://weather.example.jp/\r\nUL3=B1 https://sports.example.jp/\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n" | encode > "$settings/Orvanta.ini"
 wine build/win64/Orvanta.exe -start &
 app=$!
 # A picture of the area of the screen poke names (WxH+X+Y).

@@ -4,8 +4,10 @@
 #include <commctrl.h>
 
 #include "core/app/CommandLine.h"
+#include "core/settings/SettingsFile.h"
 #include "app/InstanceLock.h"
 #include "app/MainDlg.h"
+#include "app/SettingsPlace.h"
 #include "app/StartHandOver.h"
 #include "core/text/WideText.h"
 
@@ -27,6 +29,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         return 0;
     }
 
+    const std::string settings = FindSettingsFile();
+    if (!settings.empty())
+        SetSettingsFile(settings);
     CMainDlg dlg;
     dlg.m_start = ParseStartArguments(args.c_str());
     dlg.DoModal();

@@ -9,6 +9,7 @@
 #include "TestIni.h"
 
 #include "core/settings/Profile.h"
+#include "core/settings/SettingsFile.h"
 
 #ifdef _WIN32
 #include "core/text/WideText.h"
@@ -25,7 +26,12 @@ using namespace std::string_literals;
 
 namespace {
 
-const char *const FILE_NAME = "Orvanta.ini";
+// The file the program uses, where IniPath keeps it.
+const char *FileName()
+{
+    IniPath();
+    return SettingsFile();
+}
 const std::nullopt_t NO_FILE = std::nullopt;
 const char FILL = '~';
 
@@ -158,7 +164,7 @@ TEST_P(IniStringRead, ReadsAsWindowsDoes)
     char buffer[64];
     std::memset(buffer, FILL, sizeof buffer);
     WritableName section(c.section), key(c.key);
-    const size_t n = ProfileReadString(section.get(), key.get(), c.defaultValue, buffer, c.size, FILE_NAME);
+    const size_t n = ProfileReadString(section.get(), key.get(), c.defaultValue, buffer, c.size, FileName());
     ASSERT_LT(n, sizeof buffer);
     EXPECT_EQ(c.expected, std::string(buffer, n));
     if (c.size > 0) {
@@ -231,7 +237,7 @@ TEST_P(IniIntRead, ReadsLeadingDecimalNumber)
     const IntCase &c = GetParam();
     if (c.value)
         WriteIniText(std::string("[Orvanta]\r\nDelay=") + c.value + "\r\n");
-    EXPECT_EQ(c.expected, static_cast<int>(ProfileReadInt(c.section, c.key, c.defaultValue, FILE_NAME)))
+    EXPECT_EQ(c.expected, static_cast<int>(ProfileReadInt(c.section, c.key, c.defaultValue, FileName())))
         << "case at line " << c.line;
 }
 
@@ -276,7 +282,7 @@ TEST_P(IniWrite, WritesTheFileAsWindowsDoes)
     SCOPED_TRACE("case at line " + std::to_string(c.line));
     if (c.before)
         WriteIniText(*c.before);
-    EXPECT_EQ(c.written, ProfileWriteString(c.section, c.key, c.value, FILE_NAME));
+    EXPECT_EQ(c.written, ProfileWriteString(c.section, c.key, c.value, FileName()));
     if (c.after)
         EXPECT_EQ(*c.after, ReadIniText());
     else
@@ -289,13 +295,13 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniWrite, ::testing::ValuesIn(kWriteCases));
 std::string Meaning()
 {
     char sections[1024], keys[1024], value[256];
-    ProfileReadString(nullptr, nullptr, "", sections, sizeof sections, FILE_NAME);
+    ProfileReadString(nullptr, nullptr, "", sections, sizeof sections, FileName());
     std::string out;
     for (const char *s = sections; *s; s += std::strlen(s) + 1) {
         out += std::string("[") + s + "]\n";
-        ProfileReadString(s, nullptr, "", keys, sizeof keys, FILE_NAME);
+        ProfileReadString(s, nullptr, "", keys, sizeof keys, FileName());
         for (const char *k = keys; *k; k += std::strlen(k) + 1) {
-            ProfileReadString(s, k, "", value, sizeof value, FILE_NAME);
+            ProfileReadString(s, k, "", value, sizeof value, FileName());
             out += std::string(k) + "=" + value + "\n";
         }
     }
@@ -328,7 +334,7 @@ TEST_P(IniRewrite, KeepsWhatTheFileSays)
     const RewriteCase &c = std::get<0>(GetParam());
     SCOPED_TRACE("case at line " + std::to_string(c.line) + ", line end " + std::get<1>(GetParam()).name);
     WriteIniText(WithLineEnds(c.before, std::get<1>(GetParam())));
-    EXPECT_TRUE(ProfileWriteString(c.section, c.key, c.value, FILE_NAME));
+    EXPECT_TRUE(ProfileWriteString(c.section, c.key, c.value, FileName()));
     EXPECT_EQ(c.meaning, Meaning());
 }
 
@@ -338,7 +344,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, IniRewrite,
 TEST_F(IniTest, ExistingKeyIsReplacedInPlace)
 {
     WriteIniText("[Orvanta]\r\nA=1\r\nB=2\r\nC=3\r\n");
-    ProfileWriteString("Orvanta", "b", "9", FILE_NAME);
+    ProfileWriteString("Orvanta", "b", "9", FileName());
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"A", "B", "C"}), KeysInOrder(text, "Orvanta")) << text;
     EXPECT_EQ("9", ReadIniValue("Orvanta", "B"));
@@ -347,7 +353,7 @@ TEST_F(IniTest, ExistingKeyIsReplacedInPlace)
 TEST_F(IniTest, NewKeyGoesToTheEndOfItsSection)
 {
     WriteIniText("[S1]\r\nA=1\r\n\r\n[S2]\r\nX=1\r\n");
-    ProfileWriteString("S1", "B", "2", FILE_NAME);
+    ProfileWriteString("S1", "B", "2", FileName());
     const std::string text = ReadIniText();
     EXPECT_EQ((std::vector<std::string>{"A", "B"}), KeysInOrder(text, "S1")) << text;
     EXPECT_EQ((std::vector<std::string>{"X"}), KeysInOrder(text, "S2")) << text;
@@ -357,7 +363,7 @@ TEST_F(IniTest, NewKeyGoesToTheEndOfItsSection)
 TEST_F(IniTest, TextIsStoredInTheSystemCodePage)
 {
     // 表示 in code page 932: the trail byte of 表 is a backslash.
-    ProfileWriteString("G1", "GNAME", "表示", FILE_NAME);
+    ProfileWriteString("G1", "GNAME", "表示", FileName());
     EXPECT_EQ("表示", ReadIniValue("G1", "GNAME"));
     EXPECT_NE(std::string::npos, ReadIniText().find("GNAME=\x95\x5c\x8e\xa6"));
 }
@@ -369,8 +375,8 @@ TEST_F(IniTest, TextIsStoredInTheSystemCodePage)
 TEST_F(IniTest, ValueOutsideTheCodePageTurnsTheFileIntoUtf16)
 {
     WriteIniText("[Orvanta]\r\nG_NUM=1 2\r\n[G1]\r\nGNAME=\x95\x5c\x8e\xa6\r\n[G2]\r\nGNAME=two\r\n");
-    EXPECT_TRUE(ProfileWriteString("G2", "GNAME", "📰 Café", FILE_NAME));
-    EXPECT_TRUE(ProfileWriteString("G3", "GNAME", "x", FILE_NAME));
+    EXPECT_TRUE(ProfileWriteString("G2", "GNAME", "📰 Café", FileName()));
+    EXPECT_TRUE(ProfileWriteString("G3", "GNAME", "x", FileName()));
     EXPECT_EQ("\xFF\xFE", ReadIniText().substr(0, 2));
     const struct {
         const char *section, *key, *value;
@@ -379,7 +385,7 @@ TEST_F(IniTest, ValueOutsideTheCodePageTurnsTheFileIntoUtf16)
         EXPECT_EQ(v.value, ReadIniValue(v.section, v.key));
 #ifdef _WIN32
         char ansi[64] = "", expected[64] = "";
-        ::GetPrivateProfileStringA(v.section, v.key, "", ansi, sizeof ansi, FILE_NAME);
+        ::GetPrivateProfileStringA(v.section, v.key, "", ansi, sizeof ansi, FileName());
         const std::wstring wide = WideFromUtf8(v.value);
         ::WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, expected, sizeof expected, nullptr, nullptr);
         EXPECT_STREQ(expected, ansi) << v.section;
@@ -389,7 +395,7 @@ TEST_F(IniTest, ValueOutsideTheCodePageTurnsTheFileIntoUtf16)
 
 TEST_F(IniTest, ValueWithEqualsSignReadsBackWhole)
 {
-    ProfileWriteString("G1", "UL1", "NN http://a/?x=1&y=2", FILE_NAME);
+    ProfileWriteString("G1", "UL1", "NN http://a/?x=1&y=2", FileName());
     EXPECT_EQ("NN http://a/?x=1&y=2", ReadIniValue("G1", "UL1"));
 }
 
@@ -416,7 +422,7 @@ INSTANTIATE_TEST_SUITE_P(WindowsOnly, IniWrite, ::testing::ValuesIn(kWindowsOnly
 
 TEST_F(IniTest, RemovingFromAMissingFileLeavesAnEmptyOne)
 {
-    EXPECT_TRUE(ProfileWriteString("G1", nullptr, nullptr, FILE_NAME));
+    EXPECT_TRUE(ProfileWriteString("G1", nullptr, nullptr, FileName()));
     EXPECT_TRUE(IniExists());
     EXPECT_EQ("", ReadIniText());
 }

@@ -45,7 +45,7 @@ TEST(Templates, TheFileNamesItsProductAndVersionInBothLanguages)
         }
 }
 
-TEST(Templates, TheManifestAsksForVisualStylesAndEachMonitorsScaleAndNoExecutionLevel)
+TEST(Templates, TheManifestAsksForVisualStylesEachMonitorsScaleAndTheInvokersRights)
 {
     HMODULE module = ::LoadLibraryExA((ProgramDir() + "\\Orvanta.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(nullptr, module);
@@ -56,7 +56,7 @@ TEST(Templates, TheManifestAsksForVisualStylesAndEachMonitorsScaleAndNoExecution
     EXPECT_NE(std::string::npos, manifest.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"));
     EXPECT_NE(std::string::npos, manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"));
     EXPECT_NE(std::string::npos, manifest.find(">true/pm</dpiAware>"));
-    EXPECT_EQ(std::string::npos, manifest.find("requestedExecutionLevel"));
+    EXPECT_NE(std::string::npos, manifest.find(R"(requestedExecutionLevel level="asInvoker")"));
 }
 
 } // namespace

@@ -18,8 +18,8 @@ bool ReadListedBrowser(int n, ListedBrowser &browser)
         return false;
     browser.program = ReadIniString(section.c_str(), "Program");
     browser.args = ReadIniString(section.c_str(), "Args");
-    browser.bPrivate = static_cast<int>(ProfileReadInt(section.c_str(), "Private", 0, INI_FILE)) != 0;
-    browser.bManual = static_cast<int>(ProfileReadInt(section.c_str(), "Manual", 0, INI_FILE)) != 0;
+    browser.bPrivate = static_cast<int>(ProfileReadInt(section.c_str(), "Private", 0, SettingsFile())) != 0;
+    browser.bManual = static_cast<int>(ProfileReadInt(section.c_str(), "Manual", 0, SettingsFile())) != 0;
     return true;
 }
 

@@ -179,7 +179,7 @@ int CGroupList::LoadGroupUrls(int n) const
         return -1;
     char section[16];
     SectionName(n, section);
-    const int count = static_cast<int>(ProfileReadInt(section, KEY_URL_NUM, 0, INI_FILE));
+    const int count = static_cast<int>(ProfileReadInt(section, KEY_URL_NUM, 0, SettingsFile()));
     int e = 0;
     for (int k = 1; k <= count && k <= MAX_URL_KEY && e < MAX_URLS; ++k) {
         char key[16];

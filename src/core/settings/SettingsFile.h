@@ -7,8 +7,15 @@
 
 #include <string>
 
-#define INI_FILE "Orvanta.ini"
+#define INI_FILE_NAME "Orvanta.ini"
+#define INI_FILE_NAME_W L"Orvanta.ini"
 #define INI_MAIN "Orvanta"
+
+// The path of the settings file every reader and writer here uses: the bare
+// name INI_FILE_NAME (Windows' own directory; elsewhere the profile
+// directory) until the program sets the user's at start.
+const char *SettingsFile();
+void SetSettingsFile(const std::string &path);
 
 // Main-section keys, written exactly as spelled here.
 #define KEY_USE_BROWSER "USE_Browser"
