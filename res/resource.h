@@ -99,6 +99,7 @@
 #define IDC_IMPORT_OTHER 1073
 #define IDS_FROM_FILE 230
 #define IDS_BOOKMARK_FILTER 231
+#define IDS_SETTINGS_UNWRITTEN 232
 
 // Group name dialog
 #define IDD_GROUP_NAME 139

@@ -8,6 +8,7 @@
 #include "app/StartHandOver.h"
 #include "core/app/LaunchSequencer.h"
 #include "core/settings/SettingsFile.h"
+#include "dialogs/UnsavedSettings.h"
 #include "framework/MessageBox.h"
 #include "links/BrowserLocation.h"
 #include "links/BrowserStart.h"
@@ -376,7 +377,9 @@ void CMainDlg::OnSettings()
 // between "Wait_Dialup" and "Prev_Sel_Browser".
 void CMainDlg::ApplySettings(const SettingsResult &result)
 {
-    UpdateOptions(s_options, result.options, OPT_USE_BROWSER | OPT_DELAY | OPT_NOTSURF | OPT_REUSE_BROWSER | OPT_WAIT_DIALUP);
+    bool written = true;
+    UpdateOptions(s_options, result.options, OPT_USE_BROWSER | OPT_DELAY | OPT_NOTSURF | OPT_REUSE_BROWSER | OPT_WAIT_DIALUP,
+                  written);
     if (result.bStartup != s_bStartupLinked) {
         if (!s_bStartupLinked && result.bStartup) {
             if (!CreateStartupLink(s_szSelfPath, "", "-start"))
@@ -386,6 +389,9 @@ void CMainDlg::ApplySettings(const SettingsResult &result)
         }
     }
     s_bStartupLinked = result.bStartup;
-    if (UpdateOptions(s_options, result.options, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM | OPT_WAIT_NETWORK) & OPT_WINDOWNUM)
+    if (UpdateOptions(s_options, result.options, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM | OPT_WAIT_NETWORK, written) &
+        OPT_WINDOWNUM)
         s_bSingleWindowOpened = 0;
+    if (!written)
+        TellUnsavedSettings(m_hWnd);
 }

@@ -11,11 +11,7 @@ namespace {
 // "<what>から選択".
 void SetPickCaption(HWND dlg, const std::string &what)
 {
-    std::wstring caption = LoadResString(IDS_PICK_FROM);
-    const size_t at = caption.find(L"%s");
-    if (at != std::wstring::npos)
-        caption.replace(at, 2, WideFromUtf8(what));
-    ::SetWindowTextW(dlg, caption.c_str());
+    ::SetWindowTextW(dlg, LoadResString(IDS_PICK_FROM, what).c_str());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "dialogs/BrowsersPage.h"
 
 #include "dialogs/BrowserDlg.h"
+#include "dialogs/UnsavedSettings.h"
 #include "framework/MessageBox.h"
 #include "links/InstalledBrowsers.h"
 #include "res/resource.h"
@@ -77,7 +78,8 @@ void CBrowsersPage::Store(int n, const ListedBrowser &browser) const
         AppMessageBox(::GetParent(m_hWnd), IDS_BROWSER_LIST_FULL, MB_OK | MB_ICONWARNING);
         return;
     }
-    WriteListedBrowser(n, browser);
+    if (!WriteListedBrowser(n, browser))
+        TellUnsavedSettings(::GetParent(m_hWnd));
     ShowList();
 }
 
@@ -103,7 +105,8 @@ void CBrowsersPage::OnEdit()
 void CBrowsersPage::OnRemove()
 {
     if (const int n = SelectedBrowser()) {
-        RemoveListedBrowser(n);
+        if (!RemoveListedBrowser(n))
+            TellUnsavedSettings(::GetParent(m_hWnd));
         ShowList();
     }
 }

@@ -5,6 +5,7 @@
 #include "core/dialogs/BookmarkImport.h"
 #include "dialogs/GroupNameDlg.h"
 #include "dialogs/OtherSourceMenu.h"
+#include "dialogs/UnsavedSettings.h"
 #include "framework/Dpi.h"
 #include "framework/MessageBox.h"
 #include "res/resource.h"
@@ -312,14 +313,28 @@ void SetURLsPage::OnGroupChosen()
 }
 
 // The table's count follows the saved list, so that Restore after Save shows
-// what the file now holds.
+// what the file now holds. A group that could not be saved is shown again
+// as the file holds it.
 void SetURLsPage::Save()
 {
     const int count = m_rows.CopyTo(theUrlTable);
     theUrlTable.count = count;
     const int item = m_comboGroup.GetCurSel();
-    if (m_nGroup > 0 && item != CB_ERR)
-        m_pGroups->SaveGroup(m_nGroup, m_comboGroup.GetLBText(item).c_str(), count);
+    if (m_nGroup < 1 || item == CB_ERR || m_pGroups->SaveGroup(m_nGroup, m_comboGroup.GetLBText(item).c_str(), count))
+        return;
+    TellUnsavedSettings(::GetParent(m_hWnd));
+    char name[GROUP_NAME_SIZE];
+    if (m_pGroups->ReadGroupName(m_nGroup, name))
+        SetGroupName(item, name);
+    ShowGroup(m_nGroup);
+}
+
+void SetURLsPage::SetGroupName(int item, const char *name)
+{
+    m_comboGroup.DeleteString(item);
+    m_comboGroup.InsertString(item, name);
+    m_comboGroup.SetItemData(item, m_nGroup);
+    m_comboGroup.SetCurSel(item);
 }
 
 void SetURLsPage::OnOK()
@@ -337,6 +352,10 @@ void SetURLsPage::OnNewGroup()
     if (dlg.DoModal() != IDOK)
         return;
     const int group = m_pGroups->AllocGroup(1);
+    if (group <= 0) {
+        TellUnsavedSettings(::GetParent(m_hWnd));
+        return;
+    }
     const int item = m_comboGroup.AddString(dlg.m_strName.c_str());
     m_comboGroup.SetItemData(item, group);
     m_comboGroup.SetCurSel(item);
@@ -356,10 +375,7 @@ void SetURLsPage::OnRenameGroup()
     dlg.m_strName = m_comboGroup.GetLBText(item);
     if (dlg.DoModal() != IDOK)
         return;
-    m_comboGroup.DeleteString(item);
-    m_comboGroup.InsertString(item, dlg.m_strName.c_str());
-    m_comboGroup.SetItemData(item, m_nGroup);
-    m_comboGroup.SetCurSel(item);
+    SetGroupName(item, dlg.m_strName.c_str());
     m_bGroupsChanged = 1;
 }
 
@@ -368,13 +384,13 @@ void SetURLsPage::OnDeleteGroup()
     const int item = m_comboGroup.GetCurSel();
     if (m_nGroup < 1 || item == CB_ERR)
         return;
-    std::wstring question = LoadResString(IDS_DELETE_GROUP);
-    const size_t name = question.find(L"%s");
-    if (name != std::wstring::npos)
-        question.replace(name, 2, WideFromUtf8(m_comboGroup.GetLBText(item)));
+    const std::wstring question = LoadResString(IDS_DELETE_GROUP, m_comboGroup.GetLBText(item));
     if (AppMessageBox(::GetParent(m_hWnd), question, MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    m_pGroups->DeleteGroup(m_nGroup);
+    if (!m_pGroups->DeleteGroup(m_nGroup)) {
+        TellUnsavedSettings(::GetParent(m_hWnd));
+        return;
+    }
     m_comboGroup.DeleteString(item);
     const int left = m_comboGroup.GetCount();
     if (left == 0) {

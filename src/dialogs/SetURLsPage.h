@@ -41,6 +41,7 @@ private:
     void OnBrowserChosen();
     void ShowRows() const;
     void ShowGroup(int group);
+    void SetGroupName(int item, const char *name);
     void OnRowClick();
     void OnKind(int kind);
     void OnRegister();

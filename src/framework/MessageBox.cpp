@@ -10,6 +10,15 @@ std::wstring LoadResString(UINT id)
     return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
+std::wstring LoadResString(UINT id, const std::string &value)
+{
+    std::wstring text = LoadResString(id);
+    const size_t at = text.find(L"%s");
+    if (at != std::wstring::npos)
+        text.replace(at, 2, WideFromUtf8(value));
+    return text;
+}
+
 int AppMessageBox(HWND owner, const std::wstring &text, UINT type)
 {
     return ::MessageBoxW(owner, text.c_str(), LoadResString(IDS_APP_TITLE).c_str(), type);

@@ -232,8 +232,9 @@ TEST_F(GroupStore, SaveRewritesTheWholeSection)
     groups.LoadGroups();
     SetEntry(0, BK_IE, "http://ie/");
     SetEntry(1, BK_DEF, "");
-    EXPECT_EQ(1, groups.SaveGroup(1, "new name", 2));
+    EXPECT_TRUE(groups.SaveGroup(1, "new name", 2));
     const std::string text = ReadIniText();
+    EXPECT_EQ((std::vector<std::string>{"Orvanta", "G1", "G3"}), SectionsInOrder(text)) << "replaced where it was";
     EXPECT_EQ((std::vector<std::string>{"GNAME", "UL1", "UL2", "URL_Num"}), KeysInOrder(text, "G1")) << text;
     EXPECT_EQ("IE http://ie/", ReadIniValue("G1", "UL1"));
     EXPECT_EQ("DEF", ReadIniValue("G1", "UL2"));
@@ -241,6 +242,24 @@ TEST_F(GroupStore, SaveRewritesTheWholeSection)
     EXPECT_EQ("new name", ReadIniValue("G1", "GNAME"));
     EXPECT_EQ("three", ReadIniValue("G3", "GNAME"));
     EXPECT_EQ(2, groups.LoadGroupUrls(1));
+}
+
+// A file that cannot be written: each change reports it, and the groups
+// held stay what the file says.
+TEST_F(GroupStore, AnUnwritableFileKeepsTheGroupsAsStored)
+{
+    WriteIniText("[Orvanta]\r\nG_NUM=2\r\n");
+    CGroupList groups;
+    groups.LoadGroups();
+    const std::string place = SettingsFile();
+    SetSettingsFile(place + ".missing-folder/" INI_FILE_NAME);
+    EXPECT_EQ(0, groups.AllocGroup(1));
+    EXPECT_FALSE(groups.DeleteGroup(2));
+    EXPECT_FALSE(groups.SaveGroup(2, "two", 0));
+    EXPECT_FALSE(groups.WriteCurrentGroup(2));
+    SetSettingsFile(place);
+    EXPECT_EQ(std::vector<int>{2}, ExistingGroups(groups));
+    EXPECT_EQ(1, groups.AllocGroup(0));
 }
 
 TEST_F(GroupStore, SaveNeverBreaksTheLineStructure)

@@ -53,7 +53,8 @@ TEST_F(OptionsFile, OnlyChangedKeysAreWrittenInTheFilesOrder)
 {
     Options held;
     Options chosen = held;
-    EXPECT_EQ(0u, UpdateOptions(held, chosen, OPT_ALL));
+    bool written = true;
+    EXPECT_EQ(0u, UpdateOptions(held, chosen, OPT_ALL, written));
     EXPECT_FALSE(IniExists()) << "nothing changed, nothing written";
 
     // Changed in the reverse of the file's order: written in the file's.
@@ -61,7 +62,8 @@ TEST_F(OptionsFile, OnlyChangedKeysAreWrittenInTheFilesOrder)
     chosen.nWindowNum = 1;
     chosen.bWaitDialup = 1;
     chosen.nDelay = -1;
-    EXPECT_EQ(unsigned(OPT_DELAY | OPT_WAIT_DIALUP | OPT_WINDOWNUM | OPT_WAIT_NETWORK), UpdateOptions(held, chosen, OPT_ALL));
+    EXPECT_EQ(unsigned(OPT_DELAY | OPT_WAIT_DIALUP | OPT_WINDOWNUM | OPT_WAIT_NETWORK), UpdateOptions(held, chosen, OPT_ALL, written));
+    EXPECT_TRUE(written);
     EXPECT_EQ((std::vector<std::string>{KEY_DELAY, KEY_WAIT_DIALUP, KEY_WINDOWNUM, KEY_WAIT_NETWORK}),
               KeysInOrder(ReadIniText(), INI_MAIN));
     EXPECT_EQ("-1", ReadIniValue(INI_MAIN, KEY_DELAY));
@@ -75,11 +77,25 @@ TEST_F(OptionsFile, FieldsOutsideTheMaskStayAsHeld)
     Options chosen = held;
     chosen.nUseBrowser = UB_NN;
     chosen.nPrevSelBrowser = BK_NN;
-    EXPECT_EQ(unsigned(OPT_PREV_SEL_BROWSER), UpdateOptions(held, chosen, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM));
+    bool written = true;
+    EXPECT_EQ(unsigned(OPT_PREV_SEL_BROWSER), UpdateOptions(held, chosen, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM, written));
     EXPECT_EQ(UB_FOLLOW, held.nUseBrowser);
     EXPECT_EQ("<missing>", ReadIniValue(INI_MAIN, KEY_USE_BROWSER));
-    EXPECT_EQ(unsigned(OPT_USE_BROWSER), UpdateOptions(held, chosen, OPT_ALL));
+    EXPECT_EQ(unsigned(OPT_USE_BROWSER), UpdateOptions(held, chosen, OPT_ALL, written));
     EXPECT_EQ("1", ReadIniValue(INI_MAIN, KEY_USE_BROWSER));
+}
+
+TEST_F(OptionsFile, AnUnwrittenOptionStaysAsStored)
+{
+    const std::string place = SettingsFile();
+    SetSettingsFile(place + ".missing-folder/" INI_FILE_NAME);
+    Options held, chosen;
+    chosen.nDelay = 9;
+    bool written = true;
+    EXPECT_EQ(0u, UpdateOptions(held, chosen, OPT_ALL, written));
+    SetSettingsFile(place);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(Options().nDelay, held.nDelay);
 }
 
 TEST(Options, LaunchNamesReadTheHeldValues)

@@ -23,21 +23,19 @@ bool ReadListedBrowser(int n, ListedBrowser &browser)
     return true;
 }
 
-void WriteListedBrowser(int n, const ListedBrowser &browser)
+bool WriteListedBrowser(int n, const ListedBrowser &browser)
 {
-    const std::string section = Section(n);
-    WriteIniString(section.c_str(), nullptr, nullptr);
-    WriteIniString(section.c_str(), "Name", browser.name.c_str());
-    WriteIniString(section.c_str(), "Program", browser.program.c_str());
+    std::vector<ProfileEntry> entries = {{"Name", browser.name}, {"Program", browser.program}};
     if (browser.bManual) {
-        WriteIniString(section.c_str(), "Args", browser.args.c_str());
-        WriteIniInt(section.c_str(), "Manual", 1);
+        entries.push_back({"Args", browser.args});
+        entries.push_back({"Manual", "1"});
     } else if (browser.bPrivate) {
-        WriteIniInt(section.c_str(), "Private", 1);
+        entries.push_back({"Private", "1"});
     }
+    return WriteIniSection(Section(n).c_str(), std::move(entries));
 }
 
-void RemoveListedBrowser(int n) { WriteIniString(Section(n).c_str(), nullptr, nullptr); }
+bool RemoveListedBrowser(int n) { return WriteIniString(Section(n).c_str(), nullptr, nullptr); }
 
 int FreeBrowserNumber()
 {

@@ -19,8 +19,8 @@ struct ListedBrowser {
 
 // Fills browser from its section; false when browser n is not listed.
 bool ReadListedBrowser(int n, ListedBrowser &browser);
-// Writes the whole section anew.
-void WriteListedBrowser(int n, const ListedBrowser &browser);
-void RemoveListedBrowser(int n);
+// Writes the whole section anew; false when the file could not be written.
+bool WriteListedBrowser(int n, const ListedBrowser &browser);
+bool RemoveListedBrowser(int n);
 // The lowest number not listed; -1 when the list is full.
 int FreeBrowserNumber();

@@ -4,9 +4,11 @@
 #include "core/text/Ascii.h"
 #include "core/text/Utf8Text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 UrlTable theUrlTable;
 int s_nCurrentGroup = 0;
@@ -93,7 +95,7 @@ int CGroupList::FindGroup(const std::string &text) const
     return 0;
 }
 
-void CGroupList::WriteGroupNumbers() const
+bool CGroupList::WriteGroupNumbers() const
 {
     std::string value;
     for (int n = 1; n <= MAX_GROUPS; ++n) {
@@ -103,7 +105,7 @@ void CGroupList::WriteGroupNumbers() const
             value += ' ';
         value += std::to_string(n);
     }
-    WriteMainString(KEY_G_NUM, value.c_str());
+    return WriteMainString(KEY_G_NUM, value.c_str());
 }
 
 int CGroupList::LoadGroups()
@@ -155,22 +157,31 @@ int CGroupList::AllocGroup(int take)
             continue;
         if (take == 1) {
             m_bUsed[n - 1] = 1;
-            WriteGroupNumbers();
+            if (!WriteGroupNumbers()) {
+                m_bUsed[n - 1] = 0;
+                return 0;
+            }
         }
         return n;
     }
     return -1;
 }
 
-void CGroupList::DeleteGroup(int n)
+// The group leaves "G_NUM" first: a section left behind by a failed second
+// write is never read, and the next group to take its number replaces it.
+bool CGroupList::DeleteGroup(int n)
 {
     if (!IsGroup(n))
-        return;
+        return true;
+    m_bUsed[n - 1] = 0;
+    if (!WriteGroupNumbers()) {
+        m_bUsed[n - 1] = 1;
+        return false;
+    }
     char section[16];
     SectionName(n, section);
     WriteIniString(section, nullptr, nullptr);
-    m_bUsed[n - 1] = 0;
-    WriteGroupNumbers();
+    return true;
 }
 
 int CGroupList::LoadGroupUrls(int n) const
@@ -216,22 +227,19 @@ int CGroupList::LoadUrlTable(int n) const
     return theUrlTable.count;
 }
 
-int CGroupList::SaveGroup(int n, const char *name, int count) const
+bool CGroupList::SaveGroup(int n, const char *name, int count) const
 {
     char section[16];
     SectionName(n, section);
-    if (IsGroup(n))
-        WriteIniString(section, nullptr, nullptr);
-    WriteIniString(section, "GNAME", name);
-    if (count > MAX_URLS)
-        count = MAX_URLS;
+    count = std::clamp(count, 0, MAX_URLS);
+    std::vector<ProfileEntry> entries = {{"GNAME", name}};
     for (int i = 0; i < count; ++i) {
         char key[16];
         UrlKey(i + 1, key);
-        WriteIniString(section, key, (BrowserTag(theUrlTable.kind[i]) + theUrlTable.text[i]).c_str());
+        entries.push_back({key, BrowserTag(theUrlTable.kind[i]) + theUrlTable.text[i]});
     }
-    WriteIniInt(section, KEY_URL_NUM, count > 0 ? count : 0);
-    return 1;
+    entries.push_back({KEY_URL_NUM, std::to_string(count)});
+    return WriteIniSection(section, std::move(entries));
 }
 
-void CGroupList::WriteCurrentGroup(int n) const { WriteMainInt(KEY_G_PREV, n); }
+bool CGroupList::WriteCurrentGroup(int n) const { return WriteMainInt(KEY_G_PREV, n); }

@@ -62,18 +62,24 @@ public:
     // The group a text names: its number, else the group of exactly that
     // name, else of that name in other ASCII letter case; 0 when none.
     int FindGroup(const std::string &text) const;
-    void WriteGroupNumbers() const;
+    // The writers return false when the file could not be written; what is
+    // held here then stays what the file says.
+    bool WriteGroupNumbers() const;
     // Reads the group index once at start-up and returns "G_PREV".
     int LoadGroups();
+    // The lowest free group number, -1 when all are used; with take, listed
+    // in "G_NUM" too, and 0 when that could not be written.
     int AllocGroup(int take);
-    void DeleteGroup(int n);
+    bool DeleteGroup(int n);
     // Fills theUrlTable's entries (not its count) and returns how many, or -1.
     int LoadGroupUrls(int n) const;
     // LoadGroupUrls, with its answer stored as theUrlTable's count: what
     // every caller that shows or starts a group uses.
     int LoadUrlTable(int n) const;
-    int SaveGroup(int n, const char *name, int count) const;
-    void WriteCurrentGroup(int n) const;
+    // Replaces the group's section with its name and theUrlTable's first
+    // count entries.
+    bool SaveGroup(int n, const char *name, int count) const;
+    bool WriteCurrentGroup(int n) const;
 
 private:
     void MigrateLegacyList();

@@ -55,14 +55,17 @@ Options ReadOptions(int &x, int &y)
     return options;
 }
 
-unsigned UpdateOptions(Options &held, const Options &chosen, unsigned fields)
+unsigned UpdateOptions(Options &held, const Options &chosen, unsigned fields, bool &written)
 {
     unsigned changed = 0;
     for (const OptionKey &o : OPTION_KEYS) {
         if (!(fields & o.bit) || held.*o.field == chosen.*o.field)
             continue;
+        if (!WriteMainInt(o.key, chosen.*o.field)) {
+            written = false;
+            continue;
+        }
         held.*o.field = chosen.*o.field;
-        WriteMainInt(o.key, held.*o.field);
         changed |= o.bit;
     }
     return changed;

@@ -55,6 +55,8 @@ extern int &s_nWaitNetworkMax;
 Options ReadOptions(int &x, int &y);
 
 // For each option of fields, in the order above, whose value in chosen
-// differs from held: stores it in held and writes its key. Returns the bits
-// of the options that changed; keys that did not change are not written.
-unsigned UpdateOptions(Options &held, const Options &chosen, unsigned fields);
+// differs from held: writes its key and, once written, stores it in held.
+// Returns the bits of the options that changed; keys that did not change
+// are not written. A key that could not be written leaves held as the file
+// is and sets written to false (never to true).
+unsigned UpdateOptions(Options &held, const Options &chosen, unsigned fields, bool &written);

@@ -9,6 +9,8 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
+#include <vector>
 
 // The value's leading decimal number (a sign allowed), defaultValue when the
 // key is missing or empty.
@@ -26,6 +28,16 @@ size_t ProfileReadString(const char *section, const char *key, const char *defau
 // Sets key in section to value; a NULL value removes the key, a NULL key
 // the section. False when the file cannot be written.
 bool ProfileWriteString(const char *section, const char *key, const char *value, const char *fileName);
+
+struct ProfileEntry {
+    std::string key, value;
+};
+
+// Makes entries, in their order, the whole of section (made where missing)
+// in one write of the file, as WritePrivateProfileSection does: no moment
+// in which the section is gone and its new keys not yet there. False when
+// the file cannot be written; it is then as it was.
+bool ProfileWriteSection(const char *section, const std::vector<ProfileEntry> &entries, const char *fileName);
 
 #ifndef _WIN32
 // Folder in which a bare file name is looked for (Windows uses its own

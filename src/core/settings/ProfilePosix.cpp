@@ -325,3 +325,32 @@ bool ProfileWriteString(const char *section, const char *key, const char *value,
     }
     return WriteFile(path, file);
 }
+
+// The section's blank lines at its end stay, as before the next section.
+bool ProfileWriteSection(const char *section, const std::vector<ProfileEntry> &entries, const char *fileName)
+{
+    if (!section || !fileName)
+        return false;
+    const std::string path = PathOf(fileName);
+    IniFile file = ReadFile(path);
+    std::vector<std::string> texts;
+    bool fits = FitsCodePage(section);
+    for (const ProfileEntry &entry : entries) {
+        texts.push_back(entry.key + "=" + entry.value);
+        fits = fits && FitsCodePage(texts.back());
+    }
+    file.utf16 = file.utf16 || !fits;
+    std::vector<IniLine> &lines = file.lines;
+    SectionSpan span = FindSection(lines, section);
+    if (!span.found) {
+        lines.push_back(Encoded(std::string("[") + section + "]", file.utf16));
+        span.first = span.last = lines.size();
+    }
+    size_t end = span.last;
+    while (end > span.first && Trim(lines[end - 1].text).empty())
+        --end;
+    lines.erase(lines.begin() + static_cast<long>(span.first), lines.begin() + static_cast<long>(end));
+    for (size_t i = 0; i < texts.size(); ++i)
+        lines.insert(lines.begin() + static_cast<long>(span.first + i), Encoded(texts[i], file.utf16));
+    return WriteFile(path, file);
+}

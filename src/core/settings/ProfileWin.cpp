@@ -143,3 +143,22 @@ bool ProfileWriteString(const char *section, const char *key, const char *value,
     return ::WritePrivateProfileStringW(WideArgument(section).get(), WideArgument(key).get(), WideArgument(value).get(),
                                         path.c_str()) != 0;
 }
+
+bool ProfileWriteSection(const char *section, const std::vector<ProfileEntry> &entries, const char *fileName)
+{
+    if (!section || !fileName)
+        return false;
+    // "key=value" lines, each ended by a NUL and the list by a second one.
+    std::string lines;
+    bool fits = Fits(section);
+    for (const ProfileEntry &entry : entries) {
+        const std::string line = entry.key + "=" + entry.value;
+        fits = fits && Fits(line.c_str());
+        lines.append(line).push_back('\0');
+    }
+    lines.push_back('\0');
+    const std::wstring path = ProfilePath(fileName);
+    if (!fits && !KeepUnicode(path))
+        return false;
+    return ::WritePrivateProfileSectionW(WideArgument(section).get(), WideFromUtf8(lines).c_str(), path.c_str()) != 0;
+}

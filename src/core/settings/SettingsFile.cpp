@@ -19,7 +19,7 @@ const char *SettingsFile() { return SettingsPath().c_str(); }
 
 void SetSettingsFile(const std::string &path) { SettingsPath() = path; }
 
-int WriteIniString(const char *section, const char *key, const char *value)
+bool WriteIniString(const char *section, const char *key, const char *value)
 {
     if (!value)
         return ProfileWriteString(section, key, nullptr, SettingsFile());
@@ -28,16 +28,28 @@ int WriteIniString(const char *section, const char *key, const char *value)
     return ProfileWriteString(section, key, WithoutControlChars(value).c_str(), SettingsFile());
 }
 
-int WriteIniInt(const char *section, const char *key, int value)
+bool WriteIniInt(const char *section, const char *key, int value)
 {
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
     return WriteIniString(section, key, text);
 }
 
-int WriteMainString(const char *key, const char *value) { return WriteIniString(INI_MAIN, key, value); }
+bool WriteMainString(const char *key, const char *value) { return WriteIniString(INI_MAIN, key, value); }
 
-int WriteMainInt(const char *key, int value) { return WriteIniInt(INI_MAIN, key, value); }
+bool WriteMainInt(const char *key, int value) { return WriteIniInt(INI_MAIN, key, value); }
+
+// Every reader drops a value's blanks at its end, so they are left out: a
+// group saved as it was read keeps its lines byte for byte.
+bool WriteIniSection(const char *section, std::vector<ProfileEntry> entries)
+{
+    for (ProfileEntry &entry : entries) {
+        entry.value = WithoutControlChars(entry.value);
+        while (!entry.value.empty() && IsBlankChar(entry.value.back()))
+            entry.value.pop_back();
+    }
+    return ProfileWriteSection(section, entries, SettingsFile());
+}
 
 int ReadMainInt(const char *key, int defaultValue)
 {

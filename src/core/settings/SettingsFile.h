@@ -36,10 +36,13 @@ void SetSettingsFile(const std::string &path);
 // A NULL key removes the section, a NULL value the key. Control characters
 // in the value are left out: a CR or LF would end the line in the file and
 // turn the rest of the value into a line of its own.
-int WriteIniString(const char *section, const char *key, const char *value);
-int WriteIniInt(const char *section, const char *key, int value);
-int WriteMainString(const char *key, const char *value);
-int WriteMainInt(const char *key, int value);
+// Each returns false when the file could not be written.
+bool WriteIniString(const char *section, const char *key, const char *value);
+bool WriteIniInt(const char *section, const char *key, int value);
+bool WriteMainString(const char *key, const char *value);
+bool WriteMainInt(const char *key, int value);
+// Makes entries the whole section in one write (ProfileWriteSection).
+bool WriteIniSection(const char *section, std::vector<ProfileEntry> entries);
 
 int ReadMainInt(const char *key, int defaultValue);
 
