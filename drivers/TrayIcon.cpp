@@ -147,7 +147,6 @@ HWND ClickFirstTrayIcon(bool right, DWORD pid, DWORD ms)
     POINT icon;
     if (!FirstTrayIconPoint(icon))
         return nullptr;
-    HWND menu = nullptr;
     const DWORD start = ::GetTickCount();
     do {
         ::SetCursorPos(icon.x, icon.y);
@@ -155,16 +154,23 @@ HWND ClickFirstTrayIcon(bool right, DWORD pid, DWORD ms)
             Send({MouseButton(MOUSEEVENTF_RIGHTDOWN), MouseButton(MOUSEEVENTF_RIGHTUP)});
         else
             Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
-        if (WaitUntil(
-                [&] {
-                    const std::vector<HWND> menus = VisibleWindowsOfClass(L"#32768", pid);
-                    menu = menus.empty() ? nullptr : menus.front();
-                    return menu != nullptr;
-                },
-                GESTURE_MS))
+        if (HWND menu = WaitMenu(pid, GESTURE_MS))
             return menu;
     } while (::GetTickCount() - start < ms);
     return nullptr;
+}
+
+HWND WaitMenu(DWORD pid, DWORD ms)
+{
+    HWND menu = nullptr;
+    WaitUntil(
+        [&] {
+            const std::vector<HWND> menus = VisibleWindowsOfClass(L"#32768", pid);
+            menu = menus.empty() ? nullptr : menus.front();
+            return menu != nullptr;
+        },
+        ms);
+    return menu;
 }
 
 void PressKeys(std::initializer_list<WORD> keys)

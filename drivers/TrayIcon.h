@@ -34,5 +34,7 @@ std::wstring HoverFirstTrayIcon(const std::function<bool(const std::wstring &)> 
 // Clicks the first icon with the right or the left button, again until ms
 // have passed, and returns the menu that process pid opened, or null.
 HWND ClickFirstTrayIcon(bool right, DWORD pid, DWORD ms = 10000);
+// The menu process pid shows, once it shows within ms; null when none did.
+HWND WaitMenu(DWORD pid, DWORD ms);
 // Presses and releases each key in turn (virtual-key codes).
 void PressKeys(std::initializer_list<WORD> keys);

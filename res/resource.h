@@ -12,8 +12,10 @@
 #define IDM_ABOUTBOX 0x0010
 #define IDM_OPEN_NEXT 0x0020
 #define IDM_STOP 0x0030
-// The notification icon's id among the launcher window's (its uID).
+// The notification icon's id among the launcher window's (its uID), and
+// the message its events reach the launcher by (its uCallbackMessage).
 #define ID_NOTIFY_ICON 1
+#define WM_NOTIFY_ICON (WM_APP + 1)
 
 // Launcher window
 #define IDC_START 1000

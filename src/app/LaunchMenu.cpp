@@ -9,14 +9,12 @@ void AppendLaunchCommands(HMENU menu)
     ::AppendMenuW(menu, MF_STRING, IDM_STOP, LoadResString(IDS_STOP).c_str());
 }
 
-UINT TrackLaunchMenu(HWND owner)
+UINT TrackLaunchMenu(HWND owner, POINT at)
 {
     HMENU menu = ::CreatePopupMenu();
     if (!menu)
         return 0;
     AppendLaunchCommands(menu);
-    POINT at;
-    ::GetCursorPos(&at);
     // As the shell documents for a notification icon's menu: with its owner
     // in front the menu closes when the user clicks elsewhere, and the
     // message after it lets a second right click open it again.

@@ -7,6 +7,6 @@
 
 void AppendLaunchCommands(HMENU menu);
 
-// The notification icon's menu of the two commands, at the mouse; the
-// command chosen, 0 for none.
-UINT TrackLaunchMenu(HWND owner);
+// The notification icon's menu of the two commands, at this point of the
+// screen; the command chosen, 0 for none.
+UINT TrackLaunchMenu(HWND owner, POINT at);

@@ -18,6 +18,8 @@
 #include "res/resource.h"
 
 #include <objbase.h>
+#include <shellapi.h>
+#include <windowsx.h>
 
 HWND s_hwndMain = nullptr;
 int s_bStartupLinked = 0;
@@ -27,8 +29,6 @@ namespace {
 // Posted to the launcher itself: the sender of a second start's arguments
 // is not kept waiting by what they start, message boxes included.
 const UINT WM_HANDED_START = WM_APP;
-// The notification icon's mouse events.
-const UINT WM_NOTIFY_ICON = WM_APP + 1;
 // The launch's notices (NOTIFY_NS_READY, NOTIFY_LAUNCH_DONE). Not WM_USER:
 // to a dialog that is DM_GETDEFID, which the dialog manager sends itself.
 const UINT WM_LAUNCH_NOTIFY = WM_APP + 2;
@@ -153,7 +153,7 @@ BOOL CMainDlg::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT &result
         UpdateNotifyIcon();
         return TRUE;
     case WM_NOTIFY_ICON:
-        OnNotifyIcon(lParam);
+        OnNotifyIcon(wParam, LOWORD(lParam));
         return TRUE;
     case WM_COPYDATA:
         result = OnCopyData(lParam);
@@ -271,19 +271,25 @@ void CMainDlg::UpdateNotifyIcon()
         m_notifyIcon.Show(LaunchTipText(progress, m_launchGroup, m_tipTexts));
 }
 
-// A hovering mouse gets the seconds of now; either button opens the menu,
-// whose command goes the way of the system menu's.
-void CMainDlg::OnNotifyIcon(LPARAM mouseMessage)
+// A hovering mouse gets the seconds of now; either button, and the
+// keyboard, open the menu where the shell says, whose command goes the way
+// of the system menu's.
+void CMainDlg::OnNotifyIcon(WPARAM anchor, UINT event)
 {
-    switch (mouseMessage) {
+    switch (event) {
     case WM_MOUSEMOVE:
         UpdateNotifyIcon();
         break;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-        if (const UINT id = TrackLaunchMenu(m_hWnd))
+    case NIN_SELECT:
+    case NIN_KEYSELECT:
+    case WM_CONTEXTMENU: {
+        const UINT id = TrackLaunchMenu(m_hWnd, {GET_X_LPARAM(anchor), GET_Y_LPARAM(anchor)});
+        if (event == NIN_KEYSELECT)
+            m_notifyIcon.ReturnFocus();
+        if (id)
             ::PostMessageW(m_hWnd, WM_SYSCOMMAND, id, 0);
         break;
+    }
     default:
         break;
     }

@@ -62,7 +62,7 @@ private:
     // The icon is shown while a sequence runs, its tooltip telling the
     // sequence's progress now.
     void UpdateNotifyIcon();
-    void OnNotifyIcon(LPARAM mouseMessage);
+    void OnNotifyIcon(WPARAM anchor, UINT event);
 
     bool m_bStepping = false;    // a launch step is running
     StartArguments m_handed;     // those of a second start, acted on when posted

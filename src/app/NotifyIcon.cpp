@@ -29,8 +29,8 @@ void CNotifyIcon::Show(const std::string &tip)
     m_tip = tip;
     // An icon the shell lost (Explorer restarting) cannot be changed: it is
     // added again.
-    if (!m_bShown || !Notify(NIM_MODIFY, NIF_TIP))
-        Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+    if (!m_bShown || !Notify(NIM_MODIFY, NIF_TIP | NIF_SHOWTIP))
+        Add();
     m_bShown = true;
 }
 
@@ -45,7 +45,15 @@ void CNotifyIcon::Remove()
 void CNotifyIcon::AddAgain()
 {
     if (m_bShown)
-        Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP);
+        Add();
+}
+
+void CNotifyIcon::ReturnFocus() const { Notify(NIM_SETFOCUS, 0); }
+
+// Version 4 shows the standard tooltip only with NIF_SHOWTIP.
+BOOL CNotifyIcon::Add() const
+{
+    return Notify(NIM_ADD, NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_SHOWTIP) && Notify(NIM_SETVERSION, 0);
 }
 
 // Only what changes is passed: each time the icon is, the shell copies its
@@ -59,6 +67,7 @@ BOOL CNotifyIcon::Notify(DWORD message, UINT flags) const
     data.uFlags = flags;
     data.uCallbackMessage = m_nCallbackMessage;
     data.hIcon = m_hIcon;
+    data.uVersion = NOTIFYICON_VERSION_4;    // read by NIM_SETVERSION only
     const std::wstring tip = WideFromUtf8(m_tip);
     tip.copy(data.szTip, ARRAYSIZE(data.szTip) - 1);
     return ::Shell_NotifyIconW(message, &data);

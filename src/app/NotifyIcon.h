@@ -14,8 +14,11 @@ public:
     CNotifyIcon &operator=(const CNotifyIcon &) = delete;
 
     // The icon of owner with this id, showing icon resource iconId in the
-    // size the notification area asks for; mouse events reach owner as
-    // callbackMessage with the mouse message in lParam.
+    // size the notification area asks for. Events reach owner as
+    // callbackMessage in version 4 of the shell's interface: the mouse
+    // message, NIN_SELECT, NIN_KEYSELECT or WM_CONTEXTMENU in the low word
+    // of lParam, and the point at which a menu opens in wParam (the
+    // click's, or the icon's when the keyboard chose it).
     void Attach(HWND owner, UINT id, UINT callbackMessage, UINT iconId);
     // Shows the icon with this tooltip (UTF-8), or changes the tooltip of
     // the icon shown.
@@ -23,8 +26,12 @@ public:
     void Remove();
     // The taskbar was created anew: the icon shown is added to it again.
     void AddAgain();
+    // After a menu opened from the keyboard: the keyboard goes back to the
+    // notification area.
+    void ReturnFocus() const;
 
 private:
+    BOOL Add() const;
     BOOL Notify(DWORD message, UINT flags) const;
 
     HWND m_hWnd = nullptr;

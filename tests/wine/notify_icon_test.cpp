@@ -97,6 +97,21 @@ TEST_F(NotifyIcon, MenuOpensTheNextPageNowAndStopsEvenWithNotSurf)
     EXPECT_NEAR(SecondsLeft(30, second, ::GetTickCount()), SecondsIn(tip, L"2/3"), 1)
         << "the step timer starts again from the page: " << AnsiFromWide(tip.c_str());
 
+    // The keyboard's choice of the icon (Wine has no Win+B to reach it)
+    // opens the menu at the icon, wherever the mouse is.
+    POINT icon;
+    ASSERT_TRUE(FirstTrayIconPoint(icon));
+    ::SetCursorPos(0, 0);
+    ::PostMessageW(m_app.Window(), WM_NOTIFY_ICON, MAKEWPARAM(icon.x, icon.y), MAKELPARAM(NIN_KEYSELECT, ID_NOTIFY_ICON));
+    HWND menu = WaitMenu(m_app.Pid(), 5000);
+    ASSERT_NE(nullptr, menu);
+    RECT at;
+    ::GetWindowRect(menu, &at);
+    ::InflateRect(&at, 2, 2);
+    EXPECT_TRUE(::PtInRect(&at, icon)) << at.left << "," << at.top << " " << icon.x << "," << icon.y;
+    PressKeys({VK_ESCAPE});
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(menu); }, 3000));
+
     // "中止", the second item, from a left click.
     ASSERT_TRUE(ClickFirstTrayIcon(false, m_app.Pid())) << "a left click opens the menu too";
     PressKeys({VK_DOWN, VK_DOWN, VK_RETURN});
