@@ -184,6 +184,18 @@ std::wstring ControlText(HWND control)
 
 void Sync(HWND window) { SendWait(window, WM_NULL); }
 
+void PressKey(HWND hwnd, UINT key)
+{
+    ::PostMessageW(hwnd, WM_KEYDOWN, key, 1);
+    ::PostMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
+}
+
+void TypeText(HWND edit, const std::string &utf8)
+{
+    for (const wchar_t c : WideFromUtf8(utf8))
+        ::PostMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+}
+
 HWND FocusOf(HWND window)
 {
     GUITHREADINFO info = {};

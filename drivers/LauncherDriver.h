@@ -105,6 +105,11 @@ bool ClickListRow(HWND list, int row);
 // ctrl-clicks would.
 void SelectListRows(HWND list, const std::vector<int> &rows);
 
+// A key pressed on a window of another process, as the keyboard sends it.
+void PressKey(HWND hwnd, UINT key);
+// Types text into an edit box of another process, key by key.
+void TypeText(HWND edit, const std::string &utf8);
+
 // Puts text on the clipboard and pastes it into an edit box, as a user would.
 void PasteText(HWND edit, const std::wstring &text);
 

@@ -57,7 +57,10 @@ BOOL CBookmarkDlg::OnInitDialog()
     // Selecting the first item (the root) shows its entries; nothing is expanded.
     if (HTREEITEM first = m_tree.GetNextItem(nullptr, TVGN_FIRSTVISIBLE))
         m_tree.SelectItem(first);
-    return TRUE;
+    // The first focus is the default button, 追加, though 入れ替え comes
+    // first as the eye reads the row.
+    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDOK)), TRUE);
+    return FALSE;
 }
 
 void CBookmarkDlg::OnOK()

@@ -92,13 +92,18 @@ void SetURLsPage::EnableEditControls(BOOL enable) const
 }
 
 // A listed browser shows in the combo box with no box ticked; any other
-// kind ticks its box, and the combo box shows none.
+// kind ticks its box, and the combo box shows none. As with radio buttons,
+// Tab stops at the ticked box (at the first while none is), and the arrow
+// keys move between the three.
 void SetURLsPage::CheckKind(int kind) const
 {
     const bool listed = IsListedKind(kind);
     m_btnNN.SetCheck(kind == BK_NN ? BST_CHECKED : BST_UNCHECKED);
     m_btnIE.SetCheck(kind == BK_IE ? BST_CHECKED : BST_UNCHECKED);
     m_btnDefault.SetCheck(kind != BK_NN && kind != BK_IE && !listed ? BST_CHECKED : BST_UNCHECKED);
+    m_btnNN.SetTabStop(kind == BK_NN || listed);
+    m_btnIE.SetTabStop(kind == BK_IE);
+    m_btnDefault.SetTabStop(kind != BK_NN && kind != BK_IE && !listed);
     int item = 0;
     for (int i = 1; listed && i < m_comboBrowser.GetCount(); ++i)
         if (m_comboBrowser.GetItemData(i) == kind - BK_LISTED + 1)
@@ -214,20 +219,33 @@ BOOL SetURLsPage::OnCommand(WORD id, WORD code, HWND control)
     return TRUE;
 }
 
+// A click takes the caret to the editor; the keyboard moving the selection
+// stays in the list, and the page's own refills of the list, which happen
+// while the focus is elsewhere, fill nothing.
 BOOL SetURLsPage::OnNotify(NMHDR *hdr, LRESULT &result)
 {
-    if (hdr->idFrom != IDC_URL_LIST || hdr->code != NM_CLICK)
+    if (hdr->idFrom != IDC_URL_LIST)
         return CPropertyPage::OnNotify(hdr, result);
-    OnRowClick();
+    if (hdr->code == NM_CLICK) {
+        if (FillEditor())
+            m_editUrl.SetFocus();
+    } else if (hdr->code == LVN_ITEMCHANGED) {
+        const NMLISTVIEW *change = reinterpret_cast<const NMLISTVIEW *>(hdr);
+        if ((change->uChanged & LVIF_STATE) && (change->uNewState & ~change->uOldState & LVIS_SELECTED) &&
+            ::GetFocus() == m_listUrls.m_hWnd)
+            FillEditor();
+    } else {
+        return CPropertyPage::OnNotify(hdr, result);
+    }
     result = 0;
     return TRUE;
 }
 
-void SetURLsPage::OnRowClick()
+bool SetURLsPage::FillEditor()
 {
     const int row = m_listUrls.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0)
-        return;
+        return false;
     EnableEditControls(TRUE);
     if (!m_rows.IsEntry(row)) {
         m_editUrl.SetText("");
@@ -243,8 +261,8 @@ void SetURLsPage::OnRowClick()
         m_btnDelete.EnableWindow(TRUE);
         m_btnRegister.SetText(LoadResString(IDS_UPDATE).c_str());
     }
-    m_editUrl.SetFocus();
     ::SendMessageW(m_hWnd, DM_SETDEFID, IDC_URL_REGISTER, 0);
+    return true;
 }
 
 // The three boxes act as one choice: a click on the ticked one keeps it.
@@ -276,14 +294,22 @@ void SetURLsPage::OnRegister()
     }
     m_rows.Register(s_nEditRow, s_nSelKind, url);
     ShowRows();
-    EnableEditControls(FALSE);
+    CloseEditor();
 }
 
 void SetURLsPage::OnDeleteEntry()
 {
     m_rows.Delete(s_nEditRow);
     ShowRows();
+    CloseEditor();
+}
+
+void SetURLsPage::CloseEditor() const
+{
+    HWND focus = ::GetFocus();
     EnableEditControls(FALSE);
+    if (focus && !::IsWindowEnabled(focus))
+        m_listUrls.SetFocus();
 }
 
 // The sheet owns the picker and so stays disabled while it runs: closed

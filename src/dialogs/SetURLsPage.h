@@ -36,13 +36,18 @@ protected:
 private:
     void CopyGroups();
     void EnableEditControls(BOOL enable) const;
+    // After a row's entry is registered or deleted: the editor is disabled,
+    // and a keyboard in it goes back to the list.
+    void CloseEditor() const;
     void CheckKind(int kind) const;
     void FillBrowsers() const;
     void OnBrowserChosen();
     void ShowRows() const;
     void ShowGroup(int group);
     void SetGroupName(int item, const char *name);
-    void OnRowClick();
+    // Fills the editor with the selected row, as a click or the keyboard
+    // chose it.
+    bool FillEditor();
     void OnKind(int kind);
     void OnRegister();
     void OnDeleteEntry();

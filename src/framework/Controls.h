@@ -15,6 +15,12 @@ public:
     void EnableWindow(BOOL enable) const { ::EnableWindow(m_hWnd, enable); }
     BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
     void SetFocus() const { ::SetFocus(m_hWnd); }
+    // Whether Tab stops here.
+    void SetTabStop(bool stop) const
+    {
+        const LONG_PTR style = ::GetWindowLongPtrW(m_hWnd, GWL_STYLE);
+        ::SetWindowLongPtrW(m_hWnd, GWL_STYLE, stop ? style | WS_TABSTOP : style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+    }
     void SetText(const std::string &utf8) const;
     void SetText(const wchar_t *text) const { ::SetWindowTextW(m_hWnd, text); }
     std::string GetText() const;

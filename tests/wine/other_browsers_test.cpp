@@ -109,13 +109,6 @@ HWND WaitOwnedDialog(HWND owner)
     return WaitTopWindow(L"#32770", [owner](HWND hwnd) { return ::GetWindow(hwnd, GW_OWNER) == owner; });
 }
 
-// A key pressed on a window of another process, as the keyboard sends it.
-void PressKey(HWND hwnd, UINT key)
-{
-    ::PostMessageW(hwnd, WM_KEYDOWN, key, 1);
-    ::PostMessageW(hwnd, WM_KEYUP, key, 0xC0000001);
-}
-
 // The file name box of the file-open dialog: the edit inside its combo
 // box (a ComboBoxEx32 holding a ComboBox, which holds the edit), or the
 // plain edit of older layouts.
@@ -125,13 +118,6 @@ HWND FileNameBox(HWND open)
     while (HWND inner = box ? ::FindWindowExW(box, nullptr, nullptr, nullptr) : nullptr)
         box = inner;
     return box ? box : ::GetDlgItem(open, 0x480);
-}
-
-// Types text into an edit box of another process, key by key.
-void TypeText(HWND edit, const std::string &utf8)
-{
-    for (const wchar_t c : WideFromUtf8(utf8))
-        ::PostMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
 }
 
 // Whether the process has this module loaded.

@@ -99,6 +99,9 @@ protected:
     {
         sheet.Click(source.button);
         HWND picker = WaitProcessWindow(m_app.Pid(), source.title);
+        if (picker) {
+            EXPECT_TRUE(WaitUntil([&] { return ::GetDlgCtrlID(FocusOf(picker)) == IDOK; }, 3000)) << "the first focus is 追加";
+        }
         if (picker)
             WaitUntil([&] {
                 entries = ListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST));
