@@ -244,24 +244,6 @@ TEST_F(GroupStore, SaveRewritesTheWholeSection)
     EXPECT_EQ(2, groups.LoadGroupUrls(1));
 }
 
-// A file that cannot be written: each change reports it, and the groups
-// held stay what the file says.
-TEST_F(GroupStore, AnUnwritableFileKeepsTheGroupsAsStored)
-{
-    WriteIniText("[Orvanta]\r\nG_NUM=2\r\n");
-    CGroupList groups;
-    groups.LoadGroups();
-    const std::string place = SettingsFile();
-    SetSettingsFile(place + ".missing-folder/" INI_FILE_NAME);
-    EXPECT_EQ(0, groups.AllocGroup(1));
-    EXPECT_FALSE(groups.DeleteGroup(2));
-    EXPECT_FALSE(groups.SaveGroup(2, "two", 0));
-    EXPECT_FALSE(groups.WriteCurrentGroup(2));
-    SetSettingsFile(place);
-    EXPECT_EQ(std::vector<int>{2}, ExistingGroups(groups));
-    EXPECT_EQ(1, groups.AllocGroup(0));
-}
-
 TEST_F(GroupStore, SaveNeverBreaksTheLineStructure)
 {
     WriteIniText("[Orvanta]\r\nG_NUM=1\r\n");

@@ -291,35 +291,6 @@ TEST_P(IniWrite, WritesTheFileAsWindowsDoes)
 
 INSTANTIATE_TEST_SUITE_P(Cases, IniWrite, ::testing::ValuesIn(kWriteCases));
 
-struct SectionWriteCase {
-    int line;
-    std::optional<std::string> before;
-    std::vector<ProfileEntry> entries;
-    std::string after;
-};
-
-// A section written whole replaces its keys where it stands, or comes last.
-const SectionWriteCase kSectionWriteCases[] = {
-    {__LINE__, NO_FILE, {{"A", "1"}, {"B", ""}}, "[G2]\r\nA=1\r\nB=\r\n"},
-    {__LINE__, "[G1]\r\nk1=a\r\n[G3]\r\nk5=e\r\n", {{"x", "y"}}, "[G1]\r\nk1=a\r\n[G3]\r\nk5=e\r\n[G2]\r\nx=y\r\n"},
-    {__LINE__, THREE_GROUPS, {{"x", "y"}, {"k4", "z"}}, "[G1]\r\nk1=a\r\nk2=b\r\nk3=c\r\n[G2]\r\nx=y\r\nk4=z\r\n[G3]\r\nk5=e\r\n"},
-    {__LINE__, THREE_GROUPS, {}, "[G1]\r\nk1=a\r\nk2=b\r\nk3=c\r\n[G2]\r\n[G3]\r\nk5=e\r\n"},
-};
-
-class IniSectionWrite : public IniTest, public ::testing::WithParamInterface<SectionWriteCase> {};
-
-TEST_P(IniSectionWrite, ReplacesTheSectionAsWindowsDoes)
-{
-    const SectionWriteCase &c = GetParam();
-    SCOPED_TRACE("case at line " + std::to_string(c.line));
-    if (c.before)
-        WriteIniText(*c.before);
-    EXPECT_TRUE(ProfileWriteSection("G2", c.entries, FileName()));
-    EXPECT_EQ(c.after, ReadIniText());
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, IniSectionWrite, ::testing::ValuesIn(kSectionWriteCases));
-
 // Every section and key with its value, as the functions read the file.
 std::string Meaning()
 {

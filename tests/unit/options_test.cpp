@@ -85,19 +85,6 @@ TEST_F(OptionsFile, FieldsOutsideTheMaskStayAsHeld)
     EXPECT_EQ("1", ReadIniValue(INI_MAIN, KEY_USE_BROWSER));
 }
 
-TEST_F(OptionsFile, AnUnwrittenOptionStaysAsStored)
-{
-    const std::string place = SettingsFile();
-    SetSettingsFile(place + ".missing-folder/" INI_FILE_NAME);
-    Options held, chosen;
-    chosen.nDelay = 9;
-    bool written = true;
-    EXPECT_EQ(0u, UpdateOptions(held, chosen, OPT_ALL, written));
-    SetSettingsFile(place);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(Options().nDelay, held.nDelay);
-}
-
 TEST(Options, LaunchNamesReadTheHeldValues)
 {
     s_options = Options();

@@ -8,54 +8,11 @@
 
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 namespace {
 
 std::string GroupNamed(const char *name) { return std::string("[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\n[G1]\r\nGNAME=") + name + "\r\n"; }
-
-bool Writable(const std::string &path)
-{
-    HANDLE file = ::CreateFileW(WideFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    ::CloseHandle(file);
-    return true;
-}
-
-// A file nobody may write while this lives: "chattr +i", since the tests
-// run as root, who writes files without write bits. Wine starts Unix
-// programs but does not wait for them, so the change is polled for.
-class UnwritableFile {
-public:
-    explicit UnwritableFile(const std::string &path) : m_path(path)
-    {
-        using UnixName = char *(CDECL *)(const wchar_t *);
-        const auto unixName = reinterpret_cast<UnixName>(
-            reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"kernel32"), "wine_get_unix_file_name")));
-        if (char *name = unixName ? unixName(WideFromUtf8(path).c_str()) : nullptr) {
-            m_unixPath = name;
-            ::HeapFree(::GetProcessHeap(), 0, name);
-        }
-        Chattr(L"+i", false);
-    }
-    ~UnwritableFile() { Chattr(L"-i", true); }
-
-private:
-    void Chattr(const wchar_t *flag, bool writable) const
-    {
-        std::wstring commandLine = L"/usr/bin/chattr " + std::wstring(flag) + L" \"" + WideFromUtf8(m_unixPath) + L"\"";
-        STARTUPINFOW si = {};
-        si.cb = sizeof si;
-        PROCESS_INFORMATION pi = {};
-        if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
-            return;
-        ::CloseHandle(pi.hThread);
-        ::CloseHandle(pi.hProcess);
-        WaitUntil([&] { return Writable(m_path) == writable; });
-    }
-    std::string m_path, m_unixPath;
-};
 
 std::string Bytes(const std::string &path)
 {
@@ -112,14 +69,16 @@ TEST_F(IniTest, SettingsComeFromTheUsersFolderFilledOnceFromTheOldPlace)
     RemoveTree(store);
 }
 
-// Every change fails: the first is told, naming the file, and the windows
-// show what the file holds.
+// A file another program holds open for reading only (a sync client, a
+// virus scanner): every change fails, the first is told, naming the file,
+// and the windows show what the file holds.
 TEST_F(IniTest, AFileThatCannotBeWrittenIsToldOnceAndKeepsWhatItHolds)
 {
     const std::string stored = GroupNamed("kept") + "UL1=DEF http://kept/\r\nURL_Num=1\r\n";
     WriteIniText(stored);
-    UnwritableFile unwritable(IniPath());
-    ASSERT_FALSE(Writable(IniPath()));
+    const std::unique_ptr<void, decltype(&::CloseHandle)> held(
+        ::CreateFileW(WideFromUtf8(IniPath()).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr), &::CloseHandle);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held.get());
     Launcher app;
     ASSERT_TRUE(app.Start());
     ASSERT_TRUE(app.WaitWindow());
@@ -141,12 +100,19 @@ TEST_F(IniTest, AFileThatCannotBeWrittenIsToldOnceAndKeepsWhatItHolds)
     ASSERT_NE(nullptr, dialog);
     SendWait(::GetDlgItem(dialog, IDC_GROUP_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"new"));
     ASSERT_TRUE(CloseDialog(dialog, IDOK));
+    sheet.Click(IDC_GROUP_DELETE);
+    ASSERT_TRUE(CloseDialog(WaitProcessWindow(app.Pid(), L"Orvanta"), IDYES));
     EXPECT_EQ(nullptr, FindProcessWindow(app.Pid(), L"Orvanta")) << "told once a run";
     EXPECT_EQ((std::vector<ComboItem>{{"kept", 1}}), ComboItems(sheet.Item(IDC_GROUP_LIST)));
+    sheet.ShowPage(0);
+    sheet.Press(IDC_NOTSURF);
     ASSERT_TRUE(CloseSettings(app, sheet, true));
     EXPECT_EQ((std::vector<ComboItem>{{"kept", 1}}), app.Groups());
+    const SettingsSheet again = OpenSettingsPage(app, 0);
+    EXPECT_FALSE(again.IsChecked(IDC_NOTSURF)) << "the option as stored";
+    ASSERT_TRUE(CloseSettings(app, again, false));
     app.Command(IDCANCEL);
-    ASSERT_TRUE(app.WaitExit());
+    EXPECT_TRUE(app.WaitExit());
     EXPECT_EQ(stored, ReadIniText());
 }
 

@@ -455,75 +455,65 @@ TEST_F(UrlPage, GroupNameTakesAtMost1022Bytes)
 // The keyboard alone, as it reaches the page (key messages to whatever
 // has the focus): Tab goes through the page in reading order, and a new
 // group of two entries is named, filled and saved. Keys are posted, so
-// each step waits for what it does.
+// each waits for what it does.
 TEST_F(UrlPage, TheKeyboardAloneMakesAGroup)
 {
     StartLauncher("");
     const SettingsSheet sheet = Open();
     const auto focus = [&] { return FocusOf(sheet.Window()); };
-    const auto press = [&](UINT key) { PressKey(focus(), key); };
-    const auto pressUntil = [&](UINT key, const std::function<bool()> &done) {
-        press(key);
+    const auto press = [&](UINT key, const std::function<bool()> &done) {
+        PressKey(focus(), key);
         return WaitUntil(done, 3000);
     };
-    // Tab until the focus is on id; the page's controls passed on the way.
+    // Tabs until the focus is on id; the page's controls passed on the way.
     const auto tabTo = [&](int id) {
         std::vector<int> passed;
-        for (int n = 0; n < 40; ++n) {
-            HWND before = focus();
-            if (!pressUntil(VK_TAB, [&] { return focus() != before; }))
-                break;
-            if (::GetParent(focus()) == sheet.Page())
-                passed.push_back(::GetDlgCtrlID(focus()));
-            if (::GetDlgCtrlID(focus()) == id)
+        for (HWND before = focus(); passed.size() < 40 && press(VK_TAB, [&] { return focus() != before; });) {
+            before = focus();
+            if (::GetParent(before) == sheet.Page() && passed.emplace_back(::GetDlgCtrlID(before)) == id)
                 break;
         }
         EXPECT_EQ(id, ::GetDlgCtrlID(focus()));
         return passed;
     };
-    const auto type = [&](int id, const std::string &text) {
+    const auto type = [&](const std::string &text) {
         TypeText(focus(), text);
-        EXPECT_TRUE(WaitUntil([&] { return sheet.Text(id) == WideFromUtf8(text); }, 3000));
+        EXPECT_TRUE(WaitUntil([&] { return sheet.Text(IDC_URL_EDIT) == WideFromUtf8(text); }, 3000));
     };
-    const auto rows = [&](size_t count) { return WaitUntil([&] { return Rows(sheet).size() == count; }, 3000); };
+    const auto rows = [&](size_t count) { return [&sheet, count] { return Rows(sheet).size() == count; }; };
 
     tabTo(IDC_GROUP_LIST);
     EXPECT_EQ((std::vector<int>{IDC_GROUP_SAVE, IDC_GROUP_DELETE, IDC_GROUP_NEW, IDC_GROUP_RENAME, IDC_IMPORT_IE,
                                 IDC_IMPORT_NN, IDC_IMPORT_OTHER, IDC_URL_RESTORE, IDC_URL_CLEAR, IDC_URL_LIST,
                                 IDC_HTTP_PREFIX, IDC_GROUP_LIST}),
               tabTo(IDC_GROUP_LIST)) << "the editor's controls wait for a row";
-
     tabTo(IDC_GROUP_NEW);
-    press(VK_SPACE);
-    HWND dialog = WaitProcessWindow(m_app.Pid(), L"グループ名設定");
-    ASSERT_NE(nullptr, dialog);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(press(VK_SPACE, [&] { return (dialog = FindProcessWindow(m_app.Pid(), L"グループ名設定")) != nullptr; }));
     EXPECT_TRUE(WaitUntil([&] { return ::GetDlgCtrlID(FocusOf(dialog)) == IDC_GROUP_NAME; }, 3000)) << "the caret is in the name";
     TypeText(FocusOf(dialog), "Keys");
     PressKey(FocusOf(dialog), VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(dialog); }));
-    ASSERT_TRUE(rows(1));
+    ASSERT_TRUE(WaitUntil(rows(1)));
 
     tabTo(IDC_URL_LIST);
-    EXPECT_TRUE(pressUntil(VK_HOME, [&] { return sheet.IsEnabled(IDC_URL_EDIT); })) << "the selection fills the editor";
-    EXPECT_EQ(IDC_URL_LIST, ::GetDlgCtrlID(focus()));
+    EXPECT_TRUE(press(VK_HOME, [&] { return sheet.IsEnabled(IDC_URL_EDIT); })) << "the selection fills the editor";
+    EXPECT_EQ(sheet.Item(IDC_URL_LIST), focus());
     tabTo(IDC_URL_EDIT);
-    type(IDC_URL_EDIT, "one.example/");
-    EXPECT_EQ((std::vector<int>{IDC_KIND_DEF, IDC_URL_REGISTER}), tabTo(IDC_URL_REGISTER)) << "the kind shown first";
-    EXPECT_TRUE(pressUntil(VK_SPACE, [&] { return Rows(sheet).size() == 2; }));
-    EXPECT_EQ(IDC_URL_LIST, ::GetDlgCtrlID(focus())) << "back to the list";
+    type("one.example/");
+    EXPECT_EQ((std::vector<int>{IDC_KIND_DEF, IDC_URL_REGISTER}), tabTo(IDC_URL_REGISTER)) << "Tab stops at the ticked kind";
+    EXPECT_TRUE(press(VK_SPACE, rows(2)));
+    EXPECT_EQ(sheet.Item(IDC_URL_LIST), focus()) << "back to the list";
 
-    EXPECT_TRUE(pressUntil(VK_DOWN, [&] { return sheet.IsEnabled(IDC_URL_EDIT); }));
+    EXPECT_TRUE(press(VK_DOWN, [&] { return sheet.IsEnabled(IDC_URL_EDIT); }));
     tabTo(IDC_URL_EDIT);
-    type(IDC_URL_EDIT, "http://two.example/");
+    type("http://two.example/");
     tabTo(IDC_KIND_DEF);
-    EXPECT_TRUE(pressUntil(VK_LEFT, [&] { return ::GetDlgCtrlID(focus()) == IDC_KIND_IE; })) << "the kind boxes are a group";
-    EXPECT_TRUE(pressUntil(VK_SPACE, [&] { return sheet.IsChecked(IDC_KIND_IE); }));
+    EXPECT_TRUE(press(VK_LEFT, [&] { return focus() == sheet.Item(IDC_KIND_IE); })) << "the kind boxes are a group";
+    EXPECT_TRUE(press(VK_SPACE, [&] { return sheet.IsChecked(IDC_KIND_IE); }));
     tabTo(IDC_URL_REGISTER);
-    EXPECT_TRUE(pressUntil(VK_SPACE, [&] { return Rows(sheet).size() == 3; }));
-    EXPECT_EQ((std::vector<ListRow>{{L"DEF", L"http://one.example/", 2}, {L"IE", L"http://two.example/", 1}, NEW_ROW}),
-              Rows(sheet));
+    EXPECT_TRUE(press(VK_SPACE, rows(3)));
     tabTo(IDC_GROUP_SAVE);
-    EXPECT_TRUE(pressUntil(VK_SPACE, [&] { return ReadIniValue("G1", "URL_Num") == "2"; }));
+    EXPECT_TRUE(press(VK_SPACE, [&] { return ReadIniValue("G1", "URL_Num") == "2"; }));
     EXPECT_EQ("Keys", ReadIniValue("G1", "GNAME"));
     EXPECT_EQ("DEF http://one.example/", ReadIniValue("G1", "UL1"));
     EXPECT_EQ("IE http://two.example/", ReadIniValue("G1", "UL2"));
