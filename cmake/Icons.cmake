@@ -43,7 +43,8 @@ function(orvanta_resources target)
     get_property(icons GLOBAL PROPERTY ORVANTA_ICONS)
     set(rc ${PROJECT_SOURCE_DIR}/res/Orvanta.rc)
     set(manifest_rc ${PROJECT_SOURCE_DIR}/res/Manifest.rc)
-    target_sources(${target} PRIVATE ${rc} ${manifest_rc})
+    target_sources(${target} PRIVATE ${rc} ${manifest_rc} ${PROJECT_SOURCE_DIR}/res/Japanese.rc
+                                      ${PROJECT_SOURCE_DIR}/res/English.rc)
     set_source_files_properties(${rc} TARGET_DIRECTORY ${target} PROPERTIES OBJECT_DEPENDS "${icons}")
     set_source_files_properties(${manifest_rc} TARGET_DIRECTORY ${target} PROPERTIES
                                 OBJECT_DEPENDS ${PROJECT_BINARY_DIR}/generated/Orvanta.manifest)

@@ -20,6 +20,11 @@ bool WaitUntil(const std::function<bool()> &cond, DWORD ms)
     }
 }
 
+const wchar_t *Shown(const wchar_t *japanese, const wchar_t *english)
+{
+    return PRIMARYLANGID(::GetUserDefaultUILanguage()) == LANG_JAPANESE ? japanese : english;
+}
+
 std::wstring WindowText(HWND hwnd)
 {
     wchar_t text[1024] = L"";
@@ -150,7 +155,12 @@ bool Launcher::Sync() const
 HWND Launcher::OpenSettings() const
 {
     Click(IDC_SETTINGS);
-    return WaitProcessWindow(Pid(), L"Orvanta設定");
+    // In either language: the user may have chosen the one Windows does not speak.
+    HWND sheet = nullptr;
+    WaitUntil([&] {
+        return (sheet = FindProcessWindow(Pid(), L"Orvanta設定")) || (sheet = FindProcessWindow(Pid(), L"Orvanta Settings"));
+    });
+    return sheet;
 }
 
 SettingsSheet OpenSettingsPage(const Launcher &app, int page)

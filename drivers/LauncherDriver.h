@@ -16,6 +16,10 @@
 // Polls cond every 20 ms for up to ms milliseconds.
 bool WaitUntil(const std::function<bool()> &cond, DWORD ms = 10000);
 
+// A text of the program as the test's system shows it: the Japanese one
+// where Windows' display language is Japanese, the English one elsewhere.
+const wchar_t *Shown(const wchar_t *japanese, const wchar_t *english);
+
 std::wstring WindowText(HWND hwnd);
 // A visible top-level window of the process with exactly this title.
 HWND FindProcessWindow(DWORD pid, const std::wstring &title);

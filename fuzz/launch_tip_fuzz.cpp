@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     Check(tip.find('\0') == std::string::npos);
     Check(progress.activity != ACTIVITY_IDLE || tip.empty());
 
-    const LaunchTipTexts program = {"%s: %s/%s pages, next in %s s", "%s: dial-up", "%s: network", "%s: %s/%s Navigator"};
+    const LaunchTipTexts program = {"%1: %2/%3 pages, next in %4 s", "%1: dial-up", "%1: network", "%1: %2/%3 Navigator"};
     const std::string numbers = std::to_string(progress.opened) + "/" + std::to_string(progress.total);
     const std::string sentences[] = {"", ": dial-up", ": network", ": " + numbers + " Navigator",
                                      ": " + numbers + " pages, next in " + std::to_string(progress.secondsToNext) + " s"};

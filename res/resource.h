@@ -70,10 +70,15 @@
 #define IDC_STARTUP_REMOVE 1060
 #define IDC_WINDOWNUM 1063
 #define IDC_WAIT_NETWORK 1094
+// The language of the windows: by Windows', Japanese or English
+#define IDC_UI_AUTO 1095
+#define IDC_UI_JAPANESE 1096
+#define IDC_UI_ENGLISH 1097
 
 // Texts of the settings sheet and the Startup shortcut
 #define IDS_SETTINGS_CAPTION 210
 #define IDS_STARTUP_FAILED 211
+#define IDS_SHORTCUT_COMMENT 233
 
 // Settings sheet: URL registration page
 #define IDD_SET_URLS 138

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Orvanta needs on Debian 12
-# (as root) and generates the Japanese and English locales. Never wine32: this machine
+# (as root) and generates the Japanese, English and German locales. Never wine32: this machine
 # runs only 64-bit Windows code, and the 64-bit build is the one we run.
 set -euo pipefail
 packages=(
@@ -21,8 +21,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 # Japanese for the program's own code page; English to check it under 1252.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$' || ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$'; then
-    for l in ja_JP en_US; do
+if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$' || ! locale -a 2>/dev/null | grep -qi '^en_US.utf8$' ||
+   ! locale -a 2>/dev/null | grep -qi '^de_DE.utf8$'; then
+    for l in ja_JP en_US de_DE; do
         sed -i "s/^# *$l.UTF-8 UTF-8/$l.UTF-8 UTF-8/" /etc/locale.gen
         grep -q "^$l.UTF-8 UTF-8" /etc/locale.gen || echo "$l.UTF-8 UTF-8" >> /etc/locale.gen
     done

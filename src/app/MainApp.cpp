@@ -4,11 +4,13 @@
 #include <commctrl.h>
 
 #include "core/app/CommandLine.h"
+#include "core/settings/Options.h"
 #include "core/settings/SettingsFile.h"
 #include "app/InstanceLock.h"
 #include "app/MainDlg.h"
 #include "app/SettingsPlace.h"
 #include "app/StartHandOver.h"
+#include "app/UiLanguage.h"
 #include "core/text/WideText.h"
 
 #include <shlwapi.h>
@@ -32,6 +34,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     const std::string settings = FindSettingsFile();
     if (!settings.empty())
         SetSettingsFile(settings);
+    UseUiLanguage(UiLanguageFor(ReadMainInt(KEY_UI_LANGUAGE, UI_AUTO)));
     CMainDlg dlg;
     dlg.m_start = ParseStartArguments(args.c_str());
     dlg.DoModal();

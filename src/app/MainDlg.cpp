@@ -388,14 +388,15 @@ void CMainDlg::ApplySettings(const SettingsResult &result)
                   written);
     if (result.bStartup != s_bStartupLinked) {
         if (!s_bStartupLinked && result.bStartup) {
-            if (!CreateStartupLink(s_szSelfPath, "", "-start"))
+            if (!CreateStartupLink(s_szSelfPath, "", "-start", LoadResString(IDS_SHORTCUT_COMMENT)))
                 AppMessageBox(m_hWnd, IDS_STARTUP_FAILED, MB_OK);
         } else {
             DeleteStartupLink(s_szSelfPath);
         }
     }
     s_bStartupLinked = result.bStartup;
-    if (UpdateOptions(s_options, result.options, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM | OPT_WAIT_NETWORK, written) &
+    if (UpdateOptions(s_options, result.options, OPT_PREV_SEL_BROWSER | OPT_WINDOWNUM | OPT_WAIT_NETWORK | OPT_UI_LANGUAGE,
+                      written) &
         OPT_WINDOWNUM)
         s_bSingleWindowOpened = 0;
     if (!written)

@@ -21,6 +21,7 @@ SettingsResult RunSettingsSheet(HWND owner, const SettingsInput &in)
     page.m_bReuseBrowser = in.options.bReuseBrowser;
     page.m_bWaitDialup = in.options.bWaitDialup;
     page.m_bWaitNetwork = in.options.bWaitNetwork;
+    page.m_nUiLanguage = in.options.nUiLanguage;
     page.m_bWindowNum = in.options.nWindowNum;
     page.m_bStartup = in.bStartupLinked;
     urls.m_nKind = in.options.nPrevSelBrowser;
@@ -40,6 +41,7 @@ SettingsResult RunSettingsSheet(HWND owner, const SettingsInput &in)
     result.options.bReuseBrowser = page.m_bReuseBrowser;
     result.options.bWaitDialup = page.m_bWaitDialup;
     result.options.bWaitNetwork = page.m_bWaitNetwork;
+    result.options.nUiLanguage = page.m_nUiLanguage;
     result.options.nWindowNum = page.m_bWindowNum;
     result.options.nPrevSelBrowser = urls.m_nKind;
     result.bStartup = page.m_bStartup;

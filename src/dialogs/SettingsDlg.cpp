@@ -30,6 +30,8 @@ BOOL CSettingsDlg::OnInitDialog()
     CPropertyPage::OnInitDialog();
     if (const int radio = BrowserRadioId(m_nBrowser))
         ::CheckDlgButton(m_hWnd, radio, BST_CHECKED);
+    if (m_nUiLanguage >= UI_AUTO && m_nUiLanguage <= UI_ENGLISH)
+        ::CheckDlgButton(m_hWnd, IDC_UI_AUTO + m_nUiLanguage, BST_CHECKED);
     m_spinDelay.SetBuddy(m_editDelay.m_hWnd);
     m_spinDelay.SetRange(DELAY_MIN, DELAY_MAX);
     m_editDelay.SetText(std::to_string(m_nDelay));
@@ -52,6 +54,10 @@ BOOL CSettingsDlg::OnCommand(WORD id, WORD code, HWND control)
     case IDC_BROWSER_NN: m_nBrowser = UB_NN; return TRUE;
     case IDC_BROWSER_IE: m_nBrowser = UB_IE; return TRUE;
     case IDC_BROWSER_DEFAULT: m_nBrowser = UB_DEFAULT; return TRUE;
+    // The three buttons' ids follow the codes' order.
+    case IDC_UI_AUTO:
+    case IDC_UI_JAPANESE:
+    case IDC_UI_ENGLISH: m_nUiLanguage = id - IDC_UI_AUTO; return TRUE;
     default: return CPropertyPage::OnCommand(id, code, control);
     }
 }

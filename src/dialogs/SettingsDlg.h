@@ -26,6 +26,7 @@ public:
     int m_bWaitDialup = 0;
     int m_bWaitNetwork = 0;
     int m_bWindowNum = 0;
+    int m_nUiLanguage = 0;  // "UI_Language" code
 
 protected:
     void DoDataExchange(CDataExchange *pDX) override;

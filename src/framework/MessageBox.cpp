@@ -1,5 +1,6 @@
 #include "framework/MessageBox.h"
 
+#include "core/text/Arguments.h"
 #include "res/resource.h"
 
 std::wstring LoadResString(UINT id)
@@ -12,11 +13,7 @@ std::wstring LoadResString(UINT id)
 
 std::wstring LoadResString(UINT id, const std::string &value)
 {
-    std::wstring text = LoadResString(id);
-    const size_t at = text.find(L"%s");
-    if (at != std::wstring::npos)
-        text.replace(at, 2, WideFromUtf8(value));
-    return text;
+    return WideFromUtf8(FillArguments(Utf8FromWide(LoadResString(id)), {value}));
 }
 
 int AppMessageBox(HWND owner, const std::wstring &text, UINT type)

@@ -10,7 +10,7 @@
 #include <string>
 
 std::wstring LoadResString(UINT id);
-// The string with its "%s" replaced by value (UTF-8).
+// The string with its "%1" replaced by value (UTF-8).
 std::wstring LoadResString(UINT id, const std::string &value);
 int AppMessageBox(HWND owner, const std::wstring &text, UINT type);
 int AppMessageBox(HWND owner, UINT idText, UINT type);

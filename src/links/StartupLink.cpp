@@ -73,7 +73,7 @@ int IsStartupLinked(HWND owner, const char *programPath)
                : 0;
 }
 
-int CreateStartupLink(const char *programPath, const char *workDir, const char *args)
+int CreateStartupLink(const char *programPath, const char *workDir, const char *args, const std::wstring &comment)
 {
     char linkPath[LINK_PATH_SIZE];
     bool saved = false;
@@ -81,7 +81,7 @@ int CreateStartupLink(const char *programPath, const char *workDir, const char *
         LinkObject link;
         if (link.m_file && SUCCEEDED(link.m_link->SetPath(WideFromUtf8(programPath).c_str())) &&
             (!args || !*args || SUCCEEDED(link.m_link->SetArguments(WideFromUtf8(args).c_str()))) &&
-            SUCCEEDED(link.m_link->SetDescription(L"Link to Orvanta"))) {
+            SUCCEEDED(link.m_link->SetDescription(comment.c_str()))) {
             link.m_link->SetWorkingDirectory(WideFromUtf8(workDir).c_str());
             saved = SUCCEEDED(link.m_file->Save(WideFromUtf8(linkPath).c_str(), TRUE));
         }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 // Room for a path of MAX_PATH UTF-16 units in UTF-8.
 #define LINK_PATH_SIZE (MAX_PATH * 3)
@@ -18,7 +19,7 @@ int GetStartupLinkPath(const char *programPath, char *linkPath);
 // 1 when a shortcut of the program's name loads and resolves; owner parents
 // whatever the shell shows while it resolves.
 int IsStartupLinked(HWND owner, const char *programPath);
-// 1 when the shortcut was saved, 0 when not.
-int CreateStartupLink(const char *programPath, const char *workDir, const char *args);
+// 1 when the shortcut was saved, with comment as its description; 0 when not.
+int CreateStartupLink(const char *programPath, const char *workDir, const char *args, const std::wstring &comment);
 // Nonzero when a shortcut file was deleted.
 int DeleteStartupLink(const char *programPath);

@@ -37,14 +37,14 @@ std::string Load(const std::string &rest, bool *ok = nullptr)
 TEST(ChromiumBookmarks, RootsFoldersAndEntriesInFileOrderUnderTheirJapaneseNames)
 {
     EXPECT_EQ("+ #0\n"
-              " +ブックマーク バー #1\n"
+              " +bookmark_bar #1\n"
               "  - Example | https://example.com/\n"
               "  +ニュース #2\n"
               "   - NHK ニュース | https://www3.nhk.or.jp/news/\n"
               "   - Le Monde – À la une | https://www.lemonde.fr/\n"
-              " +その他のブックマーク #3\n"
+              " +other #3\n"
               "  - Debian | https://www.debian.org/\n"
-              " +モバイルのブックマーク #4\n",
+              " +synced #4\n",
               Load(PROFILE + "Bookmarks"));
 }
 
@@ -61,16 +61,16 @@ TEST(ChromiumBookmarks, TheAccountsBookmarksGoIntoAFolderOfTheirOwn)
     ASSERT_TRUE(account.Open(TestDataPath(dir + "AccountBookmarks").c_str()));
     ASSERT_TRUE(reader.ReadFile(account, folder));
     EXPECT_EQ("+ #0\n"
-              " +ブックマーク バー #1\n"
+              " +bookmark_bar #1\n"
               "  - Local | https://local.example/\n"
-              " +その他のブックマーク #2\n"
-              " +モバイルのブックマーク #3\n"
-              " +アカウントのブックマーク #4\n"
-              "  +ブックマーク バー #5\n"
+              " +other #2\n"
+              " +synced #3\n"
+              " +account #4\n"
+              "  +bookmark_bar #5\n"
               "   - Synced | https://account.example/\n"
-              "  +その他のブックマーク #6\n"
+              "  +other #6\n"
               "   - Phone | https://phone.example/\n"
-              "  +モバイルのブックマーク #7\n",
+              "  +synced #7\n",
               Dump(bookmarks));
     // The picker names the roots in its own texts: it learns which is which.
     ASSERT_EQ(6u, reader.m_roots.size());
@@ -94,11 +94,11 @@ TEST(ChromiumBookmarks, AFileThatIsNoBookmarkFileGivesTheRootAlone)
 TEST(ChromiumBookmarks, ValuesOfUnexpectedTypesAreLeftOutAndTheRestRead)
 {
     EXPECT_EQ("+ #0\n"
-              " +ブックマーク バー #1\n"
+              " +bookmark_bar #1\n"
               "  -  | https://nameless.example/\n"
               "  - Kept | https://kept.example/\n"
               "  +Children object #2\n"
-              " +モバイルのブックマーク #3\n",
+              " +synced #3\n",
               Load("chromium/files/wrong-types"))
         << "a nameless entry keeps its URL; one whose URL is no string is none";
 }
@@ -115,7 +115,7 @@ TEST(ChromiumBookmarks, NestingIsFollowedToTheDepthBound)
     EXPECT_EQ(std::string::npos, dump.find("- Level " + std::to_string(last) + " |"));
 
     bool ok = false;
-    EXPECT_EQ("+ #0\n +ブックマーク バー #1\n", Load("chromium/files/very-deep", &ok));
+    EXPECT_EQ("+ #0\n +bookmark_bar #1\n", Load("chromium/files/very-deep", &ok));
     EXPECT_TRUE(ok);
 }
 
@@ -183,7 +183,7 @@ TEST(ChromiumBookmarks, UrlsTheSettingsFileCannotKeepWholeAreLeftOut)
     CChromiumReader reader(bookmarks);
     reader.AddRoot();
     ASSERT_TRUE(reader.ReadFile(stream, 0));
-    EXPECT_EQ("+ #0\n +その他のブックマーク #1\n  - Short | http://short/\n", Dump(bookmarks));
+    EXPECT_EQ("+ #0\n +other #1\n  - Short | http://short/\n", Dump(bookmarks));
 }
 
 #ifdef _WIN32

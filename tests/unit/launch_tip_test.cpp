@@ -10,10 +10,10 @@
 namespace {
 
 // The program's sentences and a group name, in UTF-8.
-const char STEPPING[] = "%s: %s/%s ページ、次は %s 秒後";
-const char DIALUP[] = "%s: ダイヤルアップ接続を待っています";
-const char NETWORK[] = "%s: ネットワークの接続を待っています";
-const char NAVIGATOR[] = "%s: %s/%s ページ、Netscape Navigator の起動を待っています";
+const char STEPPING[] = "%1: %2/%3 ページ、次は %4 秒後";
+const char DIALUP[] = "%1: ダイヤルアップ接続を待っています";
+const char NETWORK[] = "%1: ネットワークの接続を待っています";
+const char NAVIGATOR[] = "%1: %2/%3 ページ、Netscape Navigator の起動を待っています";
 const char NEWS[] = "📰 ニュース";
 
 LaunchTipTexts ProgramTexts() { return {STEPPING, DIALUP, NETWORK, NAVIGATOR}; }
@@ -45,11 +45,12 @@ TEST(LaunchTip, SaysWhatTheSequenceDoes)
         EXPECT_EQ(c.expected, LaunchTipText(c.progress, NEWS, ProgramTexts())) << c.expected;
 }
 
-TEST(LaunchTip, GroupNameIsTakenAsItIs)
+TEST(LaunchTip, GroupNameIsTakenAsItIsAndValuesGoWhereTheSentencePutsThem)
 {
-    EXPECT_EQ("%s %d: 2/5 ..., 9", LaunchTipText(Progress(ACTIVITY_STEPPING, 2, 5, 9), "%s %d", {"%s: %s/%s ..., %s", "", "", ""}));
-    EXPECT_EQ("a: 1/2 %s", LaunchTipText(Progress(ACTIVITY_NAVIGATOR, 1, 2), "a", {"", "", "", "%s: %s/%s %s"}))
-        << "a \"%s\" with no value left stays";
+    EXPECT_EQ("%1 %d: 2/5 ..., 9", LaunchTipText(Progress(ACTIVITY_STEPPING, 2, 5, 9), "%1 %d", {"%1: %2/%3 ..., %4", "", "", ""}));
+    EXPECT_EQ("9 s, 2 of 5: g%", LaunchTipText(Progress(ACTIVITY_STEPPING, 2, 5, 9), "g", {"%4 s, %2 of %3: %1%", "", "", ""}));
+    EXPECT_EQ("a: 1/2 %4 %s", LaunchTipText(Progress(ACTIVITY_NAVIGATOR, 1, 2), "a", {"", "", "", "%1: %2/%3 %4 %s"}))
+        << "a number with no value stays";
 }
 
 // Cut to 127 UTF-16 units, the name loses its end on a whole character: a
@@ -86,7 +87,7 @@ TEST(LaunchTip, LongGroupNameIsCutOnACharacterSoThatTheProgressStays)
 
 TEST(LaunchTip, SentenceTooLongOnItsOwnIsCutOnACharacter)
 {
-    std::string sentence = "%s";
+    std::string sentence = "%1";
     for (int i = 0; i < 200; ++i)
         sentence += "表";
     const std::string tip = LaunchTipText(Progress(ACTIVITY_NETWORK), "g", {"", "", sentence, ""});

@@ -51,7 +51,7 @@ TEST_F(AnyScript, NamesAndAddressesOutsideTheCodePageReachTheBrowserExactly)
     std::vector<std::wstring> names;
     for (const Words &w : words) {
         sheet.Click(IDC_GROUP_NEW);
-        HWND dialog = WaitProcessWindow(m_app.Pid(), L"グループ名設定");
+        HWND dialog = WaitProcessWindow(m_app.Pid(), Shown(L"グループ名設定", L"Group name"));
         ASSERT_NE(nullptr, dialog);
         SendWait(::GetDlgItem(dialog, IDC_GROUP_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(w.group));
         ASSERT_TRUE(CloseDialog(dialog, IDOK));

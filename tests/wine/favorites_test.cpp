@@ -17,7 +17,7 @@ const char SHELL_FOLDERS_KEY[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 const char FAVORITES_NAME[] = "お気に入り表 즐겨찾기";
 
 // The root item's line of a tree's text.
-std::string Root() { return "+" + AnsiFromWide(L"お気に入り") + " #0\n"; }
+std::string Root() { return "+" + AnsiFromWide(Shown(L"お気に入り", L"Favorites")) + " #0\n"; }
 
 std::string Shortcut(const std::string &url) { return "[InternetShortcut]\r\nURL=" + url + "\r\n"; }
 
@@ -40,7 +40,7 @@ protected:
     {
         dlg.m_source = FavoritesSource();
         RunPicker(dlg, [&](HWND hwnd) {
-            EXPECT_EQ(L"IEのお気に入りから選択", WindowText(hwnd));
+            EXPECT_EQ(Shown(L"IEのお気に入りから選択", L"Choose from IE's Favorites"), WindowText(hwnd));
             tree = TreeText(::GetDlgItem(hwnd, IDC_BOOKMARK_TREE));
             rows = PickerRows(::GetDlgItem(hwnd, IDC_BOOKMARK_LIST));
         });

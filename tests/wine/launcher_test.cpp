@@ -163,6 +163,34 @@ TEST_F(LauncherWindow, EachWayOfClosingWritesItsOwnKeys)
     }
 }
 
+// The windows speak Windows' display language until the user chooses one on
+// the options page, from the next start on.
+TEST_F(LauncherWindow, SpeaksTheLanguageTheUserChoseFromTheNextStart)
+{
+    const wchar_t *windows = Shown(L"開始", L"&Start");
+    const struct {
+        int button;
+        const wchar_t *start;
+    } choices[] = {{IDC_UI_ENGLISH, L"&Start"}, {IDC_UI_JAPANESE, L"開始"}, {IDC_UI_AUTO, windows}, {0, nullptr}};
+    std::wstring shown = windows;
+    for (const auto &c : choices) {
+        Launcher app;
+        ASSERT_TRUE(app.Start());
+        ASSERT_TRUE(app.WaitWindow());
+        EXPECT_EQ(shown, WindowText(app.Item(IDC_START)));
+        if (c.button) {
+            const SettingsSheet sheet = OpenSettingsPage(app, 0);
+            sheet.Press(c.button);
+            ASSERT_TRUE(CloseSettings(app, sheet, true));
+            EXPECT_EQ(shown, WindowText(app.Item(IDC_START))) << "until the next start";
+            shown = c.start;
+        }
+        app.Close();
+        ASSERT_TRUE(app.WaitExit());
+    }
+    EXPECT_EQ("0", ReadIniValue("Orvanta", "UI_Language"));
+}
+
 TEST_F(LauncherWindow, SecondInstanceEndsAtOnce)
 {
     Launcher first;

@@ -38,15 +38,15 @@ protected:
     }
 };
 
-const wchar_t SECONDS_SUFFIX[] = L" 秒後";
-
-// "<group>: n/m ページ、次は s 秒後" with n/m as given: s, else -1.
+// "<group>: n/m ページ、次は s 秒後" ("<group>: n/m pages, next in s s")
+// with n/m as given: s, else -1.
 int SecondsIn(const std::wstring &tip, const std::wstring &pages)
 {
-    const std::wstring head = NEWS.wide + (L": " + pages) + L" ページ、次は ";
-    const size_t tail = sizeof SECONDS_SUFFIX / sizeof(wchar_t) - 1;
+    const std::wstring head = NEWS.wide + (L": " + pages) + Shown(L" ページ、次は ", L" pages, next in ");
+    const std::wstring suffix = Shown(L" 秒後", L" s");
+    const size_t tail = suffix.size();
     if (tip.size() <= head.size() + tail || tip.compare(0, head.size(), head) != 0 ||
-        tip.compare(tip.size() - tail, tail, SECONDS_SUFFIX) != 0)
+        tip.compare(tip.size() - tail, tail, suffix) != 0)
         return -1;
     const std::wstring digits = tip.substr(head.size(), tip.size() - head.size() - tail);
     return digits.find_first_not_of(L"0123456789") == std::wstring::npos ? std::stoi(digits) : -1;
@@ -64,7 +64,7 @@ TEST_F(NotifyIcon, TooltipTellsTheNetworkWaitThenThePagesAndTheSeconds)
 {
     StartNews({"IE http://one/", "IE http://two/", "IE http://three/"}, "Delay=30\r\nWait_Network=1\r\n", LOCAL_ONLY);
     ASSERT_TRUE(WaitShown(true)) << "the icon shows while the sequence waits";
-    const std::wstring waiting = NEWS.wide + std::wstring(L": ネットワークの接続を待っています");
+    const std::wstring waiting = NEWS.wide + std::wstring(::Shown(L": ネットワークの接続を待っています", L": waiting for the network"));
     EXPECT_EQ(waiting, HoverFirstTrayIcon([&](const std::wstring &tip) { return tip == waiting; }));
     EXPECT_EQ(L"<Orvanta>", WindowText(m_app.Window())) << "the title stays: a second start looks for it";
 

@@ -22,12 +22,15 @@
 namespace {
 
 const char EDGE_PROGRAM[] = "C:\\Program Files (x86)\\Microsoft\\Edge\\Application\\msedge.exe";
-const ListRow NEW_ROW = {L"新規", L"新規ＵＲＬ", -1};
+const ListRow NEW_ROW = {Shown(L"新規", L"New"), Shown(L"新規ＵＲＬ", L"New URL"), -1};
 
 // A UTF-8 export of Firefox with Japanese and accented names, character
 // references, an IDN host and a ✓ in a path.
 const char FIREFOX_EXPORT[] = "bookmarks/firefox-utf8-ja.html";
-const wchar_t FIREFOX_TITLE[] = L"firefox-utf8-ja.htmlから選択";
+// The picker's caption for a source.
+std::wstring PickTitle(const std::wstring &source) { return Shown(L"", L"Choose from ") + source + Shown(L"から選択", L""); }
+
+const std::wstring FIREFOX_TITLE = PickTitle(L"firefox-utf8-ja.html");
 
 // A bookmark file as Chrome writes it, in UTF-8: entries on the bar.
 std::string Bookmarks(const std::vector<std::pair<std::string, std::string>> &bar)
@@ -236,8 +239,8 @@ TEST_F(OtherBrowsers, TheMenuOffersEveryProfileThenAFile)
 {
     const SettingsSheet sheet = OpenSettingsPage(m_app, 1);
     ASSERT_NE(nullptr, sheet.Window());
-    const std::wstring titles[] = {L"Google Chrome - Taroから選択", L"Google Chrome - 仕事から選択",
-                                   L"Microsoft Edge - Defaultから選択"};
+    const std::wstring titles[] = {PickTitle(L"Google Chrome - Taro"), PickTitle(L"Google Chrome - 仕事"),
+                                   PickTitle(L"Microsoft Edge - Default")};
     for (int i = 0; i < 3; ++i) {
         ASSERT_TRUE(Choose(sheet, i)) << i;
         HWND picker = WaitProcessWindow(m_app.Pid(), titles[i]);
@@ -271,7 +274,7 @@ TEST_F(OtherBrowsers, EntriesTakeTheKindOfTheBrowserTheyCameFrom)
     ASSERT_NE(nullptr, sheet.Window());
     std::vector<ListRow> entries;
     ASSERT_TRUE(Choose(sheet, 2));
-    HWND picker = OpenBar(L"Microsoft Edge - Defaultから選択", 2, entries);
+    HWND picker = OpenBar(PickTitle(L"Microsoft Edge - Default"), 2, entries);
     ASSERT_NE(nullptr, picker);
     EXPECT_EQ((std::vector<ListRow>{{L"Bing", L"https://www.bing.com/", 0},
                                     {L"News", L"https://news.example/?a=1&b=2", 0}}),
@@ -280,7 +283,7 @@ TEST_F(OtherBrowsers, EntriesTakeTheKindOfTheBrowserTheyCameFrom)
     ASSERT_TRUE(CloseDialog(picker, IDOK));
 
     ASSERT_TRUE(Choose(sheet, 1));
-    picker = OpenBar(L"Google Chrome - 仕事から選択", 2, entries);
+    picker = OpenBar(PickTitle(L"Google Chrome - 仕事"), 2, entries);
     ASSERT_NE(nullptr, picker);
     SelectListRows(::GetDlgItem(picker, IDC_BOOKMARK_LIST), {1});
     ASSERT_TRUE(CloseDialog(picker, IDOK));
@@ -361,7 +364,7 @@ TEST_F(OtherBrowsers, AProgramChosenInTheFileOpenDialogIsStoredWhole)
     const SettingsSheet sheet = OpenSettingsPage(m_app, 2);
     ASSERT_NE(nullptr, sheet.Window());
     sheet.Click(IDC_BROWSER_ADD);
-    HWND dialog = WaitProcessWindow(m_app.Pid(), L"ブラウザの設定");
+    HWND dialog = WaitProcessWindow(m_app.Pid(), Shown(L"ブラウザの設定", L"Browser"));
     ASSERT_NE(nullptr, dialog);
     SendWait(::GetDlgItem(dialog, IDC_BROWSER_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Mine"));
     ::PostMessageW(::GetDlgItem(dialog, IDC_BROWSER_BROWSE), BM_CLICK, 0, 0);

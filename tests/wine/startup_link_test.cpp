@@ -67,7 +67,8 @@ protected:
     {
         HWND box = WaitProcessWindow(app.Pid(), L"Orvanta");
         ASSERT_NE(nullptr, box);
-        EXPECT_EQ(L"スタートアップへの登録に失敗しました", MessageBoxText(box));
+        EXPECT_EQ(Shown(L"スタートアップへの登録に失敗しました", L"Orvanta could not be added to the Startup folder."),
+                  MessageBoxText(box));
         PressButton(box, IDOK);
         EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
         EXPECT_TRUE(app.Sync());

@@ -2,12 +2,18 @@
 // its pages' templates; the reader finds it in every dialog compiled into
 // Orvanta.exe and refuses a template cut short rather than read past it.
 // The file's version information, as its properties show it, and the
-// manifest Windows starts it with.
+// manifest Windows starts it with. Every string and window comes in both
+// languages, a window with the same controls in each, each edit, list and
+// drop-down after its label.
 #include "LauncherDriver.h"
 #include "framework/TemplateFont.h"
 #include "res/resource.h"
 
 #include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <tuple>
 
 namespace {
 
@@ -57,6 +63,75 @@ TEST(Templates, TheManifestAsksForVisualStylesEachMonitorsScaleAndTheInvokersRig
     EXPECT_NE(std::string::npos, manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"));
     EXPECT_NE(std::string::npos, manifest.find(">true/pm</dpiAware>"));
     EXPECT_NE(std::string::npos, manifest.find(R"(requestedExecutionLevel level="asInvoker")"));
+}
+
+const LANGID LANGUAGES[] = {MAKELANGID(LANG_JAPANESE, SUBLANG_DEFAULT), MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US)};
+
+// A block of sixteen strings as counted strings: each one's placeholders
+// ("%1"...), or none for a string the block does not hold.
+std::vector<std::optional<std::set<wchar_t>>> StringBlock(HMODULE module, const wchar_t *block, LANGID language)
+{
+    std::vector<std::optional<std::set<wchar_t>>> strings(16);
+    HRSRC found = ::FindResourceExW(module, MAKEINTRESOURCEW(6), block, language);
+    const WCHAR *at = found ? static_cast<const WCHAR *>(::LockResource(::LoadResource(module, found))) : nullptr;
+    for (size_t i = 0; at && i < strings.size(); at += 1 + *at, ++i)
+        if (*at) {
+            strings[i].emplace();
+            for (const WCHAR *c = at + 1; c + 1 < at + 1 + *at; ++c)
+                if (*c == L'%')
+                    strings[i]->insert(c[1]);
+        }
+    return strings;
+}
+
+// The controls of a window in the order Tab takes them: id, class, style.
+std::vector<std::tuple<int, std::wstring, LONG_PTR>> Controls(HMODULE module, const wchar_t *id, LANGID language)
+{
+    std::vector<std::tuple<int, std::wstring, LONG_PTR>> controls;
+    HRSRC found = ::FindResourceExW(module, MAKEINTRESOURCEW(5), id, language);
+    if (!found)
+        return controls;
+    HWND parent = ::CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND dialog = ::CreateDialogIndirectParamW(module, static_cast<const DLGTEMPLATE *>(::LockResource(::LoadResource(module, found))),
+                                               parent, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    for (HWND c = ::GetWindow(dialog, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT)) {
+        wchar_t name[64] = L"";
+        ::GetClassNameW(c, name, 64);
+        controls.emplace_back(::GetDlgCtrlID(c), name, ::GetWindowLongPtrW(c, GWL_STYLE));
+    }
+    ::DestroyWindow(parent);
+    return controls;
+}
+
+TEST(Templates, EveryStringAndWindowComesInBothLanguages)
+{
+    ::InitCommonControls();
+    HMODULE module = ::LoadLibraryExA((ProgramDir() + "\\Orvanta.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, module);
+    for (const auto &[type, compare] : {std::make_pair(MAKEINTRESOURCEW(6), true), std::make_pair(MAKEINTRESOURCEW(5), false)}) {
+        std::vector<const wchar_t *> names;
+        ::EnumResourceNamesW(module, type, [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR list) {
+            reinterpret_cast<std::vector<const wchar_t *> *>(list)->push_back(name);
+            return TRUE;
+        }, reinterpret_cast<LONG_PTR>(&names));
+        ASSERT_FALSE(names.empty());
+        for (const wchar_t *name : names) {
+            const UINT id = static_cast<UINT>(reinterpret_cast<ULONG_PTR>(name));
+            if (compare) {
+                EXPECT_EQ(StringBlock(module, name, LANGUAGES[0]), StringBlock(module, name, LANGUAGES[1])) << "strings " << (id - 1) * 16;
+                continue;
+            }
+            const auto japanese = Controls(module, name, LANGUAGES[0]);
+            EXPECT_FALSE(japanese.empty()) << "dialog " << id;
+            // Narrator names an edit, list or drop-down by the label just before it.
+            for (size_t i = 0; i < japanese.size(); ++i) {
+                const bool named = std::wstring(L"Edit ComboBox SysListView32 SysTreeView32").find(std::get<1>(japanese[i])) == std::wstring::npos;
+                EXPECT_TRUE(named || (i > 0 && std::get<1>(japanese[i - 1]) == L"Static")) << "dialog " << id << ", control " << i;
+            }
+            EXPECT_EQ(japanese, Controls(module, name, LANGUAGES[1])) << "dialog " << id;
+        }
+    }
+    ::FreeLibrary(module);
 }
 
 } // namespace

@@ -3,36 +3,25 @@
 #include "core/app/LaunchSequencer.h"
 #include "core/settings/GroupList.h"
 #include "core/settings/Options.h"
+#include "core/text/Arguments.h"
 #include "core/text/Unicode.h"
 
 #include <vector>
 
 namespace {
 
-// The text with each "%s" replaced by the next value, in one pass: a "%s"
-// inside a value (a group may be named so) stays as it is. No byte of a
-// UTF-8 character but ASCII's own is below 0x80, so a byte search finds it.
-std::string Fill(const std::string &text, const std::vector<std::string> &values)
-{
-    std::string filled;
-    size_t at = 0;
-    for (size_t next = 0, found; next < values.size() && (found = text.find("%s", at)) != std::string::npos; at = found + 2)
-        filled.append(text, at, found - at).append(values[next++]);
-    return filled.append(text, at, std::string::npos);
-}
-
 std::string Compose(const LaunchProgress &progress, const std::string &group, const LaunchTipTexts &texts)
 {
     const std::string opened = std::to_string(progress.opened), total = std::to_string(progress.total);
     switch (progress.activity) {
     case ACTIVITY_DIALUP:
-        return Fill(texts.dialup, {group});
+        return FillArguments(texts.dialup, {group});
     case ACTIVITY_NETWORK:
-        return Fill(texts.network, {group});
+        return FillArguments(texts.network, {group});
     case ACTIVITY_NAVIGATOR:
-        return Fill(texts.navigator, {group, opened, total});
+        return FillArguments(texts.navigator, {group, opened, total});
     case ACTIVITY_STEPPING:
-        return Fill(texts.stepping, {group, opened, total, std::to_string(progress.secondsToNext)});
+        return FillArguments(texts.stepping, {group, opened, total, std::to_string(progress.secondsToNext)});
     default:
         return std::string();
     }

@@ -26,8 +26,8 @@ struct LaunchProgress {
 // The sequence's state now, by its host's clock.
 LaunchProgress CurrentLaunchProgress();
 
-// The tooltip's sentences. Each "%s" takes the next value: the group
-// first, then the numbers in the order the comments give.
+// The tooltip's sentences. "%1" is the group, "%2" on the numbers in the
+// order the comments give (FillArguments).
 struct LaunchTipTexts {
     std::string stepping;     // opened, total, seconds to the next page
     std::string dialup;

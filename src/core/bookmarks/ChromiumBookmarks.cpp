@@ -16,15 +16,7 @@ const char *const KEPT_KEYS[] = {"roots", "bookmark_bar", "other", "synced", "ch
 
 } // namespace
 
-const char *ChromiumRootTitle(int root)
-{
-    switch (root) {
-    case ROOT_BAR: return u8"ブックマーク バー";
-    case ROOT_OTHER: return u8"その他のブックマーク";
-    case ROOT_SYNCED: return u8"モバイルのブックマーク";
-    default: return u8"アカウントのブックマーク";
-    }
-}
+const char *ChromiumRootTitle(int root) { return root >= 0 && root < ROOT_COUNT ? ROOT_KEYS[root] : "account"; }
 
 int CChromiumReader::Append(const std::string &title, int parent)
 {

@@ -13,8 +13,9 @@
 
 // The three roots, in the order Chrome shows them.
 enum ChromiumRoot { ROOT_BAR, ROOT_OTHER, ROOT_SYNCED, ROOT_COUNT };
-// The name Chrome's Japanese window gives a root, in UTF-8; ROOT_COUNT
-// names the folder that holds the account's bookmarks.
+// A root's key in the file, the folder's title until the picker gives it
+// the name of the user's language; ROOT_COUNT names the folder that holds
+// the account's bookmarks.
 const char *ChromiumRootTitle(int root);
 
 // Hands out the folder ids of one picker's opening (AppendFolder: folder 0

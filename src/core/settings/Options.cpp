@@ -32,6 +32,7 @@ const OptionKey OPTION_KEYS[] = {
     // Keys an older copy does not know, and ignores.
     {OPT_WAIT_NETWORK, KEY_WAIT_NETWORK, &Options::bWaitNetwork},
     {OPT_WAIT_NETWORK_MAX, KEY_WAIT_NETWORK_MAX, &Options::nWaitNetworkMax},
+    {OPT_UI_LANGUAGE, KEY_UI_LANGUAGE, &Options::nUiLanguage},
 };
 
 void ReadOption(Options &options, unsigned bit)

@@ -11,6 +11,12 @@
 #define UB_FOLLOW (UB_NN | UB_IE)    // "設定に従う": each entry's own browser
 #define UB_DEFAULT 4
 
+// "UI_Language": Japanese where Windows' display language is Japanese,
+// English for every other; or the one the user chose.
+#define UI_AUTO 0
+#define UI_JAPANESE 1
+#define UI_ENGLISH 2
+
 // Each field starts at the value a missing key reads as.
 struct Options {
     int nUseBrowser = UB_FOLLOW;    // "USE_Browser"
@@ -22,6 +28,7 @@ struct Options {
     int nWindowNum = 0;             // "WindowNum": single-window mode
     int bWaitNetwork = 0;           // "Wait_Network": wait for Internet connectivity
     int nWaitNetworkMax = 120;      // "Wait_Network_Max", seconds; 0 waits without end
+    int nUiLanguage = UI_AUTO;      // "UI_Language": the windows' language from the next start
 };
 
 // The options this run holds.
@@ -46,12 +53,13 @@ extern int &s_nWaitNetworkMax;
 #define OPT_WINDOWNUM 0x40
 #define OPT_WAIT_NETWORK 0x80
 #define OPT_WAIT_NETWORK_MAX 0x100
-#define OPT_ALL 0x1FF
+#define OPT_UI_LANGUAGE 0x200
+#define OPT_ALL 0x3FF
 
 // Reads the main section's start-up keys in their order: "USE_Browser",
 // "Delay", "XPOS", "YPOS", "NotSurf", "Reuse_Browser", "Wait_Dialup",
-// "Prev_Sel_Browser", "WindowNum", "Wait_Network", "Wait_Network_Max". x and y get the window position, -1 when
-// missing.
+// "Prev_Sel_Browser", "WindowNum", "Wait_Network", "Wait_Network_Max",
+// "UI_Language". x and y get the window position, -1 when missing.
 Options ReadOptions(int &x, int &y);
 
 // For each option of fields, in the order above, whose value in chosen

@@ -29,6 +29,7 @@ void SetSettingsFile(const std::string &path);
 #define KEY_WINDOWNUM "WindowNum"
 #define KEY_WAIT_NETWORK "Wait_Network"
 #define KEY_WAIT_NETWORK_MAX "Wait_Network_Max"
+#define KEY_UI_LANGUAGE "UI_Language"
 #define KEY_G_NUM "G_NUM"
 #define KEY_G_PREV "G_PREV"
 #define KEY_URL_NUM "URL_Num"
