@@ -24,8 +24,9 @@ done
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp "$exe" "$stage/Orvanta.exe"
-sed 's/$/\r/' docs/guide-en.md > "$stage/ReadMe-en.txt"
-sed 's/$/\r/' docs/guide-ja.md | iconv -f UTF-8 -t CP932 > "$stage/ReadMe-ja.txt"
+# The guides' pictures are for the web page; the text files leave them out.
+sed '/^!\[/d; s/$/\r/' docs/guide-en.md > "$stage/ReadMe-en.txt"
+sed '/^!\[/d; s/$/\r/' docs/guide-ja.md | iconv -f UTF-8 -t CP932 > "$stage/ReadMe-ja.txt"
 sed 's/$/\r/' LICENSE > "$stage/License.txt"
 mkdir -p dist
 rm -f "$zip"

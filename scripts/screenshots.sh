@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the pictures in docs/: each window of the program on a virtual
 # display under Wine, with a sample settings file, in Wine's "Light" visual
-# style. LANG_SHOTS chooses the system's code page (ja_JP.UTF-8 by default),
+# style. LANG_SHOTS chooses the system's language and code page
+# (ja_JP.UTF-8 by default; on any other the program speaks English),
 # SHOT_DPI the display's scale (96 by default: 100 %; 192: 200 %).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,6 +41,13 @@ case $LANG in
     ja*) names=(ニュース 仕事) form=CP932 ;;
     *) names=('Новости ニュース' 'Café 📰') form=UTF-16LE ;;
 esac
+# The windows' titles in the program's language.
+case $LANG in
+    ja*) sheet=Orvanta設定 about="ﾊﾞｰｼﾞｮﾝ情報 Orvanta" favorites=IEのお気に入りから選択 bookmarks=NNのBookMarkから選択
+         group=グループ名設定 browser=ブラウザの設定 pick_prefix="" pick_suffix=から選択 ;;
+    *) sheet="Orvanta Settings" about="About Orvanta" favorites="Choose from IE's Favorites"
+       bookmarks="Choose from NN's bookmarks" group="Group name" browser=Browser pick_prefix="Choose from " pick_suffix="" ;;
+esac
 encode() { [ $form = CP932 ] || printf '\xff\xfe'; iconv -f UTF-8 -t $form; }
 printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Firefox (work)\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nArgs=-P work -no-remote\r\nManual=1\r\n" | encode > "$settings/Orvanta.ini"
 # Browsers as Windows lists them, for the browsers page.
@@ -54,7 +62,7 @@ wine build/win64/Orvanta.exe &
 app=$!
 shoot_window "<Orvanta>" "docs/launcher$suffix.png"
 poke syscmd "<Orvanta>" 16
-shoot_window "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" "docs/about$suffix.png"
+shoot_window "$about" "docs/about$suffix.png"
 
 # The bookmark picker on sample Favorites and a sample bookmark file (found
 # through the registry, as Netscape Navigator 4.08 keeps it), named in the
@@ -107,16 +115,16 @@ wine reg add "$navigator\Users" /v CurrentUser /d taro /f >/dev/null
 wine reg add "$navigator\Users\taro" /v DirRoot /d 'C:\netscape\taro' /f >/dev/null
 picker() { wine build/win64/show_picker.exe "$@"; }
 picker ie "$work" 0 2 &
-shoot_window "IEのお気に入りから選択" "docs/picker-favorites$suffix.png"
-poke click "IEのお気に入りから選択" 2
+shoot_window "$favorites" "docs/picker-favorites$suffix.png"
+poke click "$favorites" 2
 picker nn "$news" 1 &
-shoot_window "NNのBookMarkから選択" "docs/picker-bookmarks$suffix.png"
-poke click "NNのBookMarkから選択" 2
-poke click "ﾊﾞｰｼﾞｮﾝ情報 Orvanta" 1
+shoot_window "$bookmarks" "docs/picker-bookmarks$suffix.png"
+poke click "$bookmarks" 2
+poke click "$about" 1
 poke click "<Orvanta>" 1001
-shoot_window "Orvanta設定" "docs/settings-options$suffix.png"
-poke page "Orvanta設定" 1
-shoot_window "Orvanta設定" "docs/settings-urls$suffix.png"
+shoot_window "$sheet" "docs/settings-options$suffix.png"
+poke page "$sheet" 1
+shoot_window "$sheet" "docs/settings-urls$suffix.png"
 # Chrome and Edge profiles in the user's local application data folder,
 # named and filled in the system's language (the files are UTF-8, as
 # Chromium writes them), for the third import button's menu and the picker.
@@ -134,28 +142,28 @@ chromium_bookmarks "$chrome/Default" '{"type":"url","name":"Orvanta","url":"http
 chromium_bookmarks "$chrome/Profile 1" "{\"type\":\"url\",\"name\":\"$mail\",\"url\":\"https://mail.example.co.jp/\"},{\"type\":\"url\",\"name\":\"$wiki\",\"url\":\"https://wiki.example.co.jp/\"},{\"type\":\"folder\",\"name\":\"$news\",\"children\":[{\"type\":\"url\",\"name\":\"$flash\",\"url\":\"https://news.example.jp/\"}]},{\"type\":\"url\",\"name\":\"$bank\",\"url\":\"https://bank.example.jp/\"},{\"type\":\"url\",\"name\":\"$weather_jp\",\"url\":\"https://weather.example.jp/\"}"
 printf '{"profile":{"info_cache":{"Default":{"name":"%s"},"Profile 1":{"name":"%s"}}}}' "$taro" "$work_profile" > "$chrome/Local State"
 chromium_bookmarks "$local/Microsoft/Edge/User Data/Default" '{"type":"url","name":"Bing","url":"https://www.bing.com/"}'
-poke click "Orvanta設定" 1073
+poke click "$sheet" 1073
 poke wait "#32768"
-shoot_window "Orvanta設定" "docs/settings-urls-other$suffix.png"
+shoot_window "$sheet" "docs/settings-urls-other$suffix.png"
 # Down twice to the second profile, then into the picker; in the tree,
 # open the root and go down to the bookmark bar.
 poke keys "#32768" 0 0x28 0x28 0x0d
-poke keys "Google Chrome - ${work_profile}から選択" 1065 0x27 0x28
-shoot_window "Google Chrome - ${work_profile}から選択" "docs/picker-chromium$suffix.png"
-poke click "Google Chrome - ${work_profile}から選択" 2
-poke click "Orvanta設定" 1072
-shoot_window "グループ名設定" "docs/group-name$suffix.png"
-poke click "グループ名設定" 2
-poke page "Orvanta設定" 2
-shoot_window "Orvanta設定" "docs/settings-browsers$suffix.png"
-poke click "Orvanta設定" 1082
-shoot_window "ブラウザの設定" "docs/browser$suffix.png"
-poke click "ブラウザの設定" 2
+poke keys "${pick_prefix}Google Chrome - ${work_profile}${pick_suffix}" 1065 0x27 0x28
+shoot_window "${pick_prefix}Google Chrome - ${work_profile}${pick_suffix}" "docs/picker-chromium$suffix.png"
+poke click "${pick_prefix}Google Chrome - ${work_profile}${pick_suffix}" 2
+poke click "$sheet" 1072
+shoot_window "$group" "docs/group-name$suffix.png"
+poke click "$group" 2
+poke page "$sheet" 2
+shoot_window "$sheet" "docs/settings-browsers$suffix.png"
+poke click "$sheet" 1082
+shoot_window "$browser" "docs/browser$suffix.png"
+poke click "$browser" 2
 
 # The launch's notification icon, its menu and tooltip, while a group runs
 # with a long delay: its pages are for a browser of the list that is not
 # installed here, so nothing opens and the launch steps on.
-poke click "Orvanta設定" 2
+poke click "$sheet" 2
 poke syscmd "<Orvanta>" 0xF060
 wait "$app"
 printf "[Orvanta]\r\nG_NUM=1\r\nG_PREV=1\r\nDelay=30\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=3\r\nUL1=B1 https://news.example.jp/\r\nUL2=B1 https://weather.example.jp/\r\nUL3=B1 https://sports.example.jp/\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n" | encode > "$settings/Orvanta.ini"
