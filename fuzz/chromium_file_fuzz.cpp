@@ -10,6 +10,7 @@
 #include "core/bookmarks/FolderIndex.h"
 #include "core/bookmarks/MemoryFolders.h"
 #include "core/settings/EntryUrl.h"
+#include "core/text/Unicode.h"
 
 #include <string>
 
@@ -52,5 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const std::string text(reinterpret_cast<const char *>(data), size);
     Check(!ProfileName(text, "Default").empty());
+    for (const NamedProfile &profile : LocalStateProfiles(text))
+        Check(!profile.name.empty() && ValidUtf8(profile.dir) == profile.dir && ValidUtf8(profile.name) == profile.name);
     return 0;
 }

@@ -49,7 +49,7 @@ case $LANG in
        bookmarks="Choose from NN's bookmarks" group="Group name" browser=Browser pick_prefix="Choose from " pick_suffix="" ;;
 esac
 encode() { [ $form = CP932 ] || printf '\xff\xfe'; iconv -f UTF-8 -t $form; }
-printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Firefox (work)\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nArgs=-P work -no-remote\r\nManual=1\r\n" | encode > "$settings/Orvanta.ini"
+printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Mozilla Firefox - work\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nProfile=work\r\n" | encode > "$settings/Orvanta.ini"
 # Browsers as Windows lists them, for the browsers page.
 clients='HKLM\Software\Clients\StartMenuInternet'
 wine reg add "$clients\Google Chrome" /ve /d 'Google Chrome' /f >/dev/null

@@ -2,6 +2,7 @@
 
 #include "core/settings/SettingsFile.h"
 #include "core/text/WideText.h"
+#include "links/KnownFolder.h"
 
 #include <windows.h>
 
@@ -10,16 +11,6 @@
 namespace {
 
 const wchar_t FILE_NAME[] = L"\\" INI_FILE_NAME_W;
-
-std::wstring KnownFolder(REFKNOWNFOLDERID id)
-{
-    wchar_t *path = nullptr;
-    std::wstring folder;
-    if (SUCCEEDED(::SHGetKnownFolderPath(id, KF_FLAG_DEFAULT, nullptr, &path)))
-        folder = path;
-    ::CoTaskMemFree(path);
-    return folder;
-}
 
 std::wstring WindowsFolder()
 {

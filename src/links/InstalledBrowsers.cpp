@@ -3,6 +3,7 @@
 #include "core/app/CommandLine.h"
 #include "core/text/Utf8Text.h"
 #include "core/text/Ascii.h"
+#include "links/KnownFolder.h"
 #include "links/Registry.h"
 
 #include <cstdio>
@@ -57,5 +58,13 @@ std::vector<ListedBrowser> FindInstalledBrowsers()
     // Both views of the machine's key, whichever build reads them.
     AddBrowsers(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, found);
     AddBrowsers(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, found);
-    return found;
+    // Each browser followed by its profiles.
+    const UserFolders folders = ApplicationDataFolders();
+    std::vector<ListedBrowser> withProfiles;
+    for (const ListedBrowser &browser : found) {
+        withProfiles.push_back(browser);
+        for (const ListedBrowser &profile : BrowserProfiles(browser, folders))
+            withProfiles.push_back(profile);
+    }
+    return withProfiles;
 }

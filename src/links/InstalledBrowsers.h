@@ -7,6 +7,7 @@
 
 #include <vector>
 
-// Each with its name and program, once per program; Navigator and
-// Explorer, which the program reaches in ways of their own, are left out.
+// Each with its name and program, once per program, followed by one for
+// each of its profiles (BrowserProfiles); Navigator and Explorer, which the
+// program reaches in ways of their own, are left out.
 std::vector<ListedBrowser> FindInstalledBrowsers();

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 #else
+#include "core/bookmarks/PosixPath.h"
+
 #include <ftw.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -61,11 +63,12 @@ std::string MakeTempDir(const char *prefix)
 
 #else
 
-void MakeDir(const std::string &path) { ::mkdir(path.c_str(), 0700); }
+// Paths may be built as the program builds them, with backslashes.
+void MakeDir(const std::string &path) { ::mkdir(PosixPath(path).c_str(), 0700); }
 
 void WriteBytes(const std::string &path, const std::string &bytes)
 {
-    std::FILE *file = std::fopen(path.c_str(), "wb");
+    std::FILE *file = std::fopen(PosixPath(path).c_str(), "wb");
     if (!file)
         return;
     std::fwrite(bytes.data(), 1, bytes.size(), file);

@@ -26,8 +26,8 @@ class BrowserSections : public IniTest {};
 TEST_F(BrowserSections, WrittenBrowsersReadBackAndFreeNumbersAreReused)
 {
     EXPECT_EQ(1, FreeBrowserNumber());
-    ListedBrowser found{"Google Chrome", "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe", "", 1, 0};
-    ListedBrowser byHand{"Portable", "D:\\表\\fox.exe", "-P \"work\" -no-remote", 0, 1};
+    ListedBrowser found{"Google Chrome - 仕事", "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe", "", 1, 0, "Profile 1"};
+    ListedBrowser byHand{"Portable", "D:\\表\\fox.exe", "-P \"work\"", 0, 1, ""};
     WriteListedBrowser(1, found);
     WriteListedBrowser(2, byHand);
     EXPECT_EQ(3, FreeBrowserNumber());
@@ -37,6 +37,7 @@ TEST_F(BrowserSections, WrittenBrowsersReadBackAndFreeNumbersAreReused)
     EXPECT_EQ(found.program, read.program);
     EXPECT_EQ(1, read.bPrivate);
     EXPECT_EQ(0, read.bManual);
+    EXPECT_EQ("Profile 1", read.profile);
     ASSERT_TRUE(ReadListedBrowser(2, read));
     EXPECT_EQ(byHand.program, read.program);
     EXPECT_EQ(byHand.args, read.args);
@@ -64,13 +65,16 @@ TEST(BrowserCommand, FamilyComesFromTheProgramsFileName)
 
 TEST(BrowserCommand, UrlIsOneArgumentThatNoBrowserTakesForASwitch)
 {
-    const ListedBrowser chrome{"Chrome", "C:\\c\\chrome.exe", "", 0, 0};
-    const ListedBrowser incognito{"Chrome", "C:\\c\\chrome.exe", "", 1, 0};
-    const ListedBrowser edge{"Edge", "C:\\e\\msedge.exe", "", 1, 0};
-    const ListedBrowser firefox{"Firefox", "C:\\f\\firefox.exe", "", 0, 0};
-    const ListedBrowser firefoxPrivate{"Firefox", "C:\\f\\firefox.exe", "", 1, 0};
-    const ListedBrowser byHand{"Mine", "C:\\m\\mine.exe", "--profile \"a b\"", 1, 1};
-    const ListedBrowser byHandChrome{"Work", "C:\\c\\chrome.exe", "--profile-directory=Work", 0, 1};
+    const ListedBrowser chrome{"Chrome", "C:\\c\\chrome.exe", "", 0, 0, ""};
+    const ListedBrowser incognito{"Chrome", "C:\\c\\chrome.exe", "", 1, 0, ""};
+    const ListedBrowser edge{"Edge", "C:\\e\\msedge.exe", "", 1, 0, ""};
+    const ListedBrowser firefox{"Firefox", "C:\\f\\firefox.exe", "", 0, 0, ""};
+    const ListedBrowser firefoxPrivate{"Firefox", "C:\\f\\firefox.exe", "", 1, 0, ""};
+    const ListedBrowser byHand{"Mine", "C:\\m\\mine.exe", "--profile \"a b\"", 1, 1, ""};
+    const ListedBrowser byHandChrome{"Work", "C:\\c\\chrome.exe", "--profile-directory=Work", 0, 1, ""};
+    const ListedBrowser chromeWork{"Chrome - Work", "C:\\c\\chrome.exe", "", 0, 0, "Profile 1"};
+    const ListedBrowser edgeWork{"Edge - Work", "C:\\e\\msedge.exe", "", 1, 0, "Profile 2"};
+    const ListedBrowser firefoxWork{"Firefox - work", "C:\\f\\firefox.exe", "", 0, 0, "work"};
     const struct {
         int line;
         const ListedBrowser &browser;
@@ -95,6 +99,9 @@ TEST(BrowserCommand, UrlIsOneArgumentThatNoBrowserTakesForASwitch)
         {__LINE__, edge, "-x", WINDOW_TAB, "\"C:\\e\\msedge.exe\" --inprivate -- \"-x\""},
         {__LINE__, firefox, "-x", WINDOW_TAB, "\"C:\\f\\firefox.exe\" -url \"-x\""},
         {__LINE__, byHandChrome, "-x", WINDOW_TAB, "\"C:\\c\\chrome.exe\" --profile-directory=Work -- \"-x\""},
+        {__LINE__, chromeWork, "http://a/", WINDOW_TAB, "\"C:\\c\\chrome.exe\" --profile-directory=\"Profile 1\" \"http://a/\""},
+        {__LINE__, edgeWork, "-x", WINDOW_NEW, "\"C:\\e\\msedge.exe\" --profile-directory=\"Profile 2\" --inprivate --new-window -- \"-x\""},
+        {__LINE__, firefoxWork, "http://a/", WINDOW_NEW, "\"C:\\f\\firefox.exe\" -P \"work\" -new-window \"http://a/\""},
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.command, BrowserCommandLine(c.browser, c.url, c.window)) << "case at line " << c.line;

@@ -3,8 +3,10 @@
 // their entries take.
 #include "FileTree.h"
 #include "TestIni.h"
+#include "core/app/BrowserProfiles.h"
 #include "core/bookmarks/ChromiumProfiles.h"
 #include "core/settings/GroupList.h"
+#include "core/text/Utf8Text.h"
 
 #include <gtest/gtest.h>
 
@@ -83,20 +85,61 @@ TEST(ChromiumProfiles, ABrowsersProgramIsKnownByItsFileName)
 
 using ChromiumKinds = IniTest;
 
-TEST_F(ChromiumKinds, EntriesTakeTheListedBrowsersKindElseTheDefaultBrowsers)
+TEST_F(ChromiumKinds, EntriesTakeTheListedBrowsersKindOfTheirProfileElseTheDefaultBrowsers)
 {
     WriteIniText("[Browser1]\r\nName=Firefox\r\nProgram=C:\\Firefox\\firefox.exe\r\n"
                  "[Browser2]\r\nName=Chrome private\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\nPrivate=1\r\n"
                  "[Browser4]\r\nName=Chrome\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\n"
                  "[Browser5]\r\nName=Edge private\r\nProgram=C:\\Edge\\msedge.exe\r\nPrivate=1\r\n"
-                 "[Browser6]\r\nName=Chrome again\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\n");
-    EXPECT_EQ(BK_LISTED + 3, ChromiumEntryKind(CHROME)) << "the first for ordinary windows";
-    EXPECT_EQ(BK_LISTED + 4, ChromiumEntryKind(EDGE)) << "a private one when it is the only one";
-    EXPECT_EQ(BK_DEF, ChromiumEntryKind(BRAVE));
-    EXPECT_EQ(BK_DEF, ChromiumEntryKind(CHROMIUM)) << "Chrome's chrome.exe is not Chromium's";
-    EXPECT_EQ("B4", BrowserTag(ChromiumEntryKind(CHROME)));
+                 "[Browser6]\r\nName=Chrome again\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\n"
+                 "[Browser7]\r\nName=Chrome - Work\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\nProfile=Profile 3\r\n"
+                 "[Browser8]\r\nName=Chrome - Home\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\nProfile=Profile 1\r\nPrivate=1\r\n");
+    EXPECT_EQ(BK_LISTED + 3, ChromiumEntryKind(CHROME, "Default")) << "the first for ordinary windows";
+    EXPECT_EQ(BK_LISTED + 6, ChromiumEntryKind(CHROME, "Profile 3")) << "the profile's own";
+    EXPECT_EQ(BK_LISTED + 7, ChromiumEntryKind(CHROME, "Profile 1")) << "the profile's, though private";
+    EXPECT_EQ(BK_LISTED + 4, ChromiumEntryKind(EDGE, "Default")) << "a private one when it is the only one";
+    EXPECT_EQ(BK_DEF, ChromiumEntryKind(BRAVE, "Default"));
+    EXPECT_EQ(BK_DEF, ChromiumEntryKind(CHROMIUM, "Default")) << "Chrome's chrome.exe is not Chromium's";
     RemoveIni();
-    EXPECT_EQ(BK_DEF, ChromiumEntryKind(CHROME)) << "no list";
+    EXPECT_EQ(BK_DEF, ChromiumEntryKind(CHROME, "Default")) << "no list";
+}
+
+// The browsers page offers each profile of an installed browser as a
+// browser of its own; a start checks that a listed one is still there.
+TEST(BrowserProfiles, EachProfileOfChromeAndFirefoxIsABrowserOfItsOwn)
+{
+    const std::string roaming = MakeTempDir("roaming");
+    MakeDir(JoinPath(roaming, "Mozilla"));
+    MakeDir(JoinPath(roaming, "Mozilla\\Firefox"));
+    WriteBytes(JoinPath(roaming, "Mozilla\\Firefox\\profiles.ini"),
+               "[General]\r\nName=not one\r\n[Profile1]\r\nName=work\r\nPath=Profiles/a.work\r\n"
+               "[Profile0]\r\nName=default-release\r\nDefault=1\r\n[Profile2]\r\nName=say \"hi\"\r\n");
+    const UserFolders folders{TestDataPath("chromium/several"), roaming};
+    const ListedBrowser chrome{"Google Chrome", "C:\\G\\chrome.exe", "", 0, 0, ""};
+    const ListedBrowser firefox{"Firefox", "C:\\F\\firefox.exe", "", 1, 0, ""};
+    const auto offered = [&](const ListedBrowser &browser) {
+        std::vector<std::string> names;
+        for (const ListedBrowser &b : BrowserProfiles(browser, folders))
+            names.push_back(b.name + " | " + b.profile + (b.bPrivate ? " | private" : ""));
+        return names;
+    };
+    EXPECT_EQ((std::vector<std::string>{"Google Chrome - Taro | Default", "Google Chrome - 仕事 | Profile 1",
+                                        "Google Chrome - Ten | Profile 10"}),
+              offered(chrome));
+    EXPECT_EQ((std::vector<std::string>{"Firefox - work | work | private", "Firefox - default-release | default-release | private"}),
+              offered(firefox));
+    const struct {
+        const ListedBrowser &browser;
+        const char *profile;
+        bool exists;
+    } cases[] = {{chrome, "Profile 1", true}, {chrome, "Profile 7", false}, {chrome, "", true},
+                 {firefox, "work", true},     {firefox, "gone", false},      {firefox, "not one", false}};
+    for (const auto &c : cases) {
+        ListedBrowser listed = c.browser;
+        listed.profile = c.profile;
+        EXPECT_EQ(c.exists, ProfileExists(listed, folders)) << c.profile;
+    }
+    RemoveTree(roaming);
 }
 
 } // namespace

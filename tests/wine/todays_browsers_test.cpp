@@ -2,7 +2,10 @@
 // installed browsers, given to entries on the URL page, and started with
 // the page's URL. Our stand-ins are copies of the logging fake browser
 // under the file names the real ones have.
+#include "FileTree.h"
 #include "LaunchFixture.h"
+#include "core/text/Utf8Text.h"
+#include "links/KnownFolder.h"
 
 #include "res/resource.h"
 
@@ -155,6 +158,55 @@ TEST_F(TodaysBrowsers, ChosenOnTheUrlPageSavedAndOpened)
     m_app.Click(IDC_START);
     ASSERT_TRUE(m_chrome.WaitEvents("start", 1, 20000));
     EXPECT_EQ((std::vector<std::string>{" \"http://second/\""}), Arguments(m_chrome));
+}
+
+// Every profile of Chrome's "Local State" and Firefox's "profiles.ini" is
+// offered as a browser of its own; added, it opens its pages in that
+// profile, and in the browser's own once the profile is gone.
+TEST_F(TodaysBrowsers, EachProfileIsABrowserThatOpensItsPagesInIt)
+{
+    const UserFolders folders = ApplicationDataFolders();
+    const std::string chromeData = JoinPath(folders.local, "Google\\Chrome\\User Data"), firefoxData = JoinPath(folders.roaming, "Mozilla\\Firefox");
+    for (const std::string &dir : {JoinPath(folders.local, "Google"), JoinPath(folders.local, "Google\\Chrome"), chromeData,
+                                   JoinPath(folders.roaming, "Mozilla"), firefoxData})
+        MakeDir(dir);
+    const auto localState = [&](const std::string &profiles) {
+        WriteBytes(JoinPath(chromeData, "Local State"), "{\"profile\":{\"info_cache\":{" + profiles + "}}}");
+    };
+    localState("\"Profile 1\":{\"name\":\"Work\"},\"Default\":{\"name\":\"Personal\"}");
+    WriteBytes(JoinPath(firefoxData, "profiles.ini"), "[Profile0]\r\nName=default\r\nDefault=1\r\n[Profile1]\r\nName=work\r\n");
+    WriteIniText(GroupIni({"DEF http://first/", "DEF http://second/"}, "Delay=1\r\n"));
+    ASSERT_TRUE(m_app.Start());
+    ASSERT_TRUE(m_app.WaitWindow());
+    {
+        const SettingsSheet sheet = OpenSettingsPage(m_app, 2);
+        ASSERT_NE(nullptr, sheet.Window());
+        const std::vector<ComboItem> installed = ComboItems(sheet.Item(IDC_INSTALLED));
+        const std::vector<std::string> names = {"Mozilla Firefox", "Mozilla Firefox - default", "Mozilla Firefox - work",
+                                                "Google Chrome", "Google Chrome - Personal", "Google Chrome - Work"};
+        ASSERT_EQ(names.size(), installed.size());
+        for (size_t i = 0; i < names.size(); ++i)
+            EXPECT_EQ(names[i], installed[i].text);
+        for (int item : {5, 2}) {
+            SendWait(sheet.Item(IDC_INSTALLED), CB_SETCURSEL, static_cast<WPARAM>(item));
+            sheet.Press(IDC_INSTALLED_ADD);
+        }
+        ASSERT_TRUE(CloseSettings(m_app, sheet, true));
+    }
+    EXPECT_EQ("Profile 1", ReadIniValue("Browser1", "Profile"));
+    WriteIniText(GroupIni({"B1 http://first/", "B2 http://second/"}, "Delay=1\r\n") + ReadIniText().substr(ReadIniText().find("[Browser1]")));
+    const char *const chrome[] = {" --profile-directory=\"Profile 1\" \"http://first/\"", " \"http://first/\""};
+    for (size_t round = 0; round < 2; ++round) {
+        m_app.Click(IDC_START);
+        ASSERT_TRUE(m_chrome.WaitEvents("start", round + 1, 20000));
+        ASSERT_TRUE(m_firefox.WaitEvents("start", round + 1, 20000));
+        EXPECT_EQ(chrome[round], Arguments(m_chrome).at(round));
+        EXPECT_EQ(" -P \"work\" \"http://second/\"", Arguments(m_firefox).at(round));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); })) << "the sequence is over";
+        localState("\"Default\":{\"name\":\"Personal\"}");    // Work deleted
+    }
+    RemoveTree(JoinPath(folders.local, "Google"));
+    RemoveTree(JoinPath(folders.roaming, "Mozilla"));
 }
 
 } // namespace

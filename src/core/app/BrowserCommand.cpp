@@ -13,6 +13,25 @@ const struct {
     {"vivaldi.exe", FAMILY_CHROMIUM}, {"msedge.exe", FAMILY_EDGE},      {"firefox.exe", FAMILY_FIREFOX},
 };
 
+// The profile, quoted: a directory such as "Profile 1" holds a blank.
+// Firefox gets the name alone and never -no-remote, which would forbid
+// handing the URL to its running copy.
+std::string ProfileSwitch(BrowserFamily family, const std::string &profile)
+{
+    if (profile.empty())
+        return "";
+    switch (family) {
+    case FAMILY_CHROMIUM:
+    case FAMILY_EDGE:
+        return " --profile-directory=\"" + profile + "\"";
+    case FAMILY_FIREFOX:
+        return " -P \"" + profile + "\"";
+    case FAMILY_OTHER:
+        break;
+    }
+    return "";
+}
+
 std::string Switches(BrowserFamily family, bool isPrivate, bool newWindow)
 {
     switch (family) {
@@ -75,6 +94,6 @@ std::string BrowserCommandLine(const ListedBrowser &browser, const std::string &
     if (browser.bManual)
         line += browser.args.empty() ? "" : " " + browser.args;
     else
-        line += Switches(family, browser.bPrivate != 0, window == WINDOW_NEW);
+        line += ProfileSwitch(family, browser.profile) + Switches(family, browser.bPrivate != 0, window == WINDOW_NEW);
     return url.empty() ? line : line + UrlArgument(family, url);
 }

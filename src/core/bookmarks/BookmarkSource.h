@@ -5,6 +5,7 @@
 
 #include "core/bookmarks/ChromiumProfiles.h"
 #include "core/settings/GroupList.h"
+#include "core/text/Utf8Text.h"
 
 #include <string>
 
@@ -22,7 +23,7 @@ inline BookmarkSource FavoritesSource() { return {READ_FAVORITES, BK_IE, {}, {}}
 // The entries take the browser's kind (ChromiumEntryKind).
 inline BookmarkSource ChromiumSource(const ChromiumProfile &profile)
 {
-    return {READ_CHROMIUM, ChromiumEntryKind(profile.browser), profile.dir, profile.label};
+    return {READ_CHROMIUM, ChromiumEntryKind(profile.browser, FileNameOf(profile.dir.c_str())), profile.dir, profile.label};
 }
 // A file exported by any browser: its entries go to the default browser.
 inline BookmarkSource FileSource(const std::string &path) { return {READ_FILE, BK_DEF, path, {}}; }

@@ -75,6 +75,43 @@ const char *ChromiumBrowserName(int browser)
     return browser >= 0 && browser < CHROMIUM_BROWSERS ? BROWSERS[browser].name : "";
 }
 
+const char *ChromiumUserData(int browser)
+{
+    return browser >= 0 && browser < CHROMIUM_BROWSERS ? BROWSERS[browser].userData : "";
+}
+
+int ChromiumBrowserOf(const std::string &program)
+{
+    int browser = 0;
+    while (browser < CHROMIUM_BROWSERS && !ProgramIsBrowser(program, browser))
+        ++browser;
+    return browser;
+}
+
+std::string ChromiumLocalState(const std::string &localAppData, int browser)
+{
+    return ReadLocalState(JoinPath(localAppData, ChromiumUserData(browser)));
+}
+
+std::vector<NamedProfile> LocalStateProfiles(const std::string &localState)
+{
+    const nlohmann::json doc = ParseJson(localState);
+    const nlohmann::json *cache = Member(doc, "profile");
+    cache = cache ? Member(*cache, "info_cache") : nullptr;
+    std::vector<std::pair<long, NamedProfile>> ranked;
+    if (cache && cache->is_object())
+        for (const auto &[dir, profile] : cache->items())
+            if (ProfileRank(dir) >= 0 && ValidUtf8(dir) == dir) {
+                const std::string name = StringMember(profile, "name");
+                ranked.push_back({ProfileRank(dir), {dir, name.empty() ? dir : ValidUtf8(name)}});
+            }
+    std::sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::vector<NamedProfile> profiles;
+    for (const auto &r : ranked)
+        profiles.push_back(r.second);
+    return profiles;
+}
+
 std::string ProfileName(const std::string &localState, const std::string &dir)
 {
     const nlohmann::json doc = ParseJson(localState);
@@ -119,17 +156,22 @@ bool ProgramIsBrowser(const std::string &program, int browser)
     return EqualsNoCase(file, BROWSERS[browser].program);
 }
 
-int ChromiumEntryKind(int browser)
+int ChromiumEntryKind(int browser, const std::string &profileDir)
 {
-    int privateOne = 0;
+    // The best listed browser so far and its rank: that profile before
+    // none, ordinary windows before private ones.
+    int best = 0, bestRank = 4;
     ListedBrowser listed;
     for (int n = 1; n <= MAX_BROWSERS; ++n) {
         if (!ReadListedBrowser(n, listed) || !ProgramIsBrowser(listed.program, browser))
             continue;
-        if (!listed.bPrivate)
-            return BK_LISTED + n - 1;
-        if (!privateOne)
-            privateOne = n;
+        if (!listed.profile.empty() && listed.profile != profileDir)
+            continue;
+        const int rank = (listed.profile.empty() ? 2 : 0) + (listed.bPrivate ? 1 : 0);
+        if (rank < bestRank) {
+            best = n;
+            bestRank = rank;
+        }
     }
-    return privateOne ? BK_LISTED + privateOne - 1 : BK_DEF;
+    return best ? BK_LISTED + best - 1 : BK_DEF;
 }

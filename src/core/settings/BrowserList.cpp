@@ -20,6 +20,7 @@ bool ReadListedBrowser(int n, ListedBrowser &browser)
     browser.args = ReadIniString(section.c_str(), "Args");
     browser.bPrivate = static_cast<int>(ProfileReadInt(section.c_str(), "Private", 0, SettingsFile())) != 0;
     browser.bManual = static_cast<int>(ProfileReadInt(section.c_str(), "Manual", 0, SettingsFile())) != 0;
+    browser.profile = ReadIniString(section.c_str(), "Profile");
     return true;
 }
 
@@ -29,8 +30,11 @@ bool WriteListedBrowser(int n, const ListedBrowser &browser)
     if (browser.bManual) {
         entries.push_back({"Args", browser.args});
         entries.push_back({"Manual", "1"});
-    } else if (browser.bPrivate) {
-        entries.push_back({"Private", "1"});
+    } else {
+        if (browser.bPrivate)
+            entries.push_back({"Private", "1"});
+        if (!browser.profile.empty())
+            entries.push_back({"Profile", browser.profile});
     }
     return WriteIniSection(Section(n).c_str(), std::move(entries));
 }

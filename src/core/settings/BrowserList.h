@@ -15,6 +15,9 @@ struct ListedBrowser {
     std::string args;      // by hand: exactly these, before the URL
     int bPrivate = 0;      // found installed: opens private windows
     int bManual = 0;       // added by hand: nothing of ours is added to args
+    std::string profile;   // found installed: the browser's profile (a
+                           // Chromium directory's name, a Firefox profile's
+                           // name); empty for the one it uses by itself
 };
 
 // Fills browser from its section; false when browser n is not listed.
