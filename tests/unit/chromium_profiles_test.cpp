@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -117,27 +118,20 @@ TEST(BrowserProfiles, EachProfileOfChromeAndFirefoxIsABrowserOfItsOwn)
     const UserFolders folders{TestDataPath("chromium/several"), roaming};
     const ListedBrowser chrome{"Google Chrome", "C:\\G\\chrome.exe", "", 0, 0, ""};
     const ListedBrowser firefox{"Firefox", "C:\\F\\firefox.exe", "", 1, 0, ""};
-    const auto offered = [&](const ListedBrowser &browser) {
-        std::vector<std::string> names;
+    std::vector<std::string> offered;
+    for (const ListedBrowser &browser : {chrome, firefox})
         for (const ListedBrowser &b : BrowserProfiles(browser, folders))
-            names.push_back(b.name + " | " + b.profile + (b.bPrivate ? " | private" : ""));
-        return names;
-    };
+            offered.push_back(b.name + " | " + b.profile + (b.bPrivate ? " | private" : ""));
     EXPECT_EQ((std::vector<std::string>{"Google Chrome - Taro | Default", "Google Chrome - 仕事 | Profile 1",
-                                        "Google Chrome - Ten | Profile 10"}),
-              offered(chrome));
-    EXPECT_EQ((std::vector<std::string>{"Firefox - work | work | private", "Firefox - default-release | default-release | private"}),
-              offered(firefox));
-    const struct {
-        const ListedBrowser &browser;
-        const char *profile;
-        bool exists;
-    } cases[] = {{chrome, "Profile 1", true}, {chrome, "Profile 7", false}, {chrome, "", true},
-                 {firefox, "work", true},     {firefox, "gone", false},      {firefox, "not one", false}};
-    for (const auto &c : cases) {
-        ListedBrowser listed = c.browser;
-        listed.profile = c.profile;
-        EXPECT_EQ(c.exists, ProfileExists(listed, folders)) << c.profile;
+                                        "Google Chrome - Ten | Profile 10", "Firefox - work | work | private",
+                                        "Firefox - default-release | default-release | private"}),
+              offered);
+    for (const auto &[browser, profile, exists] : {std::make_tuple(chrome, "Profile 1", true), std::make_tuple(chrome, "Profile 7", false),
+                                                   std::make_tuple(chrome, "", true), std::make_tuple(firefox, "work", true),
+                                                   std::make_tuple(firefox, "not one", false)}) {
+        ListedBrowser listed = browser;
+        listed.profile = profile;
+        EXPECT_EQ(exists, ProfileExists(listed, folders)) << profile;
     }
     RemoveTree(roaming);
 }
