@@ -168,22 +168,20 @@ TEST_F(LauncherWindow, EachWayOfClosingWritesItsOwnKeys)
 TEST_F(LauncherWindow, SpeaksTheLanguageTheUserChoseFromTheNextStart)
 {
     const wchar_t *windows = Shown(L"開始", L"&Start");
-    const struct {
-        int button;
-        const wchar_t *start;
-    } choices[] = {{IDC_UI_ENGLISH, L"&Start"}, {IDC_UI_JAPANESE, L"開始"}, {IDC_UI_AUTO, windows}, {0, nullptr}};
+    // The button chosen on each start, and the Start button's text it gives.
+    const std::pair<int, const wchar_t *> choices[] = {{IDC_UI_ENGLISH, L"&Start"}, {IDC_UI_JAPANESE, L"開始"}, {IDC_UI_AUTO, windows}, {0, nullptr}};
     std::wstring shown = windows;
-    for (const auto &c : choices) {
+    for (const auto &[button, start] : choices) {
         Launcher app;
         ASSERT_TRUE(app.Start());
         ASSERT_TRUE(app.WaitWindow());
         EXPECT_EQ(shown, WindowText(app.Item(IDC_START)));
-        if (c.button) {
+        if (button) {
             const SettingsSheet sheet = OpenSettingsPage(app, 0);
-            sheet.Press(c.button);
+            sheet.Press(button);
             ASSERT_TRUE(CloseSettings(app, sheet, true));
             EXPECT_EQ(shown, WindowText(app.Item(IDC_START))) << "until the next start";
-            shown = c.start;
+            shown = start;
         }
         app.Close();
         ASSERT_TRUE(app.WaitExit());

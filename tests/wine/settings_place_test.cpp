@@ -89,12 +89,9 @@ TEST_F(IniTest, AFileThatCannotBeWrittenIsToldOnceAndKeepsWhatItHolds)
     sheet.Press(IDC_URL_REGISTER);
     sheet.Click(IDC_GROUP_SAVE);
     HWND box = WaitProcessWindow(app.Pid(), L"Orvanta");
-    ASSERT_NE(nullptr, box);
     EXPECT_NE(std::wstring::npos, MessageBoxText(box).find(WideFromUtf8(IniPath())));
     ASSERT_TRUE(CloseDialog(box, IDOK));
-    const std::vector<ListRow> rows = {{L"DEF", L"http://kept/", 2}, {L"新規", L"新規ＵＲＬ", -1}};
-    EXPECT_EQ(rows, ListRows(sheet.Item(IDC_URL_LIST)));
-
+    EXPECT_EQ((std::vector<ListRow>{{L"DEF", L"http://kept/", 2}, {L"新規", L"新規ＵＲＬ", -1}}), ListRows(sheet.Item(IDC_URL_LIST)));
     sheet.Click(IDC_GROUP_NEW);
     HWND dialog = WaitProcessWindow(app.Pid(), L"グループ名設定");
     ASSERT_NE(nullptr, dialog);
