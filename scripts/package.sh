@@ -39,8 +39,10 @@ trap 'rm -rf "$stage" "$check"' EXIT
 unzip -q "$zip" -d "$check"
 [ "$(cd "$check" && ls | sort | tr '\n' ' ')" = "License.txt Orvanta.exe ReadMe-en.txt ReadMe-ja.txt " ] ||
     fail "$zip holds $(cd "$check" && ls | tr '\n' ' ')"
-i686-w64-mingw32-objdump -f "$check/Orvanta.exe" | grep -q 'file format pei-i386' || fail "the program in $zip is not the 32-bit one"
-strings -el "$check/Orvanta.exe" | grep -qx 'ProductVersion' || fail "the program in $zip has no version information"
+# grep reads its input whole (no -q): stopping at the first match would end
+# the writer with SIGPIPE, which pipefail takes for a failure.
+i686-w64-mingw32-objdump -f "$check/Orvanta.exe" | grep 'file format pei-i386' >/dev/null || fail "the program in $zip is not the 32-bit one"
+strings -el "$check/Orvanta.exe" | grep -x 'ProductVersion' >/dev/null || fail "the program in $zip has no version information"
 # The manifest (resource type 24, id 1) asks for visual styles, the
 # program's own scaling and the user's own rights (asInvoker).
 manifest=$(wrestool -x --raw --type=24 --name=1 "$check/Orvanta.exe" 2>/dev/null || true)
