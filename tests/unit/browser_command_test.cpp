@@ -26,8 +26,9 @@ class BrowserSections : public IniTest {};
 TEST_F(BrowserSections, WrittenBrowsersReadBackAndFreeNumbersAreReused)
 {
     EXPECT_EQ(1, FreeBrowserNumber());
-    ListedBrowser found{"Google Chrome - 仕事", "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe", "", 1, 0, "Profile 1"};
-    ListedBrowser byHand{"Portable", "D:\\表\\fox.exe", "-P \"work\"", 0, 1, ""};
+    ListedBrowser found{"Google Chrome - 仕事", "C:\\Program Files\\Google\\Chrome\\Application\\chrome.exe", "", 1, 0, "Profile 1",
+                        FORM_APP, "\\\\.\\DISPLAY2"};
+    ListedBrowser byHand{"Portable", "D:\\表\\fox.exe", "-P \"work\"", 0, 1, "", FORM_TAB, ""};
     WriteListedBrowser(1, found);
     WriteListedBrowser(2, byHand);
     EXPECT_EQ(3, FreeBrowserNumber());
@@ -38,11 +39,18 @@ TEST_F(BrowserSections, WrittenBrowsersReadBackAndFreeNumbersAreReused)
     EXPECT_EQ(1, read.bPrivate);
     EXPECT_EQ(0, read.bManual);
     EXPECT_EQ("Profile 1", read.profile);
+    EXPECT_EQ(FORM_APP, read.form);
+    EXPECT_EQ(found.monitor, read.monitor);
     ASSERT_TRUE(ReadListedBrowser(2, read));
     EXPECT_EQ(byHand.program, read.program);
     EXPECT_EQ(byHand.args, read.args);
     EXPECT_EQ(1, read.bManual);
     EXPECT_EQ(0, read.bPrivate);
+    EXPECT_EQ(FORM_TAB, read.form);
+    // A form this copy does not know opens as a tab.
+    WriteIniString("Browser1", "Window", "hologram");
+    ASSERT_TRUE(ReadListedBrowser(1, read));
+    EXPECT_EQ(FORM_TAB, read.form);
     RemoveListedBrowser(1);
     EXPECT_FALSE(ReadListedBrowser(1, read));
     EXPECT_EQ(1, FreeBrowserNumber());
@@ -65,16 +73,16 @@ TEST(BrowserCommand, FamilyComesFromTheProgramsFileName)
 
 TEST(BrowserCommand, UrlIsOneArgumentThatNoBrowserTakesForASwitch)
 {
-    const ListedBrowser chrome{"Chrome", "C:\\c\\chrome.exe", "", 0, 0, ""};
-    const ListedBrowser incognito{"Chrome", "C:\\c\\chrome.exe", "", 1, 0, ""};
-    const ListedBrowser edge{"Edge", "C:\\e\\msedge.exe", "", 1, 0, ""};
-    const ListedBrowser firefox{"Firefox", "C:\\f\\firefox.exe", "", 0, 0, ""};
-    const ListedBrowser firefoxPrivate{"Firefox", "C:\\f\\firefox.exe", "", 1, 0, ""};
-    const ListedBrowser byHand{"Mine", "C:\\m\\mine.exe", "--profile \"a b\"", 1, 1, ""};
-    const ListedBrowser byHandChrome{"Work", "C:\\c\\chrome.exe", "--profile-directory=Work", 0, 1, ""};
-    const ListedBrowser chromeWork{"Chrome - Work", "C:\\c\\chrome.exe", "", 0, 0, "Profile 1"};
-    const ListedBrowser edgeWork{"Edge - Work", "C:\\e\\msedge.exe", "", 1, 0, "Profile 2"};
-    const ListedBrowser firefoxWork{"Firefox - work", "C:\\f\\firefox.exe", "", 0, 0, "work"};
+    const ListedBrowser chrome{"Chrome", "C:\\c\\chrome.exe", "", 0, 0, "", FORM_TAB, ""};
+    const ListedBrowser incognito{"Chrome", "C:\\c\\chrome.exe", "", 1, 0, "", FORM_TAB, ""};
+    const ListedBrowser edge{"Edge", "C:\\e\\msedge.exe", "", 1, 0, "", FORM_TAB, ""};
+    const ListedBrowser firefox{"Firefox", "C:\\f\\firefox.exe", "", 0, 0, "", FORM_TAB, ""};
+    const ListedBrowser firefoxPrivate{"Firefox", "C:\\f\\firefox.exe", "", 1, 0, "", FORM_TAB, ""};
+    const ListedBrowser byHand{"Mine", "C:\\m\\mine.exe", "--profile \"a b\"", 1, 1, "", FORM_TAB, ""};
+    const ListedBrowser byHandChrome{"Work", "C:\\c\\chrome.exe", "--profile-directory=Work", 0, 1, "", FORM_TAB, ""};
+    const ListedBrowser chromeWork{"Chrome - Work", "C:\\c\\chrome.exe", "", 0, 0, "Profile 1", FORM_TAB, ""};
+    const ListedBrowser edgeWork{"Edge - Work", "C:\\e\\msedge.exe", "", 1, 0, "Profile 2", FORM_TAB, ""};
+    const ListedBrowser firefoxWork{"Firefox - work", "C:\\f\\firefox.exe", "", 0, 0, "work", FORM_TAB, ""};
     const struct {
         int line;
         const ListedBrowser &browser;
@@ -105,6 +113,94 @@ TEST(BrowserCommand, UrlIsOneArgumentThatNoBrowserTakesForASwitch)
     };
     for (const auto &c : cases)
         EXPECT_EQ(c.command, BrowserCommandLine(c.browser, c.url, c.window)) << "case at line " << c.line;
+}
+
+// Three monitors as Windows reports them: the primary at 200 % with the
+// taskbar below, one at 100 % to its right, one at 150 % to its left,
+// ending level with its bottom edge; each browser gets the right one's
+// work area in its own terms.
+const std::vector<MonitorArea> WALL = {
+    {"\\\\.\\DISPLAY2", {3840, 0, 5760, 1080}, {3840, 0, 5760, 1080}, 96, false},
+    {"\\\\.\\DISPLAY1", {0, 0, 3840, 2160}, {0, 0, 3840, 2064}, 192, true},
+    {"\\\\.\\DISPLAY3", {-2560, 720, 0, 2160}, {-2560, 720, 0, 2112}, 144, false},
+};
+
+TEST(MonitorLayout, ChromiumSeesEachMonitorScaledAndTouchingTheOneItTouches)
+{
+    const std::vector<ScreenRect> dip = DipLayout(WALL);
+    EXPECT_EQ((ScreenRect{1920, 0, 3840, 1080}), dip[0]);
+    EXPECT_EQ((ScreenRect{0, 0, 1920, 1080}), dip[1]);
+    EXPECT_EQ((ScreenRect{-1706, 120, 0, 1080}), dip[2]);
+    EXPECT_EQ((ScreenRect{0, 0, 1920, 1032}), DipWorkArea(WALL, 1));
+    EXPECT_EQ((ScreenRect{-1706, 120, 0, 1048}), DipWorkArea(WALL, 2));
+    // Above a 125 % primary, a third of the way along: the offset scales
+    // with the primary.
+    const std::vector<MonitorArea> above = {
+        {"\\\\.\\DISPLAY1", {0, 0, 2560, 1440}, {0, 0, 2560, 1380}, 120, true},
+        {"\\\\.\\DISPLAY2", {480, -1080, 2400, 0}, {480, -1080, 2400, 0}, 96, false},
+        {"\\\\.\\DISPLAY3", {9000, 0, 10000, 800}, {9000, 0, 10000, 800}, 192, false},
+    };
+    EXPECT_EQ((ScreenRect{384, -1080, 2304, 0}), DipLayout(above)[1]);
+    EXPECT_EQ((ScreenRect{4500, 0, 5000, 400}), DipLayout(above)[2]);    // touches none: as it is
+    EXPECT_EQ(1, FirefoxScreenIndex(WALL, 0));
+    EXPECT_EQ(0, FirefoxScreenIndex(WALL, 1));
+    EXPECT_EQ(2, FirefoxScreenIndex(WALL, 2));
+    EXPECT_EQ(2, MonitorIndex(WALL, "\\\\.\\DISPLAY3"));
+    EXPECT_EQ(1, MonitorIndex(WALL, "\\\\.\\DISPLAY9"));
+    EXPECT_EQ(-1, MonitorIndex({}, "\\\\.\\DISPLAY1"));
+    for (const auto &n : {std::make_pair("\\\\.\\DISPLAY2", 2), {"\\\\.\\DISPLAY12", 12}, {"", 0}, {"X", 0}, {"D12345678901", 0}})
+        EXPECT_EQ(n.second, MonitorNumber(n.first)) << n.first;
+}
+
+TEST(BrowserCommand, EachFormAndMonitorInTheFamilysOwnSwitches)
+{
+    const char *DISPLAY3 = "\\\\.\\DISPLAY3";
+    const struct {
+        int line;
+        const char *program;
+        int isPrivate, form;
+        const char *monitor, *url;
+        const char *switches;    // between the program and the end
+    } cases[] = {
+        {__LINE__, "chrome.exe", 0, FORM_WINDOW, "", "http://a/", " --new-window \"http://a/\""},
+        {__LINE__, "chrome.exe", 0, FORM_APP, "", "-a\"b", " --app=\"-a%22b\""},
+        {__LINE__, "chrome.exe", 0, FORM_APP, "", "", " --new-window"},
+        {__LINE__, "chrome.exe", 1, FORM_APP, DISPLAY3, "http://a/",
+         " --incognito --window-position=-1706,120 --window-size=1706,928 --app=\"http://a/\""},
+        {__LINE__, "brave.exe", 0, FORM_FULLSCREEN, "\\\\.\\DISPLAY7", "http://a/",
+         " --new-window --start-fullscreen --window-position=0,0 --window-size=1920,1032 \"http://a/\""},
+        {__LINE__, "msedge.exe", 0, FORM_KIOSK, "\\\\.\\DISPLAY2", "http://a/",
+         " --kiosk --edge-kiosk-type=fullscreen --window-position=1920,0 --window-size=1920,1080 \"http://a/\""},
+        {__LINE__, "chrome.exe", 0, FORM_KIOSK, "", "http://a/", " --kiosk \"http://a/\""},
+        {__LINE__, "chrome.exe", 0, FORM_TAB, DISPLAY3, "http://a/", " \"http://a/\""},
+        {__LINE__, "firefox.exe", 0, FORM_KIOSK, "\\\\.\\DISPLAY2", "http://a/", " --kiosk --kiosk-monitor 1 \"http://a/\""},
+        {__LINE__, "firefox.exe", 1, FORM_KIOSK, "", "-x", " --kiosk -private-window -url \"-x\""},
+        {__LINE__, "firefox.exe", 0, FORM_WINDOW, DISPLAY3, "http://a/", " -new-window \"http://a/\""},
+        {__LINE__, "firefox.exe", 0, FORM_APP, DISPLAY3, "http://a/", " \"http://a/\""},
+        {__LINE__, "firefox.exe", 0, FORM_FULLSCREEN, "", "http://a/", " \"http://a/\""},
+        {__LINE__, "other.exe", 0, FORM_KIOSK, DISPLAY3, "http://a/", " \"http://a/\""},
+    };
+    for (const auto &c : cases) {
+        const ListedBrowser browser{"B", c.program, "", c.isPrivate, 0, "", c.form, c.monitor};
+        // Every form but the tab wins over what the launch options ask; a
+        // form the family lacks is a tab.
+        const bool ownWindow = c.form != FORM_TAB && FamilyHasForm(FamilyOfProgram(c.program), c.form);
+        for (int window : {WINDOW_TAB, WINDOW_NEW}) {
+            if (window == WINDOW_NEW && !ownWindow)
+                continue;
+            EXPECT_EQ("\"" + std::string(c.program) + "\"" + c.switches, BrowserCommandLine(browser, c.url, window, WALL))
+                << "case at line " << c.line;
+        }
+    }
+    // What the browser dialog offers each family: a letter a form, capital
+    // when it takes a monitor, "-" when it is not offered.
+    std::string offered;
+    for (BrowserFamily family : {FAMILY_CHROMIUM, FAMILY_EDGE, FAMILY_FIREFOX, FAMILY_OTHER}) {
+        for (int form = 0; form < FORM_COUNT; ++form)
+            offered += !FamilyHasForm(family, form) ? '-' : FamilyPlaces(family, form) ? "TWAFK"[form] : "twafk"[form];
+        offered += ' ';
+    }
+    EXPECT_EQ("tWAFK tWAFK tw--K t---- ", offered);
 }
 
 // The command the association gives for "http", filled in with an entry's

@@ -116,8 +116,8 @@ TEST(BrowserProfiles, EachProfileOfChromeAndFirefoxIsABrowserOfItsOwn)
                "[General]\r\nName=not one\r\n[Profile1]\r\nName=work\r\nPath=Profiles/a.work\r\n"
                "[Profile0]\r\nName=default-release\r\nDefault=1\r\n[Profile2]\r\nName=say \"hi\"\r\n");
     const UserFolders folders{TestDataPath("chromium/several"), roaming};
-    const ListedBrowser chrome{"Google Chrome", "C:\\G\\chrome.exe", "", 0, 0, ""};
-    const ListedBrowser firefox{"Firefox", "C:\\F\\firefox.exe", "", 1, 0, ""};
+    const ListedBrowser chrome{"Google Chrome", "C:\\G\\chrome.exe", "", 0, 0, "", FORM_TAB, ""};
+    const ListedBrowser firefox{"Firefox", "C:\\F\\firefox.exe", "", 1, 0, "", FORM_TAB, ""};
     std::vector<std::string> offered;
     for (const ListedBrowser &browser : {chrome, firefox})
         for (const ListedBrowser &b : BrowserProfiles(browser, folders))

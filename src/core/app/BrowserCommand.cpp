@@ -32,20 +32,49 @@ std::string ProfileSwitch(BrowserFamily family, const std::string &profile)
     return "";
 }
 
-std::string Switches(BrowserFamily family, bool isPrivate, bool newWindow)
+bool IsChromium(BrowserFamily family) { return family == FAMILY_CHROMIUM || family == FAMILY_EDGE; }
+
+std::string FormSwitches(BrowserFamily family, int form, int window)
+{
+    switch (form) {
+    case FORM_TAB: return window == WINDOW_NEW ? (IsChromium(family) ? " --new-window" : " -new-window") : "";
+    case FORM_WINDOW: return IsChromium(family) ? " --new-window" : " -new-window";
+    case FORM_FULLSCREEN: return " --new-window --start-fullscreen";
+    case FORM_KIOSK: return family == FAMILY_EDGE ? " --kiosk --edge-kiosk-type=fullscreen" : " --kiosk";
+    default: return "";    // FORM_APP: the URL is the switch's value
+    }
+}
+
+std::string Switches(BrowserFamily family, bool isPrivate, int form, int window)
 {
     switch (family) {
     case FAMILY_CHROMIUM:
-        return std::string(isPrivate ? " --incognito" : "") + (newWindow ? " --new-window" : "");
+        return std::string(isPrivate ? " --incognito" : "") + FormSwitches(family, form, window);
     case FAMILY_EDGE:
-        return std::string(isPrivate ? " --inprivate" : "") + (newWindow ? " --new-window" : "");
+        return std::string(isPrivate ? " --inprivate" : "") + FormSwitches(family, form, window);
     case FAMILY_FIREFOX:
         // A private window is a window of its own already.
-        return isPrivate ? " -private-window" : newWindow ? " -new-window" : "";
+        return std::string(form == FORM_KIOSK ? " --kiosk" : "") +
+               (isPrivate ? " -private-window" : form == FORM_KIOSK ? "" : FormSwitches(family, form, window));
     case FAMILY_OTHER:
         break;
     }
     return "";
+}
+
+// The monitor named device, or the primary when it is not connected:
+// Chromium gets its work area for the window, Firefox its screen's index.
+std::string Placement(BrowserFamily family, int form, const std::string &device,
+                      const std::vector<MonitorArea> &monitors)
+{
+    const int i = MonitorIndex(monitors, device);
+    if (device.empty() || i < 0 || !FamilyPlaces(family, form))
+        return "";
+    if (family == FAMILY_FIREFOX)
+        return " --kiosk-monitor " + std::to_string(FirefoxScreenIndex(monitors, i));
+    const ScreenRect work = DipWorkArea(monitors, i);
+    return " --window-position=" + std::to_string(work.left) + "," + std::to_string(work.top) +
+           " --window-size=" + std::to_string(work.Width()) + "," + std::to_string(work.Height());
 }
 
 // Quoted (see EscapeQuotes). What begins with a dash would be read as a
@@ -87,13 +116,40 @@ BrowserFamily FamilyOfProgram(const std::string &program)
     return FAMILY_OTHER;
 }
 
-std::string BrowserCommandLine(const ListedBrowser &browser, const std::string &url, int window)
+bool FamilyHasForm(BrowserFamily family, int form)
+{
+    switch (family) {
+    case FAMILY_CHROMIUM:
+    case FAMILY_EDGE: return form >= FORM_TAB && form < FORM_COUNT;
+    case FAMILY_FIREFOX: return form == FORM_TAB || form == FORM_WINDOW || form == FORM_KIOSK;
+    case FAMILY_OTHER: break;
+    }
+    return form == FORM_TAB;
+}
+
+bool FamilyPlaces(BrowserFamily family, int form)
+{
+    if (form == FORM_TAB || !FamilyHasForm(family, form))
+        return false;
+    return IsChromium(family) || form == FORM_KIOSK;
+}
+
+std::string BrowserCommandLine(const ListedBrowser &browser, const std::string &url, int window,
+                               const std::vector<MonitorArea> &monitors)
 {
     const BrowserFamily family = FamilyOfProgram(browser.program);
     std::string line = "\"" + browser.program + "\"";
-    if (browser.bManual)
+    if (browser.bManual) {
         line += browser.args.empty() ? "" : " " + browser.args;
-    else
-        line += ProfileSwitch(family, browser.profile) + Switches(family, browser.bPrivate != 0, window == WINDOW_NEW);
+        return url.empty() ? line : line + UrlArgument(family, url);
+    }
+    int form = FamilyHasForm(family, browser.form) ? browser.form : FORM_TAB;
+    // An app window needs its page: the home page opens in a window.
+    if (form == FORM_APP && url.empty())
+        form = FORM_WINDOW;
+    line += ProfileSwitch(family, browser.profile) + Switches(family, browser.bPrivate != 0, form, window) +
+            Placement(family, form, browser.monitor, monitors);
+    if (form == FORM_APP)
+        return line + " --app=\"" + EscapeQuotes(url) + "\"";
     return url.empty() ? line : line + UrlArgument(family, url);
 }

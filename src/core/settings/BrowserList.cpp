@@ -6,6 +6,17 @@ namespace {
 
 std::string Section(int n) { return "Browser" + std::to_string(n); }
 
+// The words of "Window", in the order of WindowForm.
+const char *const FORM_NAMES[FORM_COUNT] = {"tab", "window", "app", "fullscreen", "kiosk"};
+
+int FormOfName(const std::string &name)
+{
+    for (int form = 0; form < FORM_COUNT; ++form)
+        if (name == FORM_NAMES[form])
+            return form;
+    return FORM_TAB;
+}
+
 } // namespace
 
 bool ReadListedBrowser(int n, ListedBrowser &browser)
@@ -21,6 +32,8 @@ bool ReadListedBrowser(int n, ListedBrowser &browser)
     browser.bPrivate = static_cast<int>(ProfileReadInt(section.c_str(), "Private", 0, SettingsFile())) != 0;
     browser.bManual = static_cast<int>(ProfileReadInt(section.c_str(), "Manual", 0, SettingsFile())) != 0;
     browser.profile = ReadIniString(section.c_str(), "Profile");
+    browser.form = FormOfName(ReadIniString(section.c_str(), "Window"));
+    browser.monitor = ReadIniString(section.c_str(), "Monitor");
     return true;
 }
 
@@ -35,6 +48,10 @@ bool WriteListedBrowser(int n, const ListedBrowser &browser)
             entries.push_back({"Private", "1"});
         if (!browser.profile.empty())
             entries.push_back({"Profile", browser.profile});
+        if (browser.form > FORM_TAB && browser.form < FORM_COUNT)
+            entries.push_back({"Window", FORM_NAMES[browser.form]});
+        if (!browser.monitor.empty())
+            entries.push_back({"Monitor", browser.monitor});
     }
     return WriteIniSection(Section(n).c_str(), std::move(entries));
 }

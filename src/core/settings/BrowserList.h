@@ -9,6 +9,17 @@
 
 #include <string>
 
+// How a browser found installed opens its pages. Stored by name under
+// "Window"; a name older or newer copies do not know reads as a tab.
+enum WindowForm {
+    FORM_TAB,          // to the running browser, which opens a tab
+    FORM_WINDOW,       // a new window, whatever the launch options say
+    FORM_APP,          // a window with no tabs and no address bar
+    FORM_FULLSCREEN,
+    FORM_KIOSK,        // full screen, and the user cannot leave it
+    FORM_COUNT
+};
+
 struct ListedBrowser {
     std::string name;      // shown on the URL page and the browsers page
     std::string program;   // the executable's path
@@ -18,6 +29,10 @@ struct ListedBrowser {
     std::string profile;   // found installed: the browser's profile (a
                            // Chromium directory's name, a Firefox profile's
                            // name); empty for the one it uses by itself
+    int form = FORM_TAB;   // found installed: a WindowForm
+    std::string monitor;   // found installed: the device name of the monitor
+                           // its windows go to ("\\.\DISPLAY2"); empty
+                           // for wherever the browser puts them
 };
 
 // Fills browser from its section; false when browser n is not listed.
