@@ -38,8 +38,8 @@ mkdir -p "$settings"
 # file keeps them in the code page; on 1252 names in scripts it lacks, which
 # the file keeps in UTF-16.
 case $LANG in
-    ja*) names=(ニュース 仕事) form=CP932 ;;
-    *) names=('Новости ニュース' 'Café 📰') form=UTF-16LE ;;
+    ja*) names=(ニュース 仕事) form=CP932 wall=ダッシュボード ;;
+    *) names=('Новости ニュース' 'Café 📰') form=UTF-16LE wall=Dashboard ;;
 esac
 # The windows' titles in the program's language.
 case $LANG in
@@ -49,7 +49,7 @@ case $LANG in
        bookmarks="Choose from NN's bookmarks" group="Group name" browser=Browser pick_prefix="Choose from " pick_suffix="" ;;
 esac
 encode() { [ $form = CP932 ] || printf '\xff\xfe'; iconv -f UTF-8 -t $form; }
-printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Mozilla Firefox - work\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nProfile=work\r\n" | encode > "$settings/Orvanta.ini"
+printf "[Orvanta]\r\nG_NUM=1 2\r\nG_PREV=1\r\nXPOS=20\r\nYPOS=20\r\n[G1]\r\nGNAME=${names[0]}\r\nURL_Num=4\r\nUL1=NN http://www.example.com/\r\nUL2=IE http://www.example.org/\r\nUL3=B1 https://www.example.net/\r\nUL4=DEF https://news.example.jp/\r\n[G2]\r\nGNAME=${names[1]}\r\nURL_Num=0\r\n[Browser1]\r\nName=Google Chrome\r\nProgram=C:\\\\Program Files\\\\Google\\\\Chrome\\\\Application\\\\chrome.exe\r\n[Browser2]\r\nName=Mozilla Firefox - work\r\nProgram=C:\\\\Program Files\\\\Mozilla Firefox\\\\firefox.exe\r\nProfile=work\r\n[Browser3]\r\nName=Microsoft Edge - ${wall}\r\nProgram=C:\\\\Program Files (x86)\\\\Microsoft\\\\Edge\\\\Application\\\\msedge.exe\r\nWindow=app\r\nMonitor=\\\\\\\\.\\\\DISPLAY1\r\n" | encode > "$settings/Orvanta.ini"
 # Browsers as Windows lists them, for the browsers page.
 clients='HKLM\Software\Clients\StartMenuInternet'
 wine reg add "$clients\Google Chrome" /ve /d 'Google Chrome' /f >/dev/null
@@ -156,7 +156,9 @@ shoot_window "$group" "docs/group-name$suffix.png"
 poke click "$group" 2
 poke page "$sheet" 2
 shoot_window "$sheet" "docs/settings-browsers$suffix.png"
-poke click "$sheet" 1082
+# The last browser, an app window on the first monitor, in its dialog.
+poke keys "$sheet" 1081 0x23
+poke click "$sheet" 1083
 shoot_window "$browser" "docs/browser$suffix.png"
 poke click "$browser" 2
 

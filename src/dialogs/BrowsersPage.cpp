@@ -2,6 +2,7 @@
 
 #include "dialogs/BrowserDlg.h"
 #include "dialogs/UnsavedSettings.h"
+#include "dialogs/WindowFormText.h"
 #include "framework/MessageBox.h"
 #include "links/InstalledBrowsers.h"
 #include "res/resource.h"
@@ -21,9 +22,11 @@ BOOL CBrowsersPage::OnInitDialog()
     RECT rc;
     ::GetClientRect(m_list.m_hWnd, &rc);
     const int width = rc.right - rc.left;
-    m_list.InsertColumn(0, LoadResString(IDS_COLUMN_BROWSER_NAME).c_str(), width * 3 / 10);
-    m_list.InsertColumn(1, LoadResString(IDS_COLUMN_PROGRAM).c_str(), width * 5 / 10);
-    m_list.InsertColumn(2, LoadResString(IDS_COLUMN_ARGS).c_str(), width - width * 8 / 10);
+    // Arguments only browsers added by hand have: the narrowest.
+    m_list.InsertColumn(0, LoadResString(IDS_COLUMN_BROWSER_NAME).c_str(), width * 28 / 100);
+    m_list.InsertColumn(1, LoadResString(IDS_COLUMN_PROGRAM).c_str(), width * 24 / 100);
+    m_list.InsertColumn(2, LoadResString(IDS_COLUMN_ARGS).c_str(), width * 12 / 100);
+    m_list.InsertColumn(3, LoadResString(IDS_COLUMN_FORM).c_str(), width - width * 64 / 100);
     ShowList();
     m_installed = FindInstalledBrowsers();
     for (const ListedBrowser &browser : m_installed)
@@ -47,6 +50,7 @@ void CBrowsersPage::ShowList() const
         m_list.SetItemData(item, n);
         m_list.SetItemText(item, 1, browser.program.c_str());
         m_list.SetItemText(item, 2, browser.args.c_str());
+        m_list.SetItemText(item, 3, FormDescription(browser).c_str());
     }
 }
 

@@ -11,10 +11,12 @@ std::wstring LoadResString(UINT id)
     return length > 0 ? std::wstring(text, static_cast<size_t>(length)) : std::wstring();
 }
 
-std::wstring LoadResString(UINT id, const std::string &value)
+std::wstring LoadResString(UINT id, const std::vector<std::string> &values)
 {
-    return WideFromUtf8(FillArguments(Utf8FromWide(LoadResString(id)), {value}));
+    return WideFromUtf8(FillArguments(Utf8FromWide(LoadResString(id)), values));
 }
+
+std::wstring LoadResString(UINT id, const std::string &value) { return LoadResString(id, std::vector<std::string>{value}); }
 
 int AppMessageBox(HWND owner, const std::wstring &text, UINT type)
 {

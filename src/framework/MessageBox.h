@@ -8,9 +8,12 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 std::wstring LoadResString(UINT id);
 // The string with its "%1" replaced by value (UTF-8).
 std::wstring LoadResString(UINT id, const std::string &value);
+// The string with "%1", "%2"... replaced by values[0], values[1]...
+std::wstring LoadResString(UINT id, const std::vector<std::string> &values);
 int AppMessageBox(HWND owner, const std::wstring &text, UINT type);
 int AppMessageBox(HWND owner, UINT idText, UINT type);

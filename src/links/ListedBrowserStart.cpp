@@ -3,6 +3,7 @@
 #include "core/app/BrowserCommand.h"
 #include "links/BrowserStart.h"
 #include "links/KnownFolder.h"
+#include "links/Monitors.h"
 
 int StartListedBrowser(int n, const char *url, int window)
 {
@@ -12,5 +13,5 @@ int StartListedBrowser(int n, const char *url, int window)
     // A profile deleted since it was listed: the browser's own, never an error.
     if (!ProfileExists(browser, ApplicationDataFolders()))
         browser.profile.clear();
-    return StartProgram(browser.program.c_str(), BrowserCommandLine(browser, url, window).c_str());
+    return StartProgram(browser.program.c_str(), BrowserCommandLine(browser, url, window, ConnectedMonitors()).c_str());
 }
