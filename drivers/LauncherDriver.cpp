@@ -304,6 +304,16 @@ std::vector<ListRow> ListRows(HWND list)
     return rows;
 }
 
+std::vector<std::wstring> ColumnTexts(HWND list, int column)
+{
+    std::vector<std::wstring> texts;
+    const RemoteBuffer remote(list, TEXT_OFFSET + TEXT_CHARS * sizeof(wchar_t));
+    const int count = static_cast<int>(SendWait(list, LVM_GETITEMCOUNT));
+    for (int i = 0; i < count; ++i)
+        texts.push_back(ItemText(list, remote, i, column));
+    return texts;
+}
+
 bool ClickListRow(HWND list, int row)
 {
     SendWait(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);

@@ -102,6 +102,8 @@ struct ListRow {
 void PrintTo(const ListRow &row, std::ostream *os);
 
 std::vector<ListRow> ListRows(HWND list);
+// One column's texts, row by row.
+std::vector<std::wstring> ColumnTexts(HWND list, int column);
 // Scrolls a row into view and clicks its first column, as the mouse does;
 // returns when the list has handled the click, true when the row is selected.
 bool ClickListRow(HWND list, int row);

@@ -5,8 +5,10 @@
 // exactly as it was read (its URLs without the control characters the
 // writer leaves out, and whole up to the length the file gives back whole:
 // a character the code page lacks turns the file into UTF-16), and saving
-// one group changes no other.
+// one group changes no other. Each listed browser has a known form, a
+// command line that starts with its program, and reads back as written.
 #include "FuzzCheck.h"
+#include "core/app/BrowserCommand.h"
 #include "core/settings/GroupList.h"
 #include "core/settings/SettingsFile.h"
 #include "core/text/Ascii.h"
@@ -81,6 +83,25 @@ void CheckEveryValue()
     }
 }
 
+void CheckBrowsers()
+{
+    const std::vector<MonitorArea> monitors = {
+        {"\\\\.\\DISPLAY1", {0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 144, true},
+        {"\\\\.\\DISPLAY2", {1920, -200, 3840, 880}, {1920, -200, 3840, 880}, 96, false},
+    };
+    for (int n = 1; n <= MAX_BROWSERS; ++n) {
+        ListedBrowser browser, again;
+        if (!ReadListedBrowser(n, browser))
+            continue;
+        Check(browser.form >= FORM_TAB && browser.form < FORM_COUNT && MonitorNumber(browser.monitor) >= 0);
+        const std::string program = "\"" + browser.program + "\"";
+        Check(BrowserCommandLine(browser, "http://a/", WINDOW_TAB, monitors).compare(0, program.size(), program) == 0);
+        if (WriteListedBrowser(n, browser))
+            Check(ReadListedBrowser(n, again) && again.form == (browser.bManual ? FORM_TAB : browser.form) &&
+                  again.monitor == (browser.bManual ? "" : browser.monitor));
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -114,5 +135,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     groups.WriteCurrentGroup(previous);
     Check(ReadMainInt(KEY_G_PREV, ~previous) == previous);
+    CheckBrowsers();
     return 0;
 }

@@ -4,10 +4,13 @@
 // under the file names the real ones have.
 #include "FileTree.h"
 #include "LaunchFixture.h"
+#include "core/settings/BrowserList.h"
 #include "core/text/Utf8Text.h"
 #include "links/KnownFolder.h"
 
 #include "res/resource.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -161,9 +164,11 @@ TEST_F(TodaysBrowsers, ChosenOnTheUrlPageSavedAndOpened)
 }
 
 // Every profile of Chrome's "Local State" and Firefox's "profiles.ini" is
-// offered as a browser of its own; added, it opens its pages in that
-// profile, and in the browser's own once the profile is gone.
-TEST_F(TodaysBrowsers, EachProfileIsABrowserThatOpensItsPagesInIt)
+// offered as a browser of its own; added, and given the forms a wall
+// display wants, it opens its pages in that profile and form on the chosen
+// monitor, whatever the launch options say of windows, and in the
+// browser's own profile once the profile is gone.
+TEST_F(TodaysBrowsers, EachProfileIsABrowserThatOpensItsPagesInItsForm)
 {
     const UserFolders folders = ApplicationDataFolders();
     const std::string chromeData = JoinPath(folders.local, "Google\\Chrome\\User Data"), firefoxData = JoinPath(folders.roaming, "Mozilla\\Firefox");
@@ -176,7 +181,7 @@ TEST_F(TodaysBrowsers, EachProfileIsABrowserThatOpensItsPagesInIt)
     };
     localState("\"Profile 1\":{\"name\":\"Work\"},");
     WriteBytes(JoinPath(firefoxData, "profiles.ini"), "[Profile0]\r\nName=default\r\nDefault=1\r\n[Profile1]\r\nName=work\r\n");
-    WriteIniText(GroupIni({"B1 http://first/", "B2 http://second/"}, "Delay=1\r\n"));
+    WriteIniText(GroupIni({"B1 http://first/", "B2 http://second/"}, "Delay=1\r\nReuse_Browser=0\r\n"));
     ASSERT_TRUE(m_app.Start());
     ASSERT_TRUE(m_app.WaitWindow());
     const SettingsSheet sheet = OpenSettingsPage(m_app, 2);
@@ -188,16 +193,53 @@ TEST_F(TodaysBrowsers, EachProfileIsABrowserThatOpensItsPagesInIt)
         SendWait(sheet.Item(IDC_INSTALLED), CB_SETCURSEL, static_cast<WPARAM>(item));
         sheet.Press(IDC_INSTALLED_ADD);
     }
+    // Chrome's Work as an app window, Firefox's work in kiosk mode, each
+    // on the one monitor: the forms offered are the family's.
+    const struct {
+        std::vector<LPARAM> forms;
+        int form;
+    } edits[] = {{{FORM_TAB, FORM_WINDOW, FORM_APP, FORM_FULLSCREEN, FORM_KIOSK}, FORM_APP}, {{FORM_TAB, FORM_WINDOW, FORM_KIOSK}, FORM_KIOSK}};
+    for (int row = 0; row < 2; ++row) {
+        ASSERT_TRUE(ClickListRow(sheet.Item(IDC_BROWSER_LIST), row));
+        sheet.Click(IDC_BROWSER_EDIT);
+        HWND dialog = WaitProcessWindow(m_app.Pid(), Shown(L"ブラウザの設定", L"Browser"));
+        ASSERT_NE(nullptr, dialog);
+        HWND forms = ::GetDlgItem(dialog, IDC_BROWSER_FORM), monitors = ::GetDlgItem(dialog, IDC_BROWSER_MONITOR);
+        std::vector<LPARAM> offered;
+        for (const ComboItem &item : ComboItems(forms))
+            offered.push_back(item.data);
+        EXPECT_EQ(edits[row].forms, offered);
+        EXPECT_FALSE(::IsWindowEnabled(monitors)) << "a tab goes where the browser puts it";
+        const auto pick = [&](HWND combo, int id, int item) {
+            SendWait(combo, CB_SETCURSEL, static_cast<WPARAM>(item));
+            SendWait(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        };
+        pick(forms, IDC_BROWSER_FORM, static_cast<int>(std::find(offered.begin(), offered.end(), edits[row].form) - offered.begin()));
+        EXPECT_TRUE(::IsWindowEnabled(monitors));
+        EXPECT_EQ(2, SendWait(monitors, CB_GETCOUNT)) << "where the browser puts it, and the one monitor";
+        pick(monitors, IDC_BROWSER_MONITOR, 1);
+        ASSERT_TRUE(CloseDialog(dialog, IDOK));
+    }
+    EXPECT_EQ((std::vector<std::wstring>{Shown(L"アプリ ウィンドウ（モニター 1）", L"App window, monitor 1"),
+                                         Shown(L"キオスク（モニター 1）", L"Kiosk, monitor 1")}),
+              ColumnTexts(sheet.Item(IDC_BROWSER_LIST), 3));
     ASSERT_TRUE(CloseSettings(m_app, sheet, true));
     EXPECT_EQ("Profile 1", ReadIniValue("Browser1", "Profile"));
+    EXPECT_EQ("app", ReadIniValue("Browser1", "Window"));
+    EXPECT_EQ("kiosk", ReadIniValue("Browser2", "Window"));
+    // Chrome is told the monitor's work area (at 100 %), Firefox its index.
+    RECT work;
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const std::string place = " --window-position=" + std::to_string(work.left) + "," + std::to_string(work.top) +
+                              " --window-size=" + std::to_string(work.right - work.left) + "," + std::to_string(work.bottom - work.top);
     // The second time Work is deleted: Chrome's own profile.
-    const char *const chrome[] = {" --profile-directory=\"Profile 1\" \"http://first/\"", " \"http://first/\""};
+    const std::string chrome[] = {" --profile-directory=\"Profile 1\"" + place + " --app=\"http://first/\"", place + " --app=\"http://first/\""};
     for (size_t round = 0; round < 2; ++round) {
         m_app.Click(IDC_START);
         ASSERT_TRUE(m_chrome.WaitEvents("start", round + 1, 20000));
         ASSERT_TRUE(m_firefox.WaitEvents("start", round + 1, 20000));
         EXPECT_EQ(chrome[round], Arguments(m_chrome).at(round));
-        EXPECT_EQ(" -P \"work\" \"http://second/\"", Arguments(m_firefox).at(round));
+        EXPECT_EQ(" -P \"work\" --kiosk --kiosk-monitor 0 \"http://second/\"", Arguments(m_firefox).at(round));
         ASSERT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); })) << "the sequence is over";
         localState("");
     }

@@ -103,9 +103,10 @@ std::vector<ScreenRect> DipLayout(const std::vector<MonitorArea> &monitors)
         dip[i] = {Scaled(px.left, s), Scaled(px.top, s), Scaled(px.left, s) + Scaled(px.Width(), s),
                   Scaled(px.top, s) + Scaled(px.Height(), s)};
     }
-    const int root = MonitorIndex(monitors, "");
-    if (root < 0)
+    const int primary = MonitorIndex(monitors, "");
+    if (primary < 0)
         return dip;
+    const size_t root = static_cast<size_t>(primary);
     dip[root] = {0, 0, Scaled(monitors[root].area.Width(), Scale(monitors[root])),
                  Scaled(monitors[root].area.Height(), Scale(monitors[root]))};
     placed[root] = true;
