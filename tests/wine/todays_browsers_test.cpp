@@ -37,9 +37,10 @@ protected:
     }
     void TearDown() override
     {
-        for (FakeProgram *fake : {&m_chrome, &m_firefox, &m_mine})
+        for (FakeProgram *fake : {&m_chrome, &m_firefox, &m_mine, &m_edge})
             fake->Quit();
         DeleteKeyTree(HKEY_LOCAL_MACHINE, std::string(CLIENTS) + "Google Chrome");
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, std::string(CLIENTS) + "Microsoft Edge");
         DeleteKeyTree(HKEY_CURRENT_USER, std::string(CLIENTS) + "Firefox-308046B0AF4A39CB");
         LaunchTest::TearDown();
     }
@@ -66,6 +67,7 @@ protected:
     FakeProgram m_chrome{"chrome", "fake_browser.exe"};
     FakeProgram m_firefox{"firefox", "fake_browser.exe"};
     FakeProgram m_mine{"mine", "fake_browser.exe"};
+    FakeProgram m_edge{"msedge", "fake_browser.exe"};
 };
 
 TEST_F(TodaysBrowsers, EachEntryStartsItsBrowserWithTheUrlIntact)
@@ -181,25 +183,29 @@ TEST_F(TodaysBrowsers, EachProfileIsABrowserThatOpensItsPagesInItsForm)
     };
     localState("\"Profile 1\":{\"name\":\"Work\"},");
     WriteBytes(JoinPath(firefoxData, "profiles.ini"), "[Profile0]\r\nName=default\r\nDefault=1\r\n[Profile1]\r\nName=work\r\n");
-    WriteIniText(GroupIni({"B1 http://first/", "B2 http://second/"}, "Delay=1\r\nReuse_Browser=0\r\n"));
+    ASSERT_TRUE(m_edge.Install(DdeServerSettings("MSEDGE", "", -1)));
+    Register(HKEY_LOCAL_MACHINE, "Microsoft Edge", "Microsoft Edge", "\"" + m_edge.Path() + "\"");
+    WriteIniText(GroupIni({"B1 http://first/", "B2 http://second/", "B3 http://third/"}, "Delay=1\r\nReuse_Browser=0\r\n"));
     ASSERT_TRUE(m_app.Start());
     ASSERT_TRUE(m_app.WaitWindow());
     const SettingsSheet sheet = OpenSettingsPage(m_app, 2);
     ASSERT_NE(nullptr, sheet.Window());
     EXPECT_EQ((std::vector<ComboItem>{{"Mozilla Firefox", 0}, {"Mozilla Firefox - default", 0}, {"Mozilla Firefox - work", 0},
-                                      {"Google Chrome", 0}, {"Google Chrome - Personal", 0}, {"Google Chrome - Work", 0}}),
+                                      {"Google Chrome", 0}, {"Google Chrome - Personal", 0}, {"Google Chrome - Work", 0},
+                                      {"Microsoft Edge", 0}}),
               ComboItems(sheet.Item(IDC_INSTALLED)));
-    for (int item : {5, 2}) {
+    for (int item : {5, 2, 6}) {
         SendWait(sheet.Item(IDC_INSTALLED), CB_SETCURSEL, static_cast<WPARAM>(item));
         sheet.Press(IDC_INSTALLED_ADD);
     }
-    // Chrome's Work as an app window, Firefox's work in kiosk mode, each
-    // on the one monitor: the forms offered are the family's.
+    // Chrome's Work as an app window, Firefox's work in kiosk mode, Edge
+    // full screen, each on the one monitor: the forms offered are the family's.
+    const std::vector<LPARAM> chromium = {FORM_TAB, FORM_WINDOW, FORM_APP, FORM_FULLSCREEN, FORM_KIOSK};
     const struct {
         std::vector<LPARAM> forms;
         int form;
-    } edits[] = {{{FORM_TAB, FORM_WINDOW, FORM_APP, FORM_FULLSCREEN, FORM_KIOSK}, FORM_APP}, {{FORM_TAB, FORM_WINDOW, FORM_KIOSK}, FORM_KIOSK}};
-    for (int row = 0; row < 2; ++row) {
+    } edits[] = {{chromium, FORM_APP}, {{FORM_TAB, FORM_WINDOW, FORM_KIOSK}, FORM_KIOSK}, {chromium, FORM_FULLSCREEN}};
+    for (int row = 0; row < 3; ++row) {
         ASSERT_TRUE(ClickListRow(sheet.Item(IDC_BROWSER_LIST), row));
         sheet.Click(IDC_BROWSER_EDIT);
         HWND dialog = WaitProcessWindow(m_app.Pid(), Shown(L"ブラウザの設定", L"Browser"));
@@ -221,24 +227,36 @@ TEST_F(TodaysBrowsers, EachProfileIsABrowserThatOpensItsPagesInItsForm)
         ASSERT_TRUE(CloseDialog(dialog, IDOK));
     }
     EXPECT_EQ((std::vector<std::wstring>{Shown(L"アプリ ウィンドウ（モニター 1）", L"App window, monitor 1"),
-                                         Shown(L"キオスク（モニター 1）", L"Kiosk, monitor 1")}),
+                                         Shown(L"キオスク（モニター 1）", L"Kiosk, monitor 1"),
+                                         Shown(L"全画面（モニター 1）", L"Full screen, monitor 1")}),
               ColumnTexts(sheet.Item(IDC_BROWSER_LIST), 3));
     ASSERT_TRUE(CloseSettings(m_app, sheet, true));
     EXPECT_EQ("Profile 1", ReadIniValue("Browser1", "Profile"));
     EXPECT_EQ("app", ReadIniValue("Browser1", "Window"));
     EXPECT_EQ("kiosk", ReadIniValue("Browser2", "Window"));
-    // Chrome is told the monitor's work area (at 100 %), Firefox its index.
-    RECT work;
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const std::string place = " --window-position=" + std::to_string(work.left) + "," + std::to_string(work.top) +
-                              " --window-size=" + std::to_string(work.right - work.left) + "," + std::to_string(work.bottom - work.top);
+    // Chrome is told the work area of the one monitor (at 100 %), Firefox
+    // its index. Wine's taskbar comes and goes with the launch's icon and
+    // takes its height from the work area: the height is only checked to
+    // be the screen's, perhaps less a taskbar.
+    const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
+    const std::string place = " --window-position=0,0 --window-size=" + std::to_string(width) + ",H";
+    const auto placed = [&](std::string args) {
+        const size_t at = args.find(place.substr(0, place.size() - 1));
+        if (at == std::string::npos)
+            return args;
+        const size_t digits = at + place.size() - 1, end = args.find(' ', digits);
+        const int workHeight = std::stoi(args.substr(digits, end - digits));
+        return workHeight > height - 100 && workHeight <= height ? args.replace(digits, end - digits, "H") : args;
+    };
     // The second time Work is deleted: Chrome's own profile.
     const std::string chrome[] = {" --profile-directory=\"Profile 1\"" + place + " --app=\"http://first/\"", place + " --app=\"http://first/\""};
     for (size_t round = 0; round < 2; ++round) {
         m_app.Click(IDC_START);
         ASSERT_TRUE(m_chrome.WaitEvents("start", round + 1, 20000));
         ASSERT_TRUE(m_firefox.WaitEvents("start", round + 1, 20000));
-        EXPECT_EQ(chrome[round], Arguments(m_chrome).at(round));
+        ASSERT_TRUE(m_edge.WaitEvents("start", round + 1, 20000));
+        EXPECT_EQ(chrome[round], placed(Arguments(m_chrome).at(round)));
+        EXPECT_EQ(" --new-window --start-fullscreen" + place + " \"http://third/\"", placed(Arguments(m_edge).at(round)));
         EXPECT_EQ(" -P \"work\" --kiosk --kiosk-monitor 0 \"http://second/\"", Arguments(m_firefox).at(round));
         ASSERT_TRUE(WaitUntil([&] { return !::IsIconic(m_app.Window()); })) << "the sequence is over";
         localState("");
