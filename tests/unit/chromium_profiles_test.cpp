@@ -90,12 +90,13 @@ TEST_F(ChromiumKinds, EntriesTakeTheListedBrowsersKindOfTheirProfileElseTheDefau
 {
     WriteIniText("[Browser1]\r\nName=Firefox\r\nProgram=C:\\Firefox\\firefox.exe\r\n"
                  "[Browser2]\r\nName=Chrome private\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\nPrivate=1\r\n"
+                 "[Browser3]\r\nName=Chrome kiosk\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\nWindow=kiosk\r\n"
                  "[Browser4]\r\nName=Chrome\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\n"
                  "[Browser5]\r\nName=Edge private\r\nProgram=C:\\Edge\\msedge.exe\r\nPrivate=1\r\n"
                  "[Browser6]\r\nName=Chrome again\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\n"
                  "[Browser7]\r\nName=Chrome - Work\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\nProfile=Profile 3\r\n"
                  "[Browser8]\r\nName=Chrome - Home\r\nProgram=C:\\Google\\Chrome\\chrome.exe\r\nProfile=Profile 1\r\nPrivate=1\r\n");
-    EXPECT_EQ(BK_LISTED + 3, ChromiumEntryKind(CHROME, "Default")) << "the first for ordinary windows";
+    EXPECT_EQ(BK_LISTED + 3, ChromiumEntryKind(CHROME, "Default")) << "the first tab of ordinary windows";
     EXPECT_EQ(BK_LISTED + 6, ChromiumEntryKind(CHROME, "Profile 3")) << "the profile's own";
     EXPECT_EQ(BK_LISTED + 7, ChromiumEntryKind(CHROME, "Profile 1")) << "the profile's, though private";
     EXPECT_EQ(BK_LISTED + 4, ChromiumEntryKind(EDGE, "Default")) << "a private one when it is the only one";

@@ -159,15 +159,16 @@ bool ProgramIsBrowser(const std::string &program, int browser)
 int ChromiumEntryKind(int browser, const std::string &profileDir)
 {
     // The best listed browser so far and its rank: that profile before
-    // none, ordinary windows before private ones.
-    int best = 0, bestRank = 4;
+    // none, tabs before the forms of a wall display, ordinary windows
+    // before private ones.
+    int best = 0, bestRank = 8;
     ListedBrowser listed;
     for (int n = 1; n <= MAX_BROWSERS; ++n) {
         if (!ReadListedBrowser(n, listed) || !ProgramIsBrowser(listed.program, browser))
             continue;
         if (!listed.profile.empty() && listed.profile != profileDir)
             continue;
-        const int rank = (listed.profile.empty() ? 2 : 0) + (listed.bPrivate ? 1 : 0);
+        const int rank = (listed.profile.empty() ? 4 : 0) + (listed.form != FORM_TAB ? 2 : 0) + (listed.bPrivate ? 1 : 0);
         if (rank < bestRank) {
             best = n;
             bestRank = rank;
