@@ -6,7 +6,7 @@
 # otherwise it is made anew.
 set -euo pipefail
 prefix=$1
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export LANG=${LANG_OVERRIDE:-ja_JP.UTF-8}
 marlett=/usr/share/wine/fonts/marlett.ttf
 stamp=$({ cat "${BASH_SOURCE[0]}" "$marlett"; wine --version 2>/dev/null; echo "LANG=$LANG"; } | sha256sum | cut -d' ' -f1)

@@ -16,8 +16,11 @@ fresh_prefix() {
     cp -al "$root/template" "$prefix"
     for reg in "$prefix"/*.reg; do cp --remove-destination "$root/template/$(basename "$reg")" "$reg"; done
 }
+# Wine starts winemenubuilder for every shortcut saved; it reads the new
+# file while a test may already be deleting it, and rewrites the user's
+# shell folders that a test points elsewhere, so it never runs here.
 # WINE_EXTRA_OVERRIDES adds a test's own DLL overrides, e.g. "rasapi32=n".
-overrides=${WINEDLLOVERRIDES:-"mscoree,mshtml="}${WINE_EXTRA_OVERRIDES:+;$WINE_EXTRA_OVERRIDES}
+overrides=${WINEDLLOVERRIDES:-"mscoree,mshtml=;winemenubuilder.exe=d"}${WINE_EXTRA_OVERRIDES:+;$WINE_EXTRA_OVERRIDES}
 export WINEPREFIX=$prefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=$overrides
 export LANG=${TEST_LANG:-ja_JP.UTF-8}
 cleanup() { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; }
