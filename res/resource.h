@@ -79,6 +79,7 @@
 #define IDS_SETTINGS_CAPTION 210
 #define IDS_STARTUP_FAILED 211
 #define IDS_SHORTCUT_COMMENT 233
+#define IDS_STARTUP_NOT_REMOVED 245
 
 // Settings sheet: URL registration page
 #define IDD_SET_URLS 138

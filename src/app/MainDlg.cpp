@@ -391,7 +391,9 @@ void CMainDlg::ApplySettings(const SettingsResult &result)
             if (!CreateStartupLink(s_szSelfPath, "", "-start", LoadResString(IDS_SHORTCUT_COMMENT)))
                 AppMessageBox(m_hWnd, IDS_STARTUP_FAILED, MB_OK);
         } else {
-            DeleteStartupLink(s_szSelfPath);
+            std::string remaining;
+            if (!DeleteStartupLink(s_szSelfPath, remaining))
+                AppMessageBox(m_hWnd, LoadResString(IDS_STARTUP_NOT_REMOVED, remaining), MB_OK | MB_ICONWARNING);
         }
     }
     s_bStartupLinked = result.bStartup;

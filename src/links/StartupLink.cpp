@@ -89,8 +89,14 @@ int CreateStartupLink(const char *programPath, const char *workDir, const char *
     return saved ? 1 : 0;
 }
 
-int DeleteStartupLink(const char *programPath)
+bool DeleteStartupLink(const char *programPath, std::string &remaining)
 {
     char linkPath[LINK_PATH_SIZE];
-    return GetStartupLinkPath(programPath, linkPath) ? ::DeleteFileW(WideFromUtf8(linkPath).c_str()) : 0;
+    if (!GetStartupLinkPath(programPath, linkPath) || ::DeleteFileW(WideFromUtf8(linkPath).c_str()))
+        return true;
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)
+        return true;
+    remaining = linkPath;
+    return false;
 }

@@ -21,5 +21,7 @@ int GetStartupLinkPath(const char *programPath, char *linkPath);
 int IsStartupLinked(HWND owner, const char *programPath);
 // 1 when the shortcut was saved, with comment as its description; 0 when not.
 int CreateStartupLink(const char *programPath, const char *workDir, const char *args, const std::wstring &comment);
-// Nonzero when a shortcut file was deleted.
-int DeleteStartupLink(const char *programPath);
+// False when the shortcut is still there, its path in remaining: a file
+// held open by another program cannot be deleted. A shortcut already gone,
+// or no Startup folder, counts as removed.
+bool DeleteStartupLink(const char *programPath, std::string &remaining);

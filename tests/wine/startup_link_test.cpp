@@ -63,12 +63,11 @@ protected:
         sheet.Cancel();
         EXPECT_TRUE(sheet.WaitClosed());
     }
-    static void ExpectFailureMessage(const Launcher &app)
+    static void ExpectMessage(const Launcher &app, const std::wstring &text)
     {
         HWND box = WaitProcessWindow(app.Pid(), L"Orvanta");
         ASSERT_NE(nullptr, box);
-        EXPECT_EQ(Shown(L"スタートアップへの登録に失敗しました", L"Orvanta could not be added to the Startup folder."),
-                  MessageBoxText(box));
+        EXPECT_EQ(text, MessageBoxText(box));
         PressButton(box, IDOK);
         EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box); }));
         EXPECT_TRUE(app.Sync());
@@ -106,8 +105,21 @@ TEST_F(StartupShortcut, IsCreatedWithStartArgumentAndRemovedAgain)
     ASSERT_TRUE(app.Sync());
     EXPECT_TRUE(Exists(link));
 
+    // Held open by another program without sharing its deletion, it stays,
+    // and the message names it.
+    HANDLE held =
+        ::CreateFileW(WideFromUtf8(link).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    ChangeStartup(app, IDC_STARTUP_REMOVE);
+    ExpectMessage(app, Shown(L"スタートアップから削除できませんでした。次のショートカットを削除して下さい。\n\n",
+                             L"Orvanta could not be removed from the Startup folder. Please delete this shortcut:\n\n") +
+                           WideFromUtf8(link));
+    ::CloseHandle(held);
+    ExpectShown(app, true);
+
     ChangeStartup(app, IDC_STARTUP_REMOVE);
     ASSERT_TRUE(app.Sync());
+    EXPECT_EQ(nullptr, FindProcessWindow(app.Pid(), L"Orvanta"));
     EXPECT_FALSE(Exists(link));
     ExpectShown(app, false);
 }
@@ -204,7 +216,7 @@ TEST_F(StartupShortcut, UnreadableFolderOrBareProgramNameFails)
         ASSERT_TRUE(app.WaitWindow()) << c.why;
         ExpectShown(app, false);
         ChangeStartup(app, IDC_STARTUP_ADD);
-        ExpectFailureMessage(app);
+        ExpectMessage(app, Shown(L"スタートアップへの登録に失敗しました", L"Orvanta could not be added to the Startup folder."));
         // The failure is not remembered: the next opening asks again.
         ExpectShown(app, false);
         app.Command(IDCANCEL);
