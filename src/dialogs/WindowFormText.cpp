@@ -13,9 +13,8 @@ std::wstring FormDescription(const ListedBrowser &browser)
 {
     if (browser.bManual)
         return std::wstring();    // its own arguments say
-    const BrowserFamily family = FamilyOfProgram(browser.program);
-    const int form = FamilyHasForm(family, browser.form) ? browser.form : FORM_TAB;
-    if (browser.monitor.empty() || !FamilyPlaces(family, form))
+    const int form = OpeningForm(browser);
+    if (browser.monitor.empty() || !FamilyPlaces(FamilyOfProgram(browser.program), form))
         return FormName(form);
     return LoadResString(IDS_FORM_ON_MONITOR,
                          {Utf8FromWide(FormName(form)), std::to_string(MonitorNumber(browser.monitor))});

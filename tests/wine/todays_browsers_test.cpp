@@ -6,6 +6,7 @@
 #include "LaunchFixture.h"
 #include "core/settings/BrowserList.h"
 #include "core/text/Utf8Text.h"
+#include "core/text/WideText.h"
 #include "links/KnownFolder.h"
 
 #include "res/resource.h"
@@ -198,14 +199,21 @@ TEST_F(TodaysBrowsers, EachProfileIsABrowserThatOpensItsPagesInItsForm)
         SendWait(sheet.Item(IDC_INSTALLED), CB_SETCURSEL, static_cast<WPARAM>(item));
         sheet.Press(IDC_INSTALLED_ADD);
     }
-    // Chrome's Work as an app window, Firefox's work in kiosk mode, Edge
-    // full screen, each on the one monitor: the forms offered are the family's.
+    // Chrome's Work as an app window, Firefox's work in kiosk mode, each on
+    // the one monitor; Edge full screen on a monitor stored before and not
+    // connected now, which the dialog keeps: the forms offered are the family's.
     const std::vector<LPARAM> chromium = {FORM_TAB, FORM_WINDOW, FORM_APP, FORM_FULLSCREEN, FORM_KIOSK};
     const struct {
         std::vector<LPARAM> forms;
         int form;
-    } edits[] = {{chromium, FORM_APP}, {{FORM_TAB, FORM_WINDOW, FORM_KIOSK}, FORM_KIOSK}, {chromium, FORM_FULLSCREEN}};
+        const wchar_t *absent;
+    } edits[] = {{chromium, FORM_APP, nullptr},
+                 {{FORM_TAB, FORM_WINDOW, FORM_KIOSK}, FORM_KIOSK, nullptr},
+                 {chromium, FORM_FULLSCREEN, L"\\\\.\\DISPLAY7"}};
     for (int row = 0; row < 3; ++row) {
+        if (edits[row].absent) {
+            ASSERT_TRUE(::WritePrivateProfileStringW(L"Browser3", L"Monitor", edits[row].absent, WideFromUtf8(IniPath()).c_str()));
+        }
         ASSERT_TRUE(ClickListRow(sheet.Item(IDC_BROWSER_LIST), row));
         sheet.Click(IDC_BROWSER_EDIT);
         HWND dialog = WaitProcessWindow(m_app.Pid(), Shown(L"ブラウザの設定", L"Browser"));
@@ -222,22 +230,31 @@ TEST_F(TodaysBrowsers, EachProfileIsABrowserThatOpensItsPagesInItsForm)
         };
         pick(forms, IDC_BROWSER_FORM, static_cast<int>(std::find(offered.begin(), offered.end(), edits[row].form) - offered.begin()));
         EXPECT_TRUE(::IsWindowEnabled(monitors));
-        EXPECT_EQ(2, SendWait(monitors, CB_GETCOUNT)) << "where the browser puts it, and the one monitor";
-        pick(monitors, IDC_BROWSER_MONITOR, 1);
+        const std::vector<ComboItem> monitorItems = ComboItems(monitors);
+        ASSERT_EQ(edits[row].absent ? 3u : 2u, monitorItems.size()) << "where the browser puts it, and the one monitor";
+        if (edits[row].absent) {
+            EXPECT_EQ(Ansi(Shown(L"7: 接続されていません（メイン ディスプレイに開きます）", L"7: not connected (the main display)")),
+                      monitorItems[2].text);
+            EXPECT_EQ(2, SendWait(monitors, CB_GETCURSEL));
+        } else {
+            pick(monitors, IDC_BROWSER_MONITOR, 1);
+        }
         ASSERT_TRUE(CloseDialog(dialog, IDOK));
     }
     EXPECT_EQ((std::vector<std::wstring>{Shown(L"アプリ ウィンドウ（モニター 1）", L"App window, monitor 1"),
                                          Shown(L"キオスク（モニター 1）", L"Kiosk, monitor 1"),
-                                         Shown(L"全画面（モニター 1）", L"Full screen, monitor 1")}),
+                                         Shown(L"全画面（モニター 7）", L"Full screen, monitor 7")}),
               ColumnTexts(sheet.Item(IDC_BROWSER_LIST), 3));
     ASSERT_TRUE(CloseSettings(m_app, sheet, true));
     EXPECT_EQ("Profile 1", ReadIniValue("Browser1", "Profile"));
     EXPECT_EQ("app", ReadIniValue("Browser1", "Window"));
     EXPECT_EQ("kiosk", ReadIniValue("Browser2", "Window"));
+    EXPECT_EQ("\\\\.\\DISPLAY7", ReadIniValue("Browser3", "Monitor"));
     // Chrome is told the work area of the one monitor (at 100 %), Firefox
-    // its index. Wine's taskbar comes and goes with the launch's icon and
-    // takes its height from the work area: the height is only checked to
-    // be the screen's, perhaps less a taskbar.
+    // its index, Edge the main monitor's in place of the absent one. Wine's
+    // taskbar comes and goes with the launch's icon and takes its height
+    // from the work area: the height is only checked to be the screen's,
+    // perhaps less a taskbar.
     const int width = ::GetSystemMetrics(SM_CXSCREEN), height = ::GetSystemMetrics(SM_CYSCREEN);
     const std::string place = " --window-position=0,0 --window-size=" + std::to_string(width) + ",H";
     const auto placed = [&](std::string args) {

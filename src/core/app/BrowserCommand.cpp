@@ -49,13 +49,14 @@ std::string Switches(BrowserFamily family, bool isPrivate, int form, int window)
 {
     switch (family) {
     case FAMILY_CHROMIUM:
-        return std::string(isPrivate ? " --incognito" : "") + FormSwitches(family, form, window);
     case FAMILY_EDGE:
-        return std::string(isPrivate ? " --inprivate" : "") + FormSwitches(family, form, window);
+        return std::string(!isPrivate ? "" : family == FAMILY_EDGE ? " --inprivate" : " --incognito") +
+               FormSwitches(family, form, window);
     case FAMILY_FIREFOX:
-        // A private window is a window of its own already.
-        return std::string(form == FORM_KIOSK ? " --kiosk" : "") +
-               (isPrivate ? " -private-window" : form == FORM_KIOSK ? "" : FormSwitches(family, form, window));
+        // A private window is a window of its own already: only kiosk adds to it.
+        if (isPrivate)
+            return std::string(form == FORM_KIOSK ? " --kiosk" : "") + " -private-window";
+        return FormSwitches(family, form, window);
     case FAMILY_OTHER:
         break;
     }
@@ -134,6 +135,11 @@ bool FamilyPlaces(BrowserFamily family, int form)
     return IsChromium(family) || form == FORM_KIOSK;
 }
 
+int OpeningForm(const ListedBrowser &browser)
+{
+    return FamilyHasForm(FamilyOfProgram(browser.program), browser.form) ? browser.form : FORM_TAB;
+}
+
 std::string BrowserCommandLine(const ListedBrowser &browser, const std::string &url, int window,
                                const std::vector<MonitorArea> &monitors)
 {
@@ -143,7 +149,7 @@ std::string BrowserCommandLine(const ListedBrowser &browser, const std::string &
         line += browser.args.empty() ? "" : " " + browser.args;
         return url.empty() ? line : line + UrlArgument(family, url);
     }
-    int form = FamilyHasForm(family, browser.form) ? browser.form : FORM_TAB;
+    int form = OpeningForm(browser);
     // An app window needs its page: the home page opens in a window.
     if (form == FORM_APP && url.empty())
         form = FORM_WINDOW;

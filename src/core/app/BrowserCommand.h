@@ -21,6 +21,9 @@ BrowserFamily FamilyOfProgram(const std::string &program);
 bool FamilyHasForm(BrowserFamily family, int form);
 // Whether the family can be told the monitor for a window of the form.
 bool FamilyPlaces(BrowserFamily family, int form);
+// The form the browser's pages open in: its own where its family has it,
+// else a tab (a form stored by hand, or by a newer copy).
+int OpeningForm(const ListedBrowser &browser);
 
 #define WINDOW_TAB 0    // to the running browser, which opens a tab
 #define WINDOW_NEW 1    // in a new window
